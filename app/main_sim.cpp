@@ -1,0 +1,35 @@
+// The program on simulated hardware: plugs in a few virtual boxes, then starts as usual.
+// Options for the demo script: --screenshot FILE grabs the window after --after MS and quits.
+#include "app/Startup.h"
+#include "sim/DemoScenario.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+int main(int argc, char** argv)
+{
+    QString screenshot;
+    int after_ms = 5000;
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], "--screenshot") == 0)
+            screenshot = QString::fromLocal8Bit(argv[++i]);
+        else if (std::strcmp(argv[i], "--after") == 0)
+            after_ms = std::stoi(argv[++i]);
+    }
+    hidsim::plugDemoScenario();
+    return startApplication(argc, argv, [&](QWidget* window) {
+        if (screenshot.isEmpty())
+            return;
+        QTimer::singleShot(after_ms, window, [window, screenshot] {
+            const bool saved = window->grab().save(screenshot);
+            std::printf("%s %s\n", saved ? "screenshot saved to" : "could not save",
+                        qPrintable(screenshot));
+            QCoreApplication::exit(saved ? 0 : 1);
+        });
+    });
+}

@@ -1,0 +1,55 @@
+# Build helpers shared by every folder.
+
+if(VORO_SANITIZE)
+    add_compile_options(-fsanitize=${VORO_SANITIZE} -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=${VORO_SANITIZE})
+endif()
+
+# Our own code is held to warnings-as-errors; Qt's and Qwt's headers are system headers.
+function(voro_warnings target)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+endfunction()
+
+# A library of one layer (static unless SHARED), with includes written from the repository root.
+function(voro_add_library name)
+    cmake_parse_arguments(ARG "SHARED" "" "SOURCES;PUBLIC;PRIVATE" ${ARGN})
+    if(ARG_SHARED)
+        add_library(${name} SHARED ${ARG_SOURCES})
+    else()
+        add_library(${name} STATIC ${ARG_SOURCES})
+    endif()
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR})
+    target_link_libraries(${name} PUBLIC ${ARG_PUBLIC} PRIVATE ${ARG_PRIVATE})
+    voro_warnings(${name})
+endfunction()
+
+# A Qt Test executable registered with CTest: headless platform, its own settings store,
+# a label per subsystem and a time-out, so that no test touches the user's settings or hangs CI.
+function(voro_add_test name)
+    cmake_parse_arguments(ARG "" "LABEL;TIMEOUT" "SOURCES;LIBS" ${ARGN})
+    if(NOT ARG_TIMEOUT)
+        set(ARG_TIMEOUT 120)
+    endif()
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE Qt5::Test ${ARG_LIBS})
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+    target_compile_definitions(${name} PRIVATE
+        VORO_SOURCE_DIR="${PROJECT_SOURCE_DIR}" VORO_BINARY_DIR="${PROJECT_BINARY_DIR}")
+    voro_warnings(${name})
+    add_test(NAME ${name} COMMAND ${name})
+    set(home "${PROJECT_BINARY_DIR}/test-home/${name}")
+    file(MAKE_DIRECTORY "${home}")
+    set_tests_properties(${name} PROPERTIES
+        TIMEOUT ${ARG_TIMEOUT}
+        LABELS "${ARG_LABEL}"
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_CONFIG_HOME=${home}/config;HOME=${home};QT_LOGGING_RULES=qt.qpa.*=false")
+endfunction()
+
+# A benchmark: built with the rest, run by hand (see bench/README.md), never by CTest.
+function(voro_add_bench name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+    voro_warnings(${name})
+endfunction()

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QMetaType>
+#include <QPointF>
+#include <QString>
+#include <QVector>
+
+#include <array>
+
+// One actuator's log: setpoint, temperature and TRIAC series of (time, value) samples.
+// Times are milliseconds since 1970-01-01 UTC (QwtDate doubles), shown in local time.
+struct LogData
+{
+    enum Series { SETPOINT = 0, TEMPERATURE = 1, TRIAC = 2, SERIES_COUNT = 3 };
+
+    std::array<QVector<QPointF>, SERIES_COUNT> series;
+    std::array<bool, SERIES_COUNT> present { { false, false, false } };
+    double firstTime = 0;
+    double lastTime = 0;
+    double interval = 3.0;
+
+    void clear();
+    int count() const;
+    double time(int i) const;
+    double minValue(int s) const;
+    double maxValue(int s) const;
+
+    QString toCsv() const;
+    static LogData fromCsv(const QString& text);
+
+private:
+    const QVector<QPointF>* timeSeries() const;
+};
+
+Q_DECLARE_METATYPE(LogData)

@@ -1,0 +1,256 @@
+#include "sim/HidBus.h"
+
+#include <hidapi.h>
+
+#include <algorithm>
+#include <cstring>
+#include <deque>
+#include <thread>
+
+namespace hidsim {
+
+struct Slot
+{
+    std::shared_ptr<VirtualDevice> device;
+    std::string path;
+    bool plugged = true;
+    std::list<hid_device_*> handles;
+};
+
+struct QueuedReport
+{
+    std::chrono::steady_clock::time_point ready;
+    QByteArray bytes;
+};
+
+} // namespace hidsim
+
+// hidapi's opaque handle type.
+struct hid_device_
+{
+    std::shared_ptr<hidsim::Slot> slot;
+    std::deque<hidsim::QueuedReport> queue;
+    std::condition_variable arrived;
+    bool nonblocking = false;
+};
+
+namespace hidsim {
+
+namespace {
+// The kernel keeps this many input reports per open hidraw handle and drops newer ones.
+constexpr size_t kQueueLimit = 64;
+} // namespace
+
+class Bus::SlotPort : public Port
+{
+public:
+    SlotPort(Bus& bus, Slot& slot) : bus(bus), slot(slot) { }
+    void send(const QByteArray& report, std::chrono::milliseconds extra_delay) override
+    {
+        bus.deliver(slot, report, extra_delay);
+    }
+    std::string path() const override { return slot.path; }
+
+private:
+    Bus& bus;
+    Slot& slot;
+};
+
+Bus& Bus::instance()
+{
+    static Bus bus;
+    return bus;
+}
+
+std::string Bus::plug(std::shared_ptr<VirtualDevice> device, const std::string& path)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    std::string p = path;
+    if (p.empty() || slots.count(p))
+        p = "/dev/hidraw-sim" + std::to_string(++next_path);
+    auto slot = std::make_shared<Slot>();
+    slot->device = std::move(device);
+    slot->path = p;
+    slots[p] = slot;
+    return p;
+}
+
+bool Bus::unplug(const std::string& path)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    auto it = slots.find(path);
+    if (it == slots.end())
+        return false;
+    it->second->plugged = false;
+    for (hid_device_* h : it->second->handles)
+        h->arrived.notify_all();
+    slots.erase(it);
+    return true;
+}
+
+void Bus::unplugAll()
+{
+    for (const auto& p : paths())
+        unplug(p);
+}
+
+std::shared_ptr<VirtualDevice> Bus::device(const std::string& path) const
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    auto it = slots.find(path);
+    return it == slots.end() ? nullptr : it->second->device;
+}
+
+std::vector<std::string> Bus::paths() const
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    std::vector<std::string> result;
+    for (const auto& s : slots)
+        result.push_back(s.first);
+    return result;
+}
+
+void Bus::setLatency(std::chrono::microseconds latency)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    report_latency = latency;
+}
+
+std::chrono::microseconds Bus::latency() const
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    return report_latency;
+}
+
+long long Bus::reportsWritten() const
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    return written;
+}
+
+std::vector<Bus::EnumEntry> Bus::enumerate(unsigned short vendor_id,
+                                           unsigned short product_id) const
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    std::vector<EnumEntry> result;
+    for (const auto& s : slots) {
+        const VirtualDevice& d = *s.second->device;
+        if ((vendor_id == 0 || d.vendorId() == vendor_id)
+            && (product_id == 0 || d.productId() == product_id))
+            result.push_back({ s.first, d.vendorId(), d.productId(), d.releaseNumber() });
+    }
+    return result;
+}
+
+hid_device_* Bus::open(const std::string& path)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    auto it = slots.find(path);
+    if (it == slots.end())
+        return nullptr;
+    auto* handle = new hid_device_;
+    handle->slot = it->second;
+    it->second->handles.push_back(handle);
+    return handle;
+}
+
+void Bus::close(hid_device_* handle)
+{
+    if (!handle)
+        return;
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        handle->slot->handles.remove(handle);
+    }
+    delete handle;
+}
+
+int Bus::write(hid_device_* handle, const unsigned char* data, size_t length)
+{
+    std::shared_ptr<Slot> slot;
+    std::chrono::microseconds latency;
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        if (!handle || !handle->slot->plugged || !data || length == 0)
+            return -1;
+        slot = handle->slot;
+        latency = report_latency;
+        ++written;
+    }
+    if (latency.count() > 0)
+        std::this_thread::sleep_for(latency);
+    SlotPort port(*this, *slot);
+    if (!slot->device->receive(QByteArray(reinterpret_cast<const char*>(data), int(length)), port))
+        return -1;
+    std::lock_guard<std::mutex> lock(mutex);
+    return slot->plugged ? int(length) : -1;
+}
+
+bool Bus::setNonBlocking(hid_device_* handle, bool nonblocking)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    if (!handle)
+        return false;
+    handle->nonblocking = nonblocking;
+    return true;
+}
+
+bool Bus::isNonBlocking(hid_device_* handle) const
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    return handle && handle->nonblocking;
+}
+
+bool Bus::isPlugged(hid_device_* handle) const
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    return handle && handle->slot->plugged;
+}
+
+void Bus::deliver(Slot& slot, const QByteArray& report, Clock::duration delay)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    if (!slot.plugged)
+        return;
+    const auto ready = Clock::now() + report_latency + delay;
+    for (hid_device_* h : slot.handles) {
+        if (h->queue.size() >= kQueueLimit)
+            continue;
+        // Reports leave the device in order: a slow one holds back those behind it.
+        auto at = h->queue.empty() ? ready : std::max(ready, h->queue.back().ready);
+        h->queue.push_back({ at, report });
+        h->arrived.notify_all();
+    }
+}
+
+int Bus::read(hid_device_* handle, unsigned char* data, size_t length, int timeout_ms)
+{
+    if (!handle || !data)
+        return -1;
+    std::unique_lock<std::mutex> lock(mutex);
+    const auto deadline = Clock::now() + std::chrono::milliseconds(std::max(timeout_ms, 0));
+    for (;;) {
+        if (!handle->slot->plugged)
+            return -1;
+        const auto now = Clock::now();
+        if (!handle->queue.empty() && handle->queue.front().ready <= now) {
+            QByteArray bytes = handle->queue.front().bytes;
+            handle->queue.pop_front();
+            const size_t n = std::min(length, size_t(bytes.size()));
+            std::memcpy(data, bytes.constData(), n);
+            return int(n);
+        }
+        if (timeout_ms == 0 || (timeout_ms > 0 && now >= deadline))
+            return 0;
+        if (handle->queue.empty() && timeout_ms < 0)
+            handle->arrived.wait(lock);
+        else {
+            auto wake = handle->queue.empty() ? deadline : handle->queue.front().ready;
+            if (timeout_ms > 0)
+                wake = std::min(wake, deadline);
+            handle->arrived.wait_until(lock, wake);
+        }
+    }
+}
+
+} // namespace hidsim
