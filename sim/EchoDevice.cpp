@@ -14,7 +14,7 @@ bool EchoDevice::receive(const QByteArray& report, Port& port)
 {
     QByteArray reply = report.mid(1, 64);
     reply.append(QByteArray(64 - reply.size(), '\0'));
-    port.send(reply);
+    port.send(reply, reply_delay.load());
     return true;
 }
 

@@ -2,6 +2,8 @@
 
 #include "sim/HidBus.h"
 
+#include <atomic>
+
 namespace hidsim {
 
 // The simplest device on the bus: answers every output report with its bytes after the
@@ -16,7 +18,11 @@ public:
     unsigned short releaseNumber() const override { return release; }
     bool receive(const QByteArray& report, Port& port) override;
 
+    // Answers this much later than the bus latency alone would.
+    void setReplyDelay(std::chrono::milliseconds delay) { reply_delay = delay; }
+
 private:
+    std::atomic<std::chrono::milliseconds> reply_delay { std::chrono::milliseconds(0) };
     unsigned short vendor;
     unsigned short product;
     unsigned short release;

@@ -66,25 +66,25 @@ std::string Bus::plug(std::shared_ptr<VirtualDevice> device, const std::string& 
 {
     std::lock_guard<std::mutex> lock(mutex);
     std::string p = path;
-    if (p.empty() || slots.count(p))
+    if (p.empty() || by_path.count(p))
         p = "/dev/hidraw-sim" + std::to_string(++next_path);
     auto slot = std::make_shared<Slot>();
     slot->device = std::move(device);
     slot->path = p;
-    slots[p] = slot;
+    by_path[p] = slot;
     return p;
 }
 
 bool Bus::unplug(const std::string& path)
 {
     std::lock_guard<std::mutex> lock(mutex);
-    auto it = slots.find(path);
-    if (it == slots.end())
+    auto it = by_path.find(path);
+    if (it == by_path.end())
         return false;
     it->second->plugged = false;
     for (hid_device_* h : it->second->handles)
         h->arrived.notify_all();
-    slots.erase(it);
+    by_path.erase(it);
     return true;
 }
 
@@ -97,15 +97,15 @@ void Bus::unplugAll()
 std::shared_ptr<VirtualDevice> Bus::device(const std::string& path) const
 {
     std::lock_guard<std::mutex> lock(mutex);
-    auto it = slots.find(path);
-    return it == slots.end() ? nullptr : it->second->device;
+    auto it = by_path.find(path);
+    return it == by_path.end() ? nullptr : it->second->device;
 }
 
 std::vector<std::string> Bus::paths() const
 {
     std::lock_guard<std::mutex> lock(mutex);
     std::vector<std::string> result;
-    for (const auto& s : slots)
+    for (const auto& s : by_path)
         result.push_back(s.first);
     return result;
 }
@@ -133,7 +133,7 @@ std::vector<Bus::EnumEntry> Bus::enumerate(unsigned short vendor_id,
 {
     std::lock_guard<std::mutex> lock(mutex);
     std::vector<EnumEntry> result;
-    for (const auto& s : slots) {
+    for (const auto& s : by_path) {
         const VirtualDevice& d = *s.second->device;
         if ((vendor_id == 0 || d.vendorId() == vendor_id)
             && (product_id == 0 || d.productId() == product_id))
@@ -145,8 +145,8 @@ std::vector<Bus::EnumEntry> Bus::enumerate(unsigned short vendor_id,
 hid_device_* Bus::open(const std::string& path)
 {
     std::lock_guard<std::mutex> lock(mutex);
-    auto it = slots.find(path);
-    if (it == slots.end())
+    auto it = by_path.find(path);
+    if (it == by_path.end())
         return nullptr;
     auto* handle = new hid_device_;
     handle->slot = it->second;
