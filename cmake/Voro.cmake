@@ -10,14 +10,10 @@ function(voro_warnings target)
     target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
 endfunction()
 
-# A library of one layer (static unless SHARED), with includes written from the repository root.
+# A static library of one layer, with includes written from the repository root.
 function(voro_add_library name)
-    cmake_parse_arguments(ARG "SHARED" "" "SOURCES;PUBLIC;PRIVATE" ${ARGN})
-    if(ARG_SHARED)
-        add_library(${name} SHARED ${ARG_SOURCES})
-    else()
-        add_library(${name} STATIC ${ARG_SOURCES})
-    endif()
+    cmake_parse_arguments(ARG "" "" "SOURCES;PUBLIC;PRIVATE" ${ARGN})
+    add_library(${name} STATIC ${ARG_SOURCES})
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR})
     target_link_libraries(${name} PUBLIC ${ARG_PUBLIC} PRIVATE ${ARG_PRIVATE})
     voro_warnings(${name})

@@ -99,7 +99,9 @@ bool LocalDayCache::parse(const QChar* begin, const QChar* end, double& time)
         time = double(read.start + (h * 3600 + mi * 60 + s) * qint64(1000));
         return true;
     }
-    const QDateTime local(read.date, QTime(h, mi, s), Qt::LocalTime);
+    // Qt decides which of a repeated hour's two instants a text means, and that a skipped
+    // hour does not exist.
+    const QDateTime local = QDateTime::fromString(QString(begin, 19), kFormat);
     if (!local.isValid())
         return false;
     time = double(local.toMSecsSinceEpoch());
