@@ -41,16 +41,17 @@ DevicesPlaceholder::~DevicesPlaceholder()
 
 void DevicesPlaceholder::onDeviceDetected(const HidDevice::Id& id)
 {
-    auto* item = new QListWidgetItem(
-        QStringLiteral("%1  %2").arg(id.getHash(), 8, 16, QLatin1Char('0')).arg(QString::fromStdString(id.path)),
-        list);
+    auto* item = new QListWidgetItem(QStringLiteral("%1  %2")
+                                         .arg(id.getHash(), 8, 16, QLatin1Char('0'))
+                                         .arg(QString::fromStdString(id.path)),
+                                     list);
     item->setData(kIdRole, QVariant::fromValue(id));
 }
 
 void DevicesPlaceholder::onCheckPresence()
 {
-    const auto present =
-        HidDevice::enumerate(VoroUsbDetector::VENDOR_ID, VoroUsbDetector::PRODUCT_ID);
+    const auto present
+        = HidDevice::enumerate(VoroUsbDetector::VENDOR_ID, VoroUsbDetector::PRODUCT_ID);
     for (int row = list->count() - 1; row >= 0; --row) {
         const auto id = list->item(row)->data(kIdRole).value<HidDevice::Id>();
         if (std::find(present.begin(), present.end(), id) == present.end()) {

@@ -8,7 +8,9 @@
 class RecordText
 {
 public:
-    explicit RecordText(const QString& text) : parts(text.split(QLatin1Char(';'))) { }
+    explicit RecordText(const QString& text)
+        : parts(text.split(QLatin1Char(';')))
+    { }
 
     int count() const { return parts.size(); }
     QString part(int i) const { return parts.value(i); }

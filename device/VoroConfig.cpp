@@ -4,7 +4,10 @@
 
 QString CommonSettings::toText() const
 {
-    return QStringLiteral("%1;%2;%3").arg(control_mode).arg(control_type).arg(modbus_response_delay);
+    return QStringLiteral("%1;%2;%3")
+        .arg(control_mode)
+        .arg(control_type)
+        .arg(modbus_response_delay);
 }
 
 CommonSettings CommonSettings::fromText(const QString& text, bool* ok)
@@ -24,12 +27,18 @@ bool CommonSettings::operator==(const CommonSettings& o) const
 
 QString ActuatorSettings::toText() const
 {
-    return QStringList { QString::number(active ? 1 : 0), QString::number(sensor_type),
-                         QString::number(sensor_offset), QString::number(pot_min),
-                         QString::number(pot_max), QString::number(pot_shift_min),
-                         QString::number(pot_shift_max), QString::number(hysteresis_heating),
-                         QString::number(hysteresis_cooling), QString::number(setpoint),
-                         QString::number(actuator_type), QString::number(control_source) }
+    return QStringList { QString::number(active ? 1 : 0),
+                         QString::number(sensor_type),
+                         QString::number(sensor_offset),
+                         QString::number(pot_min),
+                         QString::number(pot_max),
+                         QString::number(pot_shift_min),
+                         QString::number(pot_shift_max),
+                         QString::number(hysteresis_heating),
+                         QString::number(hysteresis_cooling),
+                         QString::number(setpoint),
+                         QString::number(actuator_type),
+                         QString::number(control_source) }
         .join(QLatin1Char(';'));
 }
 
@@ -51,12 +60,11 @@ ActuatorSettings ActuatorSettings::fromText(const QString& text, bool* ok)
 
 bool ActuatorSettings::operator==(const ActuatorSettings& o) const
 {
-    return active == o.active && control_source == o.control_source
-        && sensor_type == o.sensor_type && sensor_offset == o.sensor_offset
-        && pot_min == o.pot_min && pot_max == o.pot_max && pot_shift_min == o.pot_shift_min
-        && pot_shift_max == o.pot_shift_max && hysteresis_heating == o.hysteresis_heating
-        && hysteresis_cooling == o.hysteresis_cooling && setpoint == o.setpoint
-        && actuator_type == o.actuator_type;
+    return active == o.active && control_source == o.control_source && sensor_type == o.sensor_type
+        && sensor_offset == o.sensor_offset && pot_min == o.pot_min && pot_max == o.pot_max
+        && pot_shift_min == o.pot_shift_min && pot_shift_max == o.pot_shift_max
+        && hysteresis_heating == o.hysteresis_heating && hysteresis_cooling == o.hysteresis_cooling
+        && setpoint == o.setpoint && actuator_type == o.actuator_type;
 }
 
 bool VoroConfig::operator==(const VoroConfig& o) const

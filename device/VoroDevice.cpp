@@ -32,9 +32,8 @@ ActuatorData ActuatorData::fromText(const QString& text, bool* ok)
     ActuatorData d;
     int errors = 0, mem_errors = 0;
     *ok = in.count() >= 8 && in.toInt(0, d.temperature) && in.toInt(1, d.sensor_resistance)
-        && in.toInt(2, d.pot_shift) && in.toInt(3, d.pot_resistance)
-        && in.toInt(4, d.pot_setpoint) && in.toBool(5, d.triac) && in.toInt(6, errors)
-        && in.toInt(7, mem_errors);
+        && in.toInt(2, d.pot_shift) && in.toInt(3, d.pot_resistance) && in.toInt(4, d.pot_setpoint)
+        && in.toBool(5, d.triac) && in.toInt(6, errors) && in.toInt(7, mem_errors);
     d.errors = quint8(errors);
     d.mem_errors = quint8(mem_errors);
     return d;

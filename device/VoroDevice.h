@@ -47,7 +47,9 @@ struct VoroDevice
     typedef int Id; // -1: no device
 
     VoroDevice() = default;
-    explicit VoroDevice(Id id) : id(id) { }
+    explicit VoroDevice(Id id)
+        : id(id)
+    { }
 
     Id id = -1;
     int state = VoroDefinitions::DS__NEW;

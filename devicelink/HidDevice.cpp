@@ -35,8 +35,7 @@ std::list<HidDevice::Id> HidDevice::enumerate(uint16_t vendor_id, uint16_t produ
 HidDevice::HidDevice(const Id& id)
     : id(id)
     , handle(hid_open_path(id.path.c_str()))
-{
-}
+{ }
 
 HidDevice::~HidDevice()
 {

@@ -52,8 +52,7 @@ void LocalDayCache::appendText(QString& out, double time)
 {
     // QwtDate truncates to whole milliseconds; far-off or undefined times take Qt's path.
     if (!std::isfinite(time) || std::fabs(time) > 2.5e14) {
-        out += QDateTime::fromMSecsSinceEpoch(qint64(std::isfinite(time) ? time : 0),
-                                              Qt::LocalTime)
+        out += QDateTime::fromMSecsSinceEpoch(qint64(std::isfinite(time) ? time : 0), Qt::LocalTime)
                    .toString(kFormat);
         return;
     }

@@ -99,8 +99,8 @@ void appendValue(QString& out, double value)
 // QString::toDouble.
 bool parseValue(const QChar* begin, const QChar* end, double& value)
 {
-    static const double kPow10[] = { 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10,
-                                     1e11, 1e12, 1e13, 1e14, 1e15 };
+    static const double kPow10[]
+        = { 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15 };
     const QChar* p = begin;
     const bool negative = p != end && *p == QLatin1Char('-');
     if (negative)

@@ -7,8 +7,7 @@ EchoDevice::EchoDevice(unsigned short vendor_id, unsigned short product_id,
     : vendor(vendor_id)
     , product(product_id)
     , release(release_number)
-{
-}
+{ }
 
 bool EchoDevice::receive(const QByteArray& report, Port& port)
 {

@@ -44,7 +44,10 @@ constexpr size_t kQueueLimit = 64;
 class Bus::SlotPort : public Port
 {
 public:
-    SlotPort(Bus& bus, Slot& slot) : bus(bus), slot(slot) { }
+    SlotPort(Bus& bus, Slot& slot)
+        : bus(bus)
+        , slot(slot)
+    { }
     void send(const QByteArray& report, std::chrono::milliseconds extra_delay) override
     {
         bus.deliver(slot, report, extra_delay);

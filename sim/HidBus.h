@@ -99,7 +99,7 @@ private:
     mutable std::mutex mutex;
     std::map<std::string, std::shared_ptr<Slot>> by_path; // plugged devices by path
     unsigned long long next_path = 0;
-    std::chrono::microseconds report_latency{0};
+    std::chrono::microseconds report_latency { 0 };
     long long written = 0;
 };
 

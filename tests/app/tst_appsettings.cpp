@@ -13,10 +13,7 @@ class TestAppSettings : public QObject
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        QSettings(AppSettings::ORGANISATION, AppSettings::APPLICATION).clear();
-    }
+    void init() { QSettings(AppSettings::ORGANISATION, AppSettings::APPLICATION).clear(); }
 
     void firstRunStartsAtHomeInEnglish()
     {
@@ -65,18 +62,30 @@ private slots:
         QTest::addColumn<bool>("loads");
         QTest::addColumn<QString>("source");
         QTest::addColumn<QString>("text");
-        QTest::newRow("en sensor") << "en" << true << "ST__2_2K3A1_NTC" << "2.2K3A1 NTC";
-        QTest::newRow("en error") << "en" << true << "E__POT_OUT_OF_RANGE" << "Potentiometer out of range";
-        QTest::newRow("en source") << "en" << true << "CS__ACTUATOR_8" << "Actuator 8";
-        QTest::newRow("en input") << "en" << true << "CT__DEFINED_BY_INPUT" << "Defined by X19";
-        QTest::newRow("en group") << "en" << true << "RS485Properties" << "RS485";
-        QTest::newRow("en property") << "en" << true << "ConfigWriteCount" << "EEPROM Write Count";
-        QTest::newRow("en duration") << "en" << true << "Duration" << "Capture Window";
-        QTest::newRow("de sensor") << "de" << true << "ST__NI1000_TK5000" << "NI1000 TK5000";
-        QTest::newRow("de error raw") << "de" << true << "E__SENSOR_NC" << "E__SENSOR_NC";
-        QTest::newRow("fr sensor") << "fr" << true << "ST__10K_NTC_CAREL" << "10K NTC Carel";
-        QTest::newRow("fr source raw") << "fr" << true << "CS__SENSORS" << "CS__SENSORS";
-        QTest::newRow("no catalogue") << "xx" << false << "ST__PT1000" << "ST__PT1000";
+        QTest::newRow("en sensor") << "en" << true << "ST__2_2K3A1_NTC"
+                                   << "2.2K3A1 NTC";
+        QTest::newRow("en error") << "en" << true << "E__POT_OUT_OF_RANGE"
+                                  << "Potentiometer out of range";
+        QTest::newRow("en source") << "en" << true << "CS__ACTUATOR_8"
+                                   << "Actuator 8";
+        QTest::newRow("en input") << "en" << true << "CT__DEFINED_BY_INPUT"
+                                  << "Defined by X19";
+        QTest::newRow("en group") << "en" << true << "RS485Properties"
+                                  << "RS485";
+        QTest::newRow("en property") << "en" << true << "ConfigWriteCount"
+                                     << "EEPROM Write Count";
+        QTest::newRow("en duration") << "en" << true << "Duration"
+                                     << "Capture Window";
+        QTest::newRow("de sensor") << "de" << true << "ST__NI1000_TK5000"
+                                   << "NI1000 TK5000";
+        QTest::newRow("de error raw") << "de" << true << "E__SENSOR_NC"
+                                      << "E__SENSOR_NC";
+        QTest::newRow("fr sensor") << "fr" << true << "ST__10K_NTC_CAREL"
+                                   << "10K NTC Carel";
+        QTest::newRow("fr source raw") << "fr" << true << "CS__SENSORS"
+                                       << "CS__SENSORS";
+        QTest::newRow("no catalogue") << "xx" << false << "ST__PT1000"
+                                      << "ST__PT1000";
     }
 
     void catalogues()
@@ -92,10 +101,7 @@ private slots:
         QCoreApplication::removeTranslator(&translator);
     }
 
-    void logoIsInTheResources()
-    {
-        QVERIFY(!QImage(":/Images/image_logo.png").isNull());
-    }
+    void logoIsInTheResources() { QVERIFY(!QImage(":/Images/image_logo.png").isNull()); }
 };
 
 QTEST_MAIN(TestAppSettings)

@@ -98,9 +98,9 @@ private slots:
         QVERIFY(ok);
         QCOMPARE(int(s.parity), 0); // beyond Latin-1
 
-        for (const char* bad : { "1;9600;no;2;0;0;0;4;7", "1;9600;;2;0;0;0;4;7",
-                                 "1;9600;n;2;0;0;0", "1;9600;n;2;0;0;0;-1", "1;9600;n;2;0;0;0;4;",
-                                 "1;9600;n;2;0;0;0;4;x" }) {
+        for (const char* bad :
+             { "1;9600;no;2;0;0;0;4;7", "1;9600;;2;0;0;0;4;7", "1;9600;n;2;0;0;0",
+               "1;9600;n;2;0;0;0;-1", "1;9600;n;2;0;0;0;4;", "1;9600;n;2;0;0;0;4;x" }) {
             DeviceStatus::fromText(bad, &ok);
             QVERIFY2(!ok, bad);
         }
@@ -115,7 +115,8 @@ private slots:
         QCOMPARE(d.sensor_resistance, 10950);
         QVERIFY(d.pot_resistance > ActuatorData::MAX_VALID_RESISTANCE);
         QVERIFY(d.triac);
-        QCOMPARE(int(d.errors), VoroDefinitions::E__SENSOR_NC | VoroDefinitions::E__SENSOR_OUT_OF_RANGE);
+        QCOMPARE(int(d.errors),
+                 VoroDefinitions::E__SENSOR_NC | VoroDefinitions::E__SENSOR_OUT_OF_RANGE);
         QCOMPARE(int(d.mem_errors), VoroDefinitions::E__SENSOR_NC | VoroDefinitions::E__POT_NC);
 
         const ActuatorData wide = ActuatorData::fromText("-55;1;2;3;4;0;257;-1;more", &ok);
@@ -215,12 +216,28 @@ private slots:
         QTest::addColumn<QString>("fallback");
         QTest::addColumn<QString>("suffix");
         QTest::addColumn<QString>("name");
-        QTest::newRow("location") << " Room 1.01, North " << "x" << "" << "room_1_01_north";
-        QTest::newRow("blank") << "  " << "fallback" << ".cfg" << "fallback.cfg";
-        QTest::newRow("forbidden") << "A/B:C" << "x" << "" << "abc";
-        QTest::newRow("only forbidden") << "<>:\"/\\|?*" << "device" << ".cfg" << "device.cfg";
-        QTest::newRow("run") << "a . ,\t,b" << "x" << ".csv" << "a_b.csv";
-        QTest::newRow("umlaut") << QString::fromUtf8("Büro Süd") << "x" << "" << QString::fromUtf8("büro_süd");
+        QTest::newRow("location") << " Room 1.01, North "
+                                  << "x"
+                                  << ""
+                                  << "room_1_01_north";
+        QTest::newRow("blank") << "  "
+                               << "fallback"
+                               << ".cfg"
+                               << "fallback.cfg";
+        QTest::newRow("forbidden") << "A/B:C"
+                                   << "x"
+                                   << ""
+                                   << "abc";
+        QTest::newRow("only forbidden") << "<>:\"/\\|?*"
+                                        << "device"
+                                        << ".cfg"
+                                        << "device.cfg";
+        QTest::newRow("run") << "a . ,\t,b"
+                             << "x"
+                             << ".csv"
+                             << "a_b.csv";
+        QTest::newRow("umlaut") << QString::fromUtf8("Büro Süd") << "x"
+                                << "" << QString::fromUtf8("büro_süd");
     }
 
     void fileNames()

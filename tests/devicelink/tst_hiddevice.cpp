@@ -110,8 +110,8 @@ private slots:
 
     void writeAndReadAReport()
     {
-        const auto path =
-            hidsim::Bus::instance().plug(std::make_shared<hidsim::EchoDevice>(0x0483, 0xA514));
+        const auto path
+            = hidsim::Bus::instance().plug(std::make_shared<hidsim::EchoDevice>(0x0483, 0xA514));
         HidDevice device(HidDevice::enumerate(0x0483, 0xA514).front());
         QVERIFY(device.isOpen());
         QCOMPARE(device.id.path, path);
@@ -150,8 +150,8 @@ private slots:
 
     void unplugEndsABlockingReadAndFailsWrites()
     {
-        const auto path =
-            hidsim::Bus::instance().plug(std::make_shared<hidsim::EchoDevice>(0x0483, 0xA514));
+        const auto path
+            = hidsim::Bus::instance().plug(std::make_shared<hidsim::EchoDevice>(0x0483, 0xA514));
         HidDevice device(HidDevice::enumerate(0x0483, 0xA514).front());
         auto reader = std::async(std::launch::async, [&device] {
             uint8_t buffer[65];

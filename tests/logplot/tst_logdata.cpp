@@ -62,15 +62,31 @@ private slots:
         log.series[0].append({ t + 999, 21.5 }); // milliseconds are cut, not rounded
         log.series[1].append({ t + 999, 20.94 });
         log.series[2].append({ t + 999, 1 });
-        QCOMPARE(log.toCsv(),
-                 QString("date;setpoint;temperature;triac\r\n05.03.2021 14:20:00;21.5;20.9;1.0\r\n"));
+        QCOMPARE(
+            log.toCsv(),
+            QString("date;setpoint;temperature;triac\r\n05.03.2021 14:20:00;21.5;20.9;1.0\r\n"));
     }
 
     void valuesAreWrittenAsQtWritesThem()
     {
         // exact ties, negative zeros, large and odd values, and a random spread
-        QVector<double> values { 0.25, 0.75, 1.25, -0.25, -0.75, 20.95, -0.04, -0.0, 0.0, 0.05,
-                                 2.5, -2.5, 1e14 + 0.25, 123456789.75, 1e15, -1e20, 1e-300,
+        QVector<double> values { 0.25,
+                                 0.75,
+                                 1.25,
+                                 -0.25,
+                                 -0.75,
+                                 20.95,
+                                 -0.04,
+                                 -0.0,
+                                 0.0,
+                                 0.05,
+                                 2.5,
+                                 -2.5,
+                                 1e14 + 0.25,
+                                 123456789.75,
+                                 1e15,
+                                 -1e20,
+                                 1e-300,
                                  std::numeric_limits<double>::quiet_NaN(),
                                  std::numeric_limits<double>::infinity() };
         QRandomGenerator random(7);
@@ -123,11 +139,12 @@ private slots:
                              "29.02.2024 12:00:00", "29.02.2023 12:00:00", "31.04.2021 10:00:00",
                              "01.01.0001 00:00:00", "00.01.2021 10:00:00", "01.13.2021 10:00:00",
                              "01.01.2021 24:00:00", "01.01.2021 23:60:00", "01.01.2021 23:59:60",
-                             "1.01.2021 10:00:00", "01.01.2021 10:00", "01.01.2021T10:00:00",
-                             "2021-03-05 14:20:00", "01.01.21 10:00:00", "01.01.2021 10:00:00 " };
+                             "1.01.2021 10:00:00",  "01.01.2021 10:00",    "01.01.2021T10:00:00",
+                             "2021-03-05 14:20:00", "01.01.21 10:00:00",   "01.01.2021 10:00:00 " };
         QRandomGenerator random(11);
         for (int i = 0; i < 3000; ++i) {
-            const QDateTime t = QDateTime::fromSecsSinceEpoch(random.bounded(1600000000, 1700000000));
+            const QDateTime t
+                = QDateTime::fromSecsSinceEpoch(random.bounded(1600000000, 1700000000));
             stamps << t.toString(kFormat);
         }
         for (const QString& stamp : stamps) {
