@@ -17,7 +17,8 @@ ColorCombo::ColorCombo(QWidget* parent, ColorChooser chooser)
     for (int i = 0; i < names.size(); ++i)
         setItemData(i, QColor(names.at(i)), Qt::DecorationRole);
     addItem(tr("Custom"), CUSTOM_ITEM);
-    connect(this, qOverload<int>(&QComboBox::currentIndexChanged), this, &ColorCombo::currentChanged);
+    connect(this, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &ColorCombo::currentChanged);
 }
 
 QColor ColorCombo::color() const

@@ -6,8 +6,7 @@
 
 EnumProperty::EnumProperty(const QString& name, QObject* propertyObject, QObject* parent)
     : Property(name, propertyObject, parent)
-{
-}
+{ }
 
 QVariant EnumProperty::value(int role) const
 {
@@ -65,7 +64,8 @@ bool EnumProperty::setEditorData(QWidget* editor, const QVariant& data)
     const char* key = metaEnum().valueToKey(data.toInt());
     if (!key)
         return false;
-    const int index = combo->findData(QString::fromLatin1(key), Qt::UserRole, Qt::MatchCaseSensitive);
+    const int index
+        = combo->findData(QString::fromLatin1(key), Qt::UserRole, Qt::MatchCaseSensitive);
     if (index < 0)
         return false;
     combo->setCurrentIndex(index);

@@ -72,8 +72,7 @@ QPropertyModel::QPropertyModel(IFontAccessor* fontAccessor, QObject* parent)
     : QAbstractItemModel(parent)
     , m_root(new Property(QStringLiteral("Root"), nullptr, this))
     , m_fontAccessor(fontAccessor)
-{
-}
+{ }
 
 void QPropertyModel::appendObject(QObject* object)
 {
@@ -366,7 +365,8 @@ QVariant QPropertyModel::nameOrValue(const Property* node, int column, int role)
 
 QColor QPropertyModel::groupBackground() const
 {
-    const QPalette palette = m_fontAccessor ? m_fontAccessor->palette() : QGuiApplication::palette();
+    const QPalette palette
+        = m_fontAccessor ? m_fontAccessor->palette() : QGuiApplication::palette();
     const QColor base = palette.brush(QPalette::Current, QPalette::Base).color();
     return base.lightness() < 128 ? base.lighter(120) : base.darker(120);
 }

@@ -29,7 +29,8 @@ public:
     void unregisterPropertyFactory(CustomPropertyFactory factory);
     void setRowHeightFactor(double factor) { m_rowHeightFactor = factor; }
 
-    QModelIndex index(int row, int column, const QModelIndex& parent = QModelIndex()) const override;
+    QModelIndex index(int row, int column,
+                      const QModelIndex& parent = QModelIndex()) const override;
     QModelIndex parent(const QModelIndex& index) const override;
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;

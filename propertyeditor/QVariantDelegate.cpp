@@ -15,8 +15,7 @@
 QVariantDelegate::QVariantDelegate(IFontAccessor* fontAccessor, QObject* parent)
     : QItemDelegate(parent)
     , m_fontAccessor(fontAccessor)
-{
-}
+{ }
 
 QWidget* QVariantDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                                         const QModelIndex& index) const
