@@ -58,8 +58,14 @@ QVariant Property::value(int role) const
 
 void Property::setValue(const QVariant& value)
 {
-    if (m_propertyObject)
-        m_propertyObject->setProperty(propertyName().constData(), value);
+    if (!m_propertyObject)
+        return;
+    // setProperty would quietly add a dynamic property for a name the object does not have.
+    const QByteArray name = propertyName();
+    if (m_propertyObject->metaObject()->indexOfProperty(name.constData()) < 0
+        && !m_propertyObject->dynamicPropertyNames().contains(name))
+        return;
+    m_propertyObject->setProperty(name.constData(), value);
 }
 
 QWidget* Property::createEditor(QWidget* parent, const QStyleOptionViewItem&)

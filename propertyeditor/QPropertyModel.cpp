@@ -93,8 +93,11 @@ void QPropertyModel::appendObject(QObject* object)
             if (d.declaringClass != cls)
                 continue;
             const QString name = QString::fromLatin1(d.property.name());
-            Property* node = makeNode(name, object, group, d.property.type() == QVariant::UserType,
-                                      d.property.isEnumType());
+            // An enumeration counts as a user type whether or not Qt has registered its type
+            // yet; before that, Qt reports it as a plain int.
+            const bool userType
+                = d.property.isEnumType() || d.property.userType() >= QMetaType::User;
+            Property* node = makeNode(name, object, group, userType, d.property.isEnumType());
             const int info = cls->indexOfClassInfo(d.property.name());
             if (info >= 0)
                 node->setEditorHints(QString::fromUtf8(cls->classInfo(info).value()));
@@ -278,7 +281,10 @@ QVariant QPropertyModel::headerData(int section, Qt::Orientation orientation, in
 Qt::ItemFlags QPropertyModel::flags(const QModelIndex& index) const
 {
     const Property* node = nodeOf(index);
-    if (!node || !node->propertyObject())
+    // The root is no item: it takes no part in drag and drop or editing.
+    if (!node)
+        return Qt::NoItemFlags;
+    if (!node->propertyObject())
         return Qt::ItemIsEnabled;
     // Not enabled: the row is drawn disabled and opens no editor.
     if (node->isReadOnly())
