@@ -2,12 +2,11 @@
 
 #include "propertyeditor/Property.h"
 #include "propertyeditor/PropertyObject.h"
+#include "tests/propertyeditor/ModelRows.h"
 
-#include <QAbstractItemModel>
 #include <QColor>
 #include <QMap>
 #include <QMetaType>
-#include <QStringList>
 #include <QTranslator>
 
 // Objects to show in the editor, covering every kind of entry it knows.
@@ -47,7 +46,7 @@ class Base : public PropertyObject
     Q_PROPERTY(QString secret MEMBER secret)
 
 public:
-    enum Level { LV__LOW, LV__MID, LV__HIGH, LV__MAX };
+    enum Level : int { LV__LOW, LV__MID, LV__HIGH, LV__MAX };
     Q_ENUM(Level)
 
     using PropertyObject::PropertyObject;
@@ -103,31 +102,3 @@ public:
 private:
     QMap<QString, QString> texts;
 };
-
-// "name=value" of every row below `parent`, as the display role shows them.
-inline QStringList rowTexts(const QAbstractItemModel* model, const QModelIndex& parent)
-{
-    QStringList rows;
-    for (int r = 0; r < model->rowCount(parent); ++r) {
-        rows << model->index(r, 0, parent).data().toString() + QLatin1Char('=')
-                + model->index(r, 1, parent).data().toString();
-    }
-    return rows;
-}
-
-// The index of the row named `name` (display role) under the group titled `group`.
-inline QModelIndex findRow(const QAbstractItemModel* model, const QString& group,
-                           const QString& name, int column = 0)
-{
-    for (int g = 0; g < model->rowCount(); ++g) {
-        const QModelIndex groupIndex = model->index(g, 0);
-        if (groupIndex.data().toString() != group)
-            continue;
-        for (int r = 0; r < model->rowCount(groupIndex); ++r) {
-            const QModelIndex row = model->index(r, 0, groupIndex);
-            if (row.data().toString() == name)
-                return row.sibling(r, column);
-        }
-    }
-    return QModelIndex();
-}
