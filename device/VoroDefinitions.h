@@ -10,10 +10,11 @@ class VoroDefinitions : public QObject
     Q_OBJECT
 
 public:
-    enum ControlMode { CM__LOCAL = 0, CM__EXTERNAL = 1 };
+    // Typed, so that any number a box reports is a value of the enumeration, known or not.
+    enum ControlMode : int { CM__LOCAL = 0, CM__EXTERNAL = 1 };
     Q_ENUM(ControlMode)
 
-    enum ControlType { CT__DEFINED_BY_INPUT = 0, CT__HEATING = 1, CT__COOLING = 2 };
+    enum ControlType : int { CT__DEFINED_BY_INPUT = 0, CT__HEATING = 1, CT__COOLING = 2 };
     Q_ENUM(ControlType)
 
     // An actuator either uses its own sensor input or follows another actuator.

@@ -1,0 +1,119 @@
+#include "propertyeditor/QVariantDelegate.h"
+
+#include "propertyeditor/EditorHints.h"
+#include "propertyeditor/IFontAccessor.h"
+#include "propertyeditor/Property.h"
+#include "propertyeditor/QPropertyModel.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QHelpEvent>
+#include <QLineEdit>
+#include <QSortFilterProxyModel>
+#include <QToolTip>
+
+QVariantDelegate::QVariantDelegate(IFontAccessor* fontAccessor, QObject* parent)
+    : QItemDelegate(parent)
+    , m_fontAccessor(fontAccessor)
+{ }
+
+QWidget* QVariantDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                                        const QModelIndex& index) const
+{
+    Property* node = nodeOf(index);
+    if (!node)
+        return QItemDelegate::createEditor(parent, option, index);
+    QWidget* editor = nullptr;
+    if (nodeEdits(node->value(Qt::UserRole)))
+        editor = node->createEditor(parent, option);
+    if (!editor)
+        editor = QItemDelegate::createEditor(parent, option, index);
+    // Dynamic hints come last and so win over the class info.
+    EditorHints::applyClassInfoHints(editor, node->editorHints());
+    node->applyEditorHints(editor);
+    return editor;
+}
+
+void QVariantDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
+{
+    const QVariant data = index.data(Qt::EditRole);
+    if (nodeEdits(data)) {
+        Property* node = nodeOf(index);
+        if (node && node->setEditorData(editor, data))
+            return;
+    } else if (data.type() == QVariant::String) {
+        // A refresh must not overwrite what the user is typing.
+        auto* line = qobject_cast<QLineEdit*>(editor);
+        if (line && !line->text().isEmpty())
+            return;
+    }
+    QItemDelegate::setEditorData(editor, index);
+}
+
+void QVariantDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
+                                    const QModelIndex& index) const
+{
+    if (nodeEdits(index.data(Qt::EditRole))) {
+        Property* node = nodeOf(index);
+        const QVariant value = node ? node->editorData(editor) : QVariant();
+        if (value.isValid()) {
+            model->setData(index, value, Qt::EditRole);
+            return;
+        }
+    }
+    QItemDelegate::setModelData(editor, model, index);
+}
+
+void QVariantDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                                            const QModelIndex& index) const
+{
+    QItemDelegate::updateEditorGeometry(editor, option, index);
+}
+
+bool QVariantDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
+                                 const QStyleOptionViewItem& option, const QModelIndex& index)
+{
+    if (!event || !view)
+        return false;
+    if (event->type() != QEvent::ToolTip)
+        return QAbstractItemDelegate::helpEvent(event, view, option, index);
+
+    const QRect cell = view->visualRect(index);
+    const QFontMetrics metrics(m_fontAccessor ? m_fontAccessor->font() : view->font());
+    const QVariant data = index.data(Qt::DisplayRole);
+    if (data.canConvert<QString>()) {
+        const QString text = data.toString();
+        if (metrics.horizontalAdvance(text) > cell.width()) {
+            // The div lets long texts wrap; device texts are shown as text, never as markup.
+            QToolTip::showText(event->globalPos(),
+                               QStringLiteral("<div>%1</div>").arg(text.toHtmlEscaped()), view);
+            return true;
+        }
+    }
+    if (!QAbstractItemDelegate::helpEvent(event, view, option, index))
+        QToolTip::hideText();
+    return true;
+}
+
+Property* QVariantDelegate::nodeOf(const QModelIndex& index)
+{
+    QModelIndex source = index;
+    while (auto* proxy = qobject_cast<const QSortFilterProxyModel*>(source.model()))
+        source = proxy->mapToSource(source);
+    if (!qobject_cast<const QPropertyModel*>(source.model()))
+        return nullptr;
+    return static_cast<Property*>(source.internalPointer());
+}
+
+bool QVariantDelegate::nodeEdits(const QVariant& value)
+{
+    switch (value.type()) {
+    case QVariant::Int:
+    case QVariant::Double:
+    case QVariant::Color:
+    case QVariant::UserType:
+        return true;
+    default:
+        return false;
+    }
+}
