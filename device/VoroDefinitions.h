@@ -10,7 +10,8 @@ class VoroDefinitions : public QObject
     Q_OBJECT
 
 public:
-    // Typed, so that any number a box reports is a value of the enumeration, known or not.
+    // All typed as int, so that any number a box reports is a value of its enumeration, known
+    // or not.
     enum ControlMode : int { CM__LOCAL = 0, CM__EXTERNAL = 1 };
     Q_ENUM(ControlMode)
 
@@ -18,7 +19,7 @@ public:
     Q_ENUM(ControlType)
 
     // An actuator either uses its own sensor input or follows another actuator.
-    enum ControlSource {
+    enum ControlSource : int {
         CS__SENSORS = 0,
         CS__ACTUATOR_1,
         CS__ACTUATOR_2,
@@ -31,10 +32,10 @@ public:
     };
     Q_ENUM(ControlSource)
 
-    enum ActuatorType { AT__NC = 0, AT__NO = 1 };
+    enum ActuatorType : int { AT__NC = 0, AT__NO = 1 };
     Q_ENUM(ActuatorType)
 
-    enum SensorType {
+    enum SensorType : int {
         ST__10K3A1_NTC = 1,
         ST__10K4A1_NTC = 2,
         ST__10K_NTC_CAREL = 3,
