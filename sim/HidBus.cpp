@@ -15,6 +15,8 @@ struct Slot
     std::string path;
     bool plugged = true;
     std::list<hid_device_*> handles;
+    std::list<Fault> faults;
+    uint32_t garbage_seed = 0x9E3779B9u;
 };
 
 struct QueuedReport
@@ -41,19 +43,96 @@ namespace {
 constexpr size_t kQueueLimit = 64;
 } // namespace
 
+namespace {
+// The fault (if any) that hits a report with this command byte; counts the report for every
+// matching fault that is still holding back.
+const Fault* takeFault(std::list<Fault>& faults, int command, Fault& hit)
+{
+    const Fault* result = nullptr;
+    for (auto it = faults.begin(); it != faults.end();) {
+        if (it->command >= 0 && it->command != command) {
+            ++it;
+            continue;
+        }
+        if (it->skip > 0) {
+            --it->skip;
+            ++it;
+            continue;
+        }
+        if (result) {
+            ++it;
+            continue;
+        }
+        hit = *it;
+        result = &hit;
+        if (it->times > 0 && --it->times == 0)
+            it = faults.erase(it);
+        else
+            ++it;
+    }
+    return result;
+}
+
+// Bytes 1 ... 63 become noise (a small xorshift, so that a failing run can be repeated).
+void garble(QByteArray& report, uint32_t& seed)
+{
+    for (int i = 1; i < report.size(); ++i) {
+        seed ^= seed << 13;
+        seed ^= seed >> 17;
+        seed ^= seed << 5;
+        report[i] = char(seed & 0xFF);
+    }
+}
+} // namespace
+
 class Bus::SlotPort : public Port
 {
 public:
-    SlotPort(Bus& bus, Slot& slot) : bus(bus), slot(slot) { }
+    SlotPort(Bus& bus, Slot& slot, const Fault* fault, uint32_t seed)
+        : bus(bus)
+        , slot(slot)
+        , fault(fault)
+        , seed(seed)
+    { }
     void send(const QByteArray& report, std::chrono::milliseconds extra_delay) override
     {
-        bus.deliver(slot, report, extra_delay);
+        QByteArray bytes = report;
+        if (fault) {
+            switch (fault->kind) {
+            case Fault::NoReply:
+            case Fault::UnplugMidTransaction:
+            case Fault::WriteFailure:
+                return;
+            case Fault::WrongEcho:
+                if (!bytes.isEmpty())
+                    bytes[0] = char(bytes[0] ^ 0x80);
+                break;
+            case Fault::GarbageReply:
+                garble(bytes, seed);
+                break;
+            case Fault::LateReply:
+            case Fault::SlowReply:
+                extra_delay += fault->replyDelay();
+                break;
+            }
+        }
+        bus.deliver(slot, bytes, extra_delay);
     }
     std::string path() const override { return slot.path; }
+    void detach(std::function<void()> then) override
+    {
+        detaching = true;
+        after_detach = std::move(then);
+    }
+
+    bool detaching = false;
+    std::function<void()> after_detach;
 
 private:
     Bus& bus;
     Slot& slot;
+    const Fault* fault;
+    uint32_t seed;
 };
 
 Bus& Bus::instance()
@@ -81,11 +160,25 @@ bool Bus::unplug(const std::string& path)
     auto it = slots.find(path);
     if (it == slots.end())
         return false;
+    unplugLocked(it);
+    return true;
+}
+
+void Bus::unplugLocked(std::map<std::string, std::shared_ptr<Slot>>::iterator it)
+{
     it->second->plugged = false;
     for (hid_device_* h : it->second->handles)
         h->arrived.notify_all();
     slots.erase(it);
-    return true;
+}
+
+void Bus::unplugSlot(const std::shared_ptr<Slot>& slot)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    auto it = slots.find(slot->path);
+    // Gone already, and the path may serve another device by now.
+    if (it != slots.end() && it->second == slot)
+        unplugLocked(it);
 }
 
 void Bus::unplugAll()
@@ -165,10 +258,31 @@ void Bus::close(hid_device_* handle)
     delete handle;
 }
 
+bool Bus::injectFault(const std::string& path, const Fault& fault)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    auto it = slots.find(path);
+    if (it == slots.end() || fault.times == 0)
+        return false;
+    it->second->faults.push_back(fault);
+    return true;
+}
+
+void Bus::clearFaults(const std::string& path)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    auto it = slots.find(path);
+    if (it != slots.end())
+        it->second->faults.clear();
+}
+
 int Bus::write(hid_device_* handle, const unsigned char* data, size_t length)
 {
     std::shared_ptr<Slot> slot;
     std::chrono::microseconds latency;
+    Fault hit;
+    const Fault* fault = nullptr;
+    uint32_t seed = 0;
     {
         std::lock_guard<std::mutex> lock(mutex);
         if (!handle || !handle->slot->plugged || !data || length == 0)
@@ -176,12 +290,24 @@ int Bus::write(hid_device_* handle, const unsigned char* data, size_t length)
         slot = handle->slot;
         latency = report_latency;
         ++written;
+        fault = takeFault(slot->faults, length > 1 ? data[1] : -1, hit);
+        seed = slot->garbage_seed += 0x6D2B79F5u;
     }
+    if (fault && fault->kind == Fault::WriteFailure)
+        return -1;
     if (latency.count() > 0)
         std::this_thread::sleep_for(latency);
-    SlotPort port(*this, *slot);
+    SlotPort port(*this, *slot, fault, seed);
     if (!slot->device->receive(QByteArray(reinterpret_cast<const char*>(data), int(length)), port))
         return -1;
+    if (fault && fault->kind == Fault::UnplugMidTransaction)
+        port.detaching = true;
+    if (port.detaching) {
+        unplugSlot(slot);
+        if (port.after_detach)
+            port.after_detach();
+        return int(length);
+    }
     std::lock_guard<std::mutex> lock(mutex);
     return slot->plugged ? int(length) : -1;
 }
