@@ -145,20 +145,20 @@ std::string Bus::plug(std::shared_ptr<VirtualDevice> device, const std::string& 
 {
     std::lock_guard<std::mutex> lock(mutex);
     std::string p = path;
-    if (p.empty() || slots.count(p))
+    if (p.empty() || slots_by_path.count(p))
         p = "/dev/hidraw-sim" + std::to_string(++next_path);
     auto slot = std::make_shared<Slot>();
     slot->device = std::move(device);
     slot->path = p;
-    slots[p] = slot;
+    slots_by_path[p] = slot;
     return p;
 }
 
 bool Bus::unplug(const std::string& path)
 {
     std::lock_guard<std::mutex> lock(mutex);
-    auto it = slots.find(path);
-    if (it == slots.end())
+    auto it = slots_by_path.find(path);
+    if (it == slots_by_path.end())
         return false;
     unplugLocked(it);
     return true;
@@ -169,15 +169,15 @@ void Bus::unplugLocked(std::map<std::string, std::shared_ptr<Slot>>::iterator it
     it->second->plugged = false;
     for (hid_device_* h : it->second->handles)
         h->arrived.notify_all();
-    slots.erase(it);
+    slots_by_path.erase(it);
 }
 
 void Bus::unplugSlot(const std::shared_ptr<Slot>& slot)
 {
     std::lock_guard<std::mutex> lock(mutex);
-    auto it = slots.find(slot->path);
+    auto it = slots_by_path.find(slot->path);
     // Gone already, and the path may serve another device by now.
-    if (it != slots.end() && it->second == slot)
+    if (it != slots_by_path.end() && it->second == slot)
         unplugLocked(it);
 }
 
@@ -190,15 +190,15 @@ void Bus::unplugAll()
 std::shared_ptr<VirtualDevice> Bus::device(const std::string& path) const
 {
     std::lock_guard<std::mutex> lock(mutex);
-    auto it = slots.find(path);
-    return it == slots.end() ? nullptr : it->second->device;
+    auto it = slots_by_path.find(path);
+    return it == slots_by_path.end() ? nullptr : it->second->device;
 }
 
 std::vector<std::string> Bus::paths() const
 {
     std::lock_guard<std::mutex> lock(mutex);
     std::vector<std::string> result;
-    for (const auto& s : slots)
+    for (const auto& s : slots_by_path)
         result.push_back(s.first);
     return result;
 }
@@ -226,7 +226,7 @@ std::vector<Bus::EnumEntry> Bus::enumerate(unsigned short vendor_id,
 {
     std::lock_guard<std::mutex> lock(mutex);
     std::vector<EnumEntry> result;
-    for (const auto& s : slots) {
+    for (const auto& s : slots_by_path) {
         const VirtualDevice& d = *s.second->device;
         if ((vendor_id == 0 || d.vendorId() == vendor_id)
             && (product_id == 0 || d.productId() == product_id))
@@ -238,8 +238,8 @@ std::vector<Bus::EnumEntry> Bus::enumerate(unsigned short vendor_id,
 hid_device_* Bus::open(const std::string& path)
 {
     std::lock_guard<std::mutex> lock(mutex);
-    auto it = slots.find(path);
-    if (it == slots.end())
+    auto it = slots_by_path.find(path);
+    if (it == slots_by_path.end())
         return nullptr;
     auto* handle = new hid_device_;
     handle->slot = it->second;
@@ -261,8 +261,8 @@ void Bus::close(hid_device_* handle)
 bool Bus::injectFault(const std::string& path, const Fault& fault)
 {
     std::lock_guard<std::mutex> lock(mutex);
-    auto it = slots.find(path);
-    if (it == slots.end() || fault.times == 0)
+    auto it = slots_by_path.find(path);
+    if (it == slots_by_path.end() || fault.times == 0)
         return false;
     it->second->faults.push_back(fault);
     return true;
@@ -271,8 +271,8 @@ bool Bus::injectFault(const std::string& path, const Fault& fault)
 void Bus::clearFaults(const std::string& path)
 {
     std::lock_guard<std::mutex> lock(mutex);
-    auto it = slots.find(path);
-    if (it != slots.end())
+    auto it = slots_by_path.find(path);
+    if (it != slots_by_path.end())
         it->second->faults.clear();
 }
 

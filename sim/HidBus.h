@@ -111,7 +111,7 @@ private:
     void unplugLocked(std::map<std::string, std::shared_ptr<Slot>>::iterator it);
 
     mutable std::mutex mutex;
-    std::map<std::string, std::shared_ptr<Slot>> slots; // plugged devices by path
+    std::map<std::string, std::shared_ptr<Slot>> slots_by_path; // plugged devices by path
     unsigned long long next_path = 0;
     std::chrono::microseconds report_latency { 0 };
     long long written = 0;

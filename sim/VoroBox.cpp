@@ -70,6 +70,13 @@ QByteArray joined(const int* values, int count)
     return out;
 }
 
+// A text reply; an empty text is still an answer.
+QByteArray utf8(const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    return bytes.isNull() ? QByteArray("") : bytes;
+}
+
 // A little-endian 16-bit word.
 void putWord(QByteArray& out, uint16_t w)
 {
@@ -103,12 +110,12 @@ bool VoroBox::receive(const QByteArray& report, Port& port)
         reports.push_back({ std::chrono::steady_clock::now(), report });
         while (reports.size() > size_t(RECEIVED_KEPT))
             reports.pop_front();
-        if (command != kEnterBootloader) {
+        if (!takeOverride(command, reply) && command != kEnterBootloader) {
             syncClock();
             reply = answer(command, text(report.mid(2)));
         }
     }
-    if (command == kEnterBootloader) {
+    if (command == kEnterBootloader && reply.isNull()) {
         enterBootloader(port); // no answer: the box restarts at once
         return true;
     }
@@ -135,6 +142,19 @@ void VoroBox::enterBootloader(Port& port)
         if (hook)
             hook(self, path);
     });
+}
+
+bool VoroBox::takeOverride(uint8_t command, QByteArray& reply)
+{
+    for (auto it = overrides.begin(); it != overrides.end(); ++it) {
+        if (it->command != command)
+            continue;
+        reply = it->text.isNull() ? QByteArray("") : it->text;
+        if (it->times > 0 && --it->times == 0)
+            overrides.erase(it);
+        return true;
+    }
+    return false;
 }
 
 bool VoroBox::toIndex(const QByteArray& text, int& index)
@@ -178,7 +198,7 @@ QByteArray VoroBox::answer(uint8_t command, const QByteArray& argument)
         state.location = QString::fromUtf8(argument);
         return kOk;
     case kGetActuatorLocation:
-        return toIndex(argument, index) ? state.actuators[size_t(index)].location.toUtf8() : kError;
+        return toIndex(argument, index) ? utf8(state.actuators[size_t(index)].location) : kError;
     case kSetActuatorLocation: {
         const int sep = argument.indexOf(';');
         if (sep < 0 || !toIndex(argument.left(sep), index))
@@ -222,9 +242,9 @@ QByteArray VoroBox::answer(uint8_t command, const QByteArray& argument)
     case kGetProtocolVersion:
         return QByteArray::number(protocol_version);
     case kGetFirmwareVersion:
-        return firmware_version.toUtf8();
+        return utf8(firmware_version);
     case kGetLocation:
-        return state.location.toUtf8();
+        return utf8(state.location);
     case kSave:
         save();
         return kOk;
@@ -557,6 +577,13 @@ void VoroBox::clearReceived()
 {
     std::lock_guard<std::mutex> lock(mutex);
     reports.clear();
+}
+
+void VoroBox::overrideReply(int command, const QByteArray& text, int times)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    if (times != 0)
+        overrides.push_back({ command, text, times });
 }
 
 void VoroBox::setBootloaderHook(BootloaderHook hook)

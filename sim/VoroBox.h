@@ -94,6 +94,10 @@ public:
     // The next log reads (`times`, -1 for all) fall silent after `chunks` chunks.
     void cutLogShort(int chunks, int times = 1);
 
+    // The next `times` requests (-1: all) with this command are answered with `text` instead,
+    // cut to what a report holds; the box ignores what they asked for.
+    void overrideReply(int command, const QByteArray& text, int times = 1);
+
     // What the host wrote, oldest first (the last RECEIVED_KEPT reports).
     std::vector<Received> received() const;
     // The arguments of the received reports with this command, decoded.
@@ -124,6 +128,7 @@ private:
     void save();
     void syncClock() const;
     static bool toIndex(const QByteArray& text, int& index);
+    bool takeOverride(uint8_t command, QByteArray& reply);
     void enterBootloader(Port& port);
 
     const unsigned short release;
@@ -141,6 +146,13 @@ private:
     int log_cuts_left = 0;
     int log_cut_chunks = 0;
     std::deque<Received> reports;
+    struct Override
+    {
+        int command;
+        QByteArray text;
+        int times;
+    };
+    std::vector<Override> overrides;
     BootloaderHook bootloader_hook;
 };
 
