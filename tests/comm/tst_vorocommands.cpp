@@ -387,7 +387,8 @@ private slots:
         QVERIFY(!comm->clearErrors(1));
         plugged.inject(Fault::once(Fault::WriteFailure));
         QVERIFY(!comm->testActuator(1, 1));
-        QCOMPARE(log.messages(), QStringList({ "unable to clear errors", "unable to test actuator" }));
+        QCOMPARE(log.messages(),
+                 QStringList({ "unable to clear errors", "unable to test actuator" }));
     }
 
     void factoryReset_sendsConfirmationAndAlwaysSucceeds()

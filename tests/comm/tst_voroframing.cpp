@@ -111,8 +111,7 @@ private slots:
         QVERIFY(comm->transact(CMD__GET_PROTOCOL_VERSION, QString(), false).isNull());
         // The unread 0xE2 answer comes first and does not echo 0xE4.
         QVERIFY(comm->transact(CMD__GET_LOCATION, QString()).isNull());
-        QCOMPARE(plugged.commands(),
-                 QList<int>({ CMD__GET_PROTOCOL_VERSION, CMD__GET_LOCATION }));
+        QCOMPARE(plugged.commands(), QList<int>({ CMD__GET_PROTOCOL_VERSION, CMD__GET_LOCATION }));
     }
 
     void silenceAndLateReplies_timeOutAfterOneSecond()
