@@ -192,18 +192,32 @@ void BoxState::sampleLogs()
 
 void BoxState::advance(double seconds)
 {
-    if (!(seconds > 0))
+    if (!std::isfinite(seconds) || seconds <= 0)
         return;
-    // Long jumps (a fast clock, a test) take coarser steps rather than unbounded time.
-    const double max_step = std::max(kMaxStep, seconds / 100000.0);
+    const double interval = std::max(1, log_interval);
+    const double logged = double(LOG_CAPACITY) * interval;
+    if (seconds > logged) {
+        // Samples older than a full log would be pushed out again: the rooms only settle,
+        // in coarse steps, so that any jump costs bounded time.
+        const double settle = seconds - logged;
+        run(settle, std::max(kMaxStep, settle / 10000.0), false);
+        last_sample = now;
+        seconds = logged;
+    }
+    run(seconds, kMaxStep, true);
+}
+
+void BoxState::run(double seconds, double max_step, bool sampling)
+{
+    const double interval = std::max(1, log_interval);
     double left = seconds;
     while (left > 0) {
-        const double interval = std::max(1, log_interval);
-        const double to_sample = last_sample + interval - now;
-        double dt = std::min({ left, max_step, std::max(to_sample, 1e-6) });
+        double dt = std::min(left, max_step);
+        if (sampling)
+            dt = std::min(dt, std::max(last_sample + interval - now, 1e-6));
         step(dt);
         left -= dt;
-        if (now >= last_sample + interval - 1e-9)
+        if (sampling && now >= last_sample + interval - 1e-9)
             sampleLogs();
     }
 }

@@ -104,6 +104,7 @@ public:
     bool has_sample = false;
 
 private:
+    void run(double seconds, double max_step, bool sampling);
     void step(double dt);
     void regulate();
     void sampleLogs();

@@ -236,6 +236,7 @@ QByteArray VoroBox::answer(uint8_t command, const QByteArray& argument)
         if (argument != FACTORY_RESET_CODE)
             return kError;
         state.restoreDefaults();
+        state.boot_time = state.now; // the box restarts
         ++factory_resets;
         save();
         return kOk;
