@@ -1,15 +1,29 @@
 #include "sim/DemoScenario.h"
 
-#include "sim/EchoDevice.h"
 #include "sim/HidBus.h"
+#include "sim/VoroBox.h"
 
 namespace hidsim {
 
 void plugDemoScenario()
 {
+    // Two boxes in different rooms; their clocks run fast so that the live values move.
+    auto office = std::make_shared<VoroBox>(QStringLiteral("Office 1.01"));
+    office->setActuatorLocation(0, QStringLiteral("Window"));
+    office->setActuatorLocation(1, QStringLiteral("Door"));
+    office->setActuatorSetting(1, Setpoint, 225);
+    office->setErrors(5, PotNc);
+    office->setTimeScale(30);
+
+    auto lab = std::make_shared<VoroBox>(QStringLiteral("Lab 2"));
+    lab->setActuatorLocation(0, QStringLiteral("Bench"));
+    lab->setCommon(ControlType, 2);
+    lab->setActuatorSetting(3, ControlSource, 1);
+    lab->setTimeScale(30);
+
     Bus& bus = Bus::instance();
-    bus.plug(std::make_shared<EchoDevice>(0x0483, 0xA514, 0x0200));
-    bus.plug(std::make_shared<EchoDevice>(0x0483, 0xA514, 0x0200));
+    bus.plug(office);
+    bus.plug(lab);
 }
 
 } // namespace hidsim

@@ -15,6 +15,8 @@ struct Slot
     std::string path;
     bool plugged = true;
     std::list<hid_device_*> handles;
+    std::list<Fault> faults;
+    uint32_t garbage_seed = 0x9E3779B9u;
 };
 
 struct QueuedReport
@@ -41,22 +43,96 @@ namespace {
 constexpr size_t kQueueLimit = 64;
 } // namespace
 
+namespace {
+// The fault (if any) that hits a report with this command byte; counts the report for every
+// matching fault that is still holding back.
+const Fault* takeFault(std::list<Fault>& faults, int command, Fault& hit)
+{
+    const Fault* result = nullptr;
+    for (auto it = faults.begin(); it != faults.end();) {
+        if (it->command >= 0 && it->command != command) {
+            ++it;
+            continue;
+        }
+        if (it->skip > 0) {
+            --it->skip;
+            ++it;
+            continue;
+        }
+        if (result) {
+            ++it;
+            continue;
+        }
+        hit = *it;
+        result = &hit;
+        if (it->times > 0 && --it->times == 0)
+            it = faults.erase(it);
+        else
+            ++it;
+    }
+    return result;
+}
+
+// Bytes 1 ... 63 become noise (a small xorshift, so that a failing run can be repeated).
+void garble(QByteArray& report, uint32_t& seed)
+{
+    for (int i = 1; i < report.size(); ++i) {
+        seed ^= seed << 13;
+        seed ^= seed >> 17;
+        seed ^= seed << 5;
+        report[i] = char(seed & 0xFF);
+    }
+}
+} // namespace
+
 class Bus::SlotPort : public Port
 {
 public:
-    SlotPort(Bus& bus, Slot& slot)
+    SlotPort(Bus& bus, Slot& slot, const Fault* fault, uint32_t seed)
         : bus(bus)
         , slot(slot)
+        , fault(fault)
+        , seed(seed)
     { }
     void send(const QByteArray& report, std::chrono::milliseconds extra_delay) override
     {
-        bus.deliver(slot, report, extra_delay);
+        QByteArray bytes = report;
+        if (fault) {
+            switch (fault->kind) {
+            case Fault::NoReply:
+            case Fault::UnplugMidTransaction:
+            case Fault::WriteFailure:
+                return;
+            case Fault::WrongEcho:
+                if (!bytes.isEmpty())
+                    bytes[0] = char(bytes[0] ^ 0x80);
+                break;
+            case Fault::GarbageReply:
+                garble(bytes, seed);
+                break;
+            case Fault::LateReply:
+            case Fault::SlowReply:
+                extra_delay += fault->replyDelay();
+                break;
+            }
+        }
+        bus.deliver(slot, bytes, extra_delay);
     }
     std::string path() const override { return slot.path; }
+    void detach(std::function<void()> then) override
+    {
+        detaching = true;
+        after_detach = std::move(then);
+    }
+
+    bool detaching = false;
+    std::function<void()> after_detach;
 
 private:
     Bus& bus;
     Slot& slot;
+    const Fault* fault;
+    uint32_t seed;
 };
 
 Bus& Bus::instance()
@@ -69,26 +145,40 @@ std::string Bus::plug(std::shared_ptr<VirtualDevice> device, const std::string& 
 {
     std::lock_guard<std::mutex> lock(mutex);
     std::string p = path;
-    if (p.empty() || by_path.count(p))
+    if (p.empty() || slots_by_path.count(p))
         p = "/dev/hidraw-sim" + std::to_string(++next_path);
     auto slot = std::make_shared<Slot>();
     slot->device = std::move(device);
     slot->path = p;
-    by_path[p] = slot;
+    slots_by_path[p] = slot;
     return p;
 }
 
 bool Bus::unplug(const std::string& path)
 {
     std::lock_guard<std::mutex> lock(mutex);
-    auto it = by_path.find(path);
-    if (it == by_path.end())
+    auto it = slots_by_path.find(path);
+    if (it == slots_by_path.end())
         return false;
+    unplugLocked(it);
+    return true;
+}
+
+void Bus::unplugLocked(std::map<std::string, std::shared_ptr<Slot>>::iterator it)
+{
     it->second->plugged = false;
     for (hid_device_* h : it->second->handles)
         h->arrived.notify_all();
-    by_path.erase(it);
-    return true;
+    slots_by_path.erase(it);
+}
+
+void Bus::unplugSlot(const std::shared_ptr<Slot>& slot)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    auto it = slots_by_path.find(slot->path);
+    // Gone already, and the path may serve another device by now.
+    if (it != slots_by_path.end() && it->second == slot)
+        unplugLocked(it);
 }
 
 void Bus::unplugAll()
@@ -100,15 +190,15 @@ void Bus::unplugAll()
 std::shared_ptr<VirtualDevice> Bus::device(const std::string& path) const
 {
     std::lock_guard<std::mutex> lock(mutex);
-    auto it = by_path.find(path);
-    return it == by_path.end() ? nullptr : it->second->device;
+    auto it = slots_by_path.find(path);
+    return it == slots_by_path.end() ? nullptr : it->second->device;
 }
 
 std::vector<std::string> Bus::paths() const
 {
     std::lock_guard<std::mutex> lock(mutex);
     std::vector<std::string> result;
-    for (const auto& s : by_path)
+    for (const auto& s : slots_by_path)
         result.push_back(s.first);
     return result;
 }
@@ -136,7 +226,7 @@ std::vector<Bus::EnumEntry> Bus::enumerate(unsigned short vendor_id,
 {
     std::lock_guard<std::mutex> lock(mutex);
     std::vector<EnumEntry> result;
-    for (const auto& s : by_path) {
+    for (const auto& s : slots_by_path) {
         const VirtualDevice& d = *s.second->device;
         if ((vendor_id == 0 || d.vendorId() == vendor_id)
             && (product_id == 0 || d.productId() == product_id))
@@ -148,8 +238,8 @@ std::vector<Bus::EnumEntry> Bus::enumerate(unsigned short vendor_id,
 hid_device_* Bus::open(const std::string& path)
 {
     std::lock_guard<std::mutex> lock(mutex);
-    auto it = by_path.find(path);
-    if (it == by_path.end())
+    auto it = slots_by_path.find(path);
+    if (it == slots_by_path.end())
         return nullptr;
     auto* handle = new hid_device_;
     handle->slot = it->second;
@@ -168,10 +258,31 @@ void Bus::close(hid_device_* handle)
     delete handle;
 }
 
+bool Bus::injectFault(const std::string& path, const Fault& fault)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    auto it = slots_by_path.find(path);
+    if (it == slots_by_path.end() || fault.times == 0)
+        return false;
+    it->second->faults.push_back(fault);
+    return true;
+}
+
+void Bus::clearFaults(const std::string& path)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    auto it = slots_by_path.find(path);
+    if (it != slots_by_path.end())
+        it->second->faults.clear();
+}
+
 int Bus::write(hid_device_* handle, const unsigned char* data, size_t length)
 {
     std::shared_ptr<Slot> slot;
     std::chrono::microseconds latency;
+    Fault hit;
+    const Fault* fault = nullptr;
+    uint32_t seed = 0;
     {
         std::lock_guard<std::mutex> lock(mutex);
         if (!handle || !handle->slot->plugged || !data || length == 0)
@@ -179,12 +290,24 @@ int Bus::write(hid_device_* handle, const unsigned char* data, size_t length)
         slot = handle->slot;
         latency = report_latency;
         ++written;
+        fault = takeFault(slot->faults, length > 1 ? data[1] : -1, hit);
+        seed = slot->garbage_seed += 0x6D2B79F5u;
     }
+    if (fault && fault->kind == Fault::WriteFailure)
+        return -1;
     if (latency.count() > 0)
         std::this_thread::sleep_for(latency);
-    SlotPort port(*this, *slot);
+    SlotPort port(*this, *slot, fault, seed);
     if (!slot->device->receive(QByteArray(reinterpret_cast<const char*>(data), int(length)), port))
         return -1;
+    if (fault && fault->kind == Fault::UnplugMidTransaction)
+        port.detaching = true;
+    if (port.detaching) {
+        unplugSlot(slot);
+        if (port.after_detach)
+            port.after_detach();
+        return int(length);
+    }
     std::lock_guard<std::mutex> lock(mutex);
     return slot->plugged ? int(length) : -1;
 }

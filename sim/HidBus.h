@@ -1,9 +1,12 @@
 #pragma once
 
+#include "sim/BusFault.h"
+
 #include <QByteArray>
 
 #include <chrono>
 #include <condition_variable>
+#include <functional>
 #include <list>
 #include <map>
 #include <memory>
@@ -33,6 +36,10 @@ public:
         = 0;
     // The path the device is plugged in under.
     virtual std::string path() const = 0;
+    // The device leaves the bus once the host's write has completed, as a unit does that
+    // restarts on a command; the write itself succeeds. `then` runs after the unplug with no
+    // bus lock held, e.g. to plug in what takes the device's place.
+    virtual void detach(std::function<void()> then = {}) = 0;
 };
 
 // One device on the bus. receive() runs on the writing thread with no bus lock held, so an
@@ -72,6 +79,11 @@ public:
     // Counters for tests and benchmarks.
     long long reportsWritten() const;
 
+    // Faults of the device at path (see Fault); they end with its plug-in. Several faults
+    // are checked in the order given, and the first one due hits a report.
+    bool injectFault(const std::string& path, const Fault& fault);
+    void clearFaults(const std::string& path);
+
     // The C API's implementation.
     struct EnumEntry
     {
@@ -95,9 +107,11 @@ private:
 
     Bus() = default;
     void deliver(Slot& slot, const QByteArray& report, Clock::duration delay);
+    void unplugSlot(const std::shared_ptr<Slot>& slot);
+    void unplugLocked(std::map<std::string, std::shared_ptr<Slot>>::iterator it);
 
     mutable std::mutex mutex;
-    std::map<std::string, std::shared_ptr<Slot>> by_path; // plugged devices by path
+    std::map<std::string, std::shared_ptr<Slot>> slots_by_path; // plugged devices by path
     unsigned long long next_path = 0;
     std::chrono::microseconds report_latency { 0 };
     long long written = 0;

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "device/VoroDevice.h"
+#include "devicelink/HidDevice.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+#include <cstdint>
+
+// The transport of one box: a command code and a text argument go out in one output report,
+// the answer comes back in one input report that echoes the code. The composite operations
+// fill the working record `device` as they read. Used by one thread only (the box's
+// communication thread), so it needs no lock.
+class VoroComm : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int REPORT_SIZE = 65; // output report with hidapi's report id
+    static constexpr int ARGUMENT_SIZE = 63; // UTF-8 bytes an argument may take
+    static constexpr int REPLY_SIZE = 64; // what follows the echo in the reply buffer
+    static constexpr int REPLY_TIMEOUT_MS = 1000;
+    static constexpr const char* FACTORY_RESET_CODE = "1630497258";
+
+    // Takes ownership of `hid`.
+    VoroComm(HidDevice* hid, VoroDevice::Id id);
+    ~VoroComm() override;
+
+    // One request and, if `wait_reply`, its answer: the 64 bytes after the echo. A null array
+    // means failure (refused write, silence, wrong echo, an argument too long for a report)
+    // or that no answer was asked for.
+    QByteArray transact(uint8_t command, const QString& argument, bool wait_reply = true);
+    // The text of an answer: up to its first zero byte, decoded as UTF-8.
+    static QString replyText(const QByteArray& reply);
+
+    bool ping();
+    bool readIdentity();
+    bool readConfig();
+    bool readStatus();
+    bool writeConfig(const VoroConfig& config);
+    bool writeActuatorSettings(const VoroConfig& config);
+    bool clearErrors(int index);
+    bool testActuator(int index, uint8_t on);
+    bool factoryReset();
+    bool enterBootloader();
+
+    HidDevice* const hid;
+    VoroDevice device; // the working copy the read commands fill
+
+private:
+    // The answer's text in `text`; false on failure.
+    bool ask(uint8_t command, const QString& argument, QString& text);
+    // A set command: any answer is success; silence logs `failure`.
+    bool set(uint8_t command, const QString& argument, const char* failure);
+    bool readActuatorConfig(int index);
+    // Cuts a location so that `prefix` and it fit one report, at a character boundary.
+    static QString fitLocation(const QString& prefix, const QString& location);
+};
