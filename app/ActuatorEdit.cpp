@@ -2,6 +2,7 @@
 
 #include "app/ActuatorModel.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -12,13 +13,12 @@ namespace {
 bool toDeviceUnits(const QVariant& value, float factor, int low, int high, int& result)
 {
     bool ok = false;
-    const double x = value.toDouble(&ok);
+    double x = value.toDouble(&ok);
     if (!ok || std::isnan(x))
         return false;
-    float scaled = float(x) * factor;
-    if (std::isnan(scaled)) // inf × 0 cannot happen with our factors, but stay safe
-        return false;
-    scaled = std::fmin(std::fmax(scaled, float(low)), float(high));
+    // far beyond every bound, and within what a float can hold
+    x = std::clamp(x, -1e9, 1e9);
+    const float scaled = std::clamp(float(x) * factor, float(low), float(high));
     result = int(std::lround(scaled));
     return true;
 }

@@ -13,7 +13,7 @@ bool s_settingsCopied = false;
 // A stored tenth as the table shows it: one decimal, '.' as separator.
 QString tenths(int value, const char* unit)
 {
-    return QStringLiteral("%1 ").arg(value / 10.0, 0, 'f', 1) + QLatin1String(unit);
+    return QStringLiteral("%1 ").arg(value / 10.0, 0, 'f', 1) + QString::fromUtf8(unit);
 }
 
 QString resistance(int tenth_ohms)
@@ -359,7 +359,8 @@ void ActuatorModel::updateActuators(const QVector<ActuatorData>& data,
         return;
     }
 
-    clear();
+    if (!m_columns.isEmpty() || !m_actuatorData.isEmpty())
+        clear();
     if (n == 0)
         return;
     beginInsertRows(QModelIndex(), 0, ROW_COUNT - 1);

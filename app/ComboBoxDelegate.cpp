@@ -54,8 +54,14 @@ void ComboBoxDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
     // it, as focus changes do, would overwrite the stored value.
     if (!box || box->currentIndex() < 0)
         return;
-    if (!model->setData(index, box->currentData(Qt::UserRole), Qt::EditRole))
-        box->setCurrentIndex(0); // commits the first item in turn
+    if (model->setData(index, box->currentData(Qt::UserRole), Qt::EditRole) || box->count() == 0)
+        return;
+    // Refused: fall back to the first item. The view ignores a commit made from inside a
+    // commit, so the fallback is written here rather than through commitData.
+    const bool blocked = m_mapper->blockSignals(true);
+    box->setCurrentIndex(0);
+    m_mapper->blockSignals(blocked);
+    model->setData(index, box->itemData(0, Qt::UserRole), Qt::EditRole);
 }
 
 void ComboBoxDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
