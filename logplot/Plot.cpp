@@ -60,8 +60,14 @@ struct CurveStyle
     double z;
 };
 
+// Log times beyond this (about the year 5000) come only from broken data; dates and scales
+// stay within it.
+constexpr double TIME_LIMIT = 1e14;
+
 QDate localDate(double time)
 {
+    if (!(std::fabs(time) <= TIME_LIMIT))
+        return QDate();
     return QwtDate::toDateTime(time, Qt::LocalTime).date();
 }
 
@@ -235,21 +241,24 @@ void Plot::updatePlot()
 void Plot::autoScale()
 {
     // The rows of a file need not be in time order: span the earliest to the latest sample.
-    double start = m_log.firstTime;
-    double end = m_log.lastTime;
-    const int n = m_log.count();
-    for (int i = 0; i < n; ++i) {
-        const double t = m_log.time(i);
-        if (std::isfinite(t)) {
+    double start = TIME_LIMIT;
+    double end = -TIME_LIMIT;
+    const auto include = [&](double t) {
+        if (std::fabs(t) <= TIME_LIMIT) {
             start = std::min(start, t);
             end = std::max(end, t);
         }
-    }
-    if (!std::isfinite(start) || !std::isfinite(end))
+    };
+    include(m_log.firstTime);
+    include(m_log.lastTime);
+    const int n = m_log.count();
+    for (int i = 0; i < n; ++i)
+        include(m_log.time(i));
+    if (start > end)
         start = end = 0;
     // A log with one sample still spans one interval.
-    const double span
-        = std::isfinite(m_log.interval) && m_log.interval > 0 ? m_log.interval : TEN_MINUTES;
+    const double interval = m_log.interval;
+    const double span = interval > 0 && interval <= TIME_LIMIT ? interval : TEN_MINUTES;
     end = std::max(end, start + span);
     setAxisScale(xBottom, start, end);
     m_fullRangeStart = start;
@@ -266,25 +275,24 @@ void Plot::updateYAxes()
     enableAxis(yRight, s || t);
     enableAxis(yLeft, r);
 
-    double low = 0, high = 5;
-    if (s || t) {
-        low = std::numeric_limits<double>::max();
-        high = std::numeric_limits<double>::lowest();
-        for (int series : { LogData::SETPOINT, LogData::TEMPERATURE }) {
-            if (shown(series)) {
-                low = std::min(low, m_log.minValue(series));
-                high = std::max(high, m_log.maxValue(series));
-            }
+    double low = std::numeric_limits<double>::max();
+    double high = std::numeric_limits<double>::lowest();
+    for (int series : { LogData::SETPOINT, LogData::TEMPERATURE }) {
+        if (shown(series)) {
+            low = std::min(low, m_log.minValue(series));
+            high = std::max(high, m_log.maxValue(series));
         }
-        if (low > high) // no finite value at all
-            low = 0, high = 5;
+    }
+    if (low > high) { // nothing shown, or not a single finite value
+        setAxisScale(yRight, 0, 5);
+    } else {
         low = bounded(low);
         high = bounded(high);
+        // Whole multiples of five around the values, with room above the highest.
+        const double lower = std::trunc(std::trunc(low < 0 ? low - 5 : low) / 5) * 5;
+        const double upper = std::trunc(std::trunc(high < 0 ? high : high + 5) / 5) * 5;
+        setAxisScale(yRight, lower, upper);
     }
-    // Whole multiples of five around the values, with room above the highest.
-    const double lower = std::trunc(std::trunc(low < 0 ? low - 5 : low) / 5) * 5;
-    const double upper = std::trunc(std::trunc(high < 0 ? high : high + 5) / 5) * 5;
-    setAxisScale(yRight, lower, upper);
 
     // The TRIAC is off or on: ticks at 0 and 1 in the bottom tenth of the canvas.
     setAxisScaleDiv(yLeft, QwtScaleDiv(0, 10, QList<double>(), QList<double>(), { 0, 1 }));
