@@ -170,6 +170,7 @@ Plot::~Plot()
 void Plot::clear(bool remove_curves)
 {
     m_log = LogData();
+    measureLog();
     setTitle(QString());
     for (size_t i = 0; i < m_curves.size(); ++i) {
         if (remove_curves)
@@ -194,6 +195,7 @@ void Plot::setData(LogData data)
     m_log.firstTime = data.firstTime;
     m_log.lastTime = data.lastTime;
     m_log.interval = data.interval;
+    measureLog();
 
     const bool one_day = localDate(m_log.firstTime) == localDate(m_log.lastTime);
     m_labelManager->setShowDate(!one_day);
@@ -238,24 +240,64 @@ void Plot::updatePlot()
     replot();
 }
 
+namespace {
+
+// Extremes of the values (and, with `times`, of the times) of one series, in locals the
+// compiler can keep in registers.
+void measure(const QVector<QPointF>& series, double value_limit, double time_limit,
+             double extremes[4], bool times)
+{
+    double low = extremes[0], high = extremes[1], first = extremes[2], last = extremes[3];
+    for (const QPointF& p : series) {
+        const double v = p.y();
+        if (std::fabs(v) <= value_limit) { // false for NaN
+            low = std::min(low, v);
+            high = std::max(high, v);
+        }
+        if (times) {
+            const double t = p.x();
+            if (std::fabs(t) <= time_limit) {
+                first = std::min(first, t);
+                last = std::max(last, t);
+            }
+        }
+    }
+    extremes[0] = low, extremes[1] = high, extremes[2] = first, extremes[3] = last;
+}
+
+} // namespace
+
+void Plot::measureLog()
+{
+    m_times = Range();
+    m_values.fill(Range());
+    m_times.include(m_log.firstTime, TIME_LIMIT);
+    m_times.include(m_log.lastTime, TIME_LIMIT);
+    // One pass over each series the right axis shows; the times come from the first series
+    // that has samples. A long log does not fit in the caches, so each pass costs.
+    bool times_done = false;
+    for (size_t s = 0; s < m_values.size(); ++s) {
+        if (!m_log.present[s])
+            continue;
+        const QVector<QPointF>& series = m_log.series[s];
+        const bool times = !times_done && !series.isEmpty();
+        if (s == LogData::TRIAC && !times)
+            continue; // on its own axis, always 0 to 10
+        double extremes[4] = { m_values[s].low, m_values[s].high, m_times.low, m_times.high };
+        measure(series, std::numeric_limits<double>::max(), TIME_LIMIT, extremes, times);
+        m_values[s].low = extremes[0];
+        m_values[s].high = extremes[1];
+        m_times.low = extremes[2];
+        m_times.high = extremes[3];
+        times_done = times_done || times;
+    }
+}
+
 void Plot::autoScale()
 {
     // The rows of a file need not be in time order: span the earliest to the latest sample.
-    double start = TIME_LIMIT;
-    double end = -TIME_LIMIT;
-    const auto include = [&](double t) {
-        if (std::fabs(t) <= TIME_LIMIT) {
-            start = std::min(start, t);
-            end = std::max(end, t);
-        }
-    };
-    include(m_log.firstTime);
-    include(m_log.lastTime);
-    const int n = m_log.count();
-    for (int i = 0; i < n; ++i)
-        include(m_log.time(i));
-    if (start > end)
-        start = end = 0;
+    double start = m_times.isEmpty() ? 0 : m_times.low;
+    double end = m_times.isEmpty() ? 0 : m_times.high;
     // A log with one sample still spans one interval.
     const double interval = m_log.interval;
     const double span = interval > 0 && interval <= TIME_LIMIT ? interval : TEN_MINUTES;
@@ -279,8 +321,8 @@ void Plot::updateYAxes()
     double high = std::numeric_limits<double>::lowest();
     for (int series : { LogData::SETPOINT, LogData::TEMPERATURE }) {
         if (shown(series)) {
-            low = std::min(low, m_log.minValue(series));
-            high = std::max(high, m_log.maxValue(series));
+            low = std::min(low, m_values[size_t(series)].low);
+            high = std::max(high, m_values[size_t(series)].high);
         }
     }
     if (low > high) { // nothing shown, or not a single finite value

@@ -4,7 +4,10 @@
 
 #include <qwt_plot.h>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
+#include <limits>
 
 class PlotLabelManager;
 class PlotZoomer;
@@ -50,6 +53,22 @@ private slots:
     void copyToClipboard();
 
 private:
+    // The smallest and largest of the finite numbers seen (low > high: none).
+    struct Range
+    {
+        double low = std::numeric_limits<double>::max();
+        double high = std::numeric_limits<double>::lowest();
+        void include(double v, double limit)
+        {
+            if (std::fabs(v) <= limit) { // false for NaN
+                low = std::min(low, v);
+                high = std::max(high, v);
+            }
+        }
+        bool isEmpty() const { return low > high; }
+    };
+
+    void measureLog();
     void updateYAxes();
     void setCurveChecked(QwtPlotCurve* curve, bool on);
 
@@ -57,6 +76,9 @@ private:
     std::array<QwtPlotCurve*, LogData::SERIES_COUNT> m_curves {};
     QwtPlotCurve* m_placeholder = nullptr; // holds the legend's place while nothing is shown
     LogData m_log;
+    // Found once per log: the axes are fitted at every legend click.
+    std::array<Range, LogData::SERIES_COUNT> m_values;
+    Range m_times;
     std::array<bool, LogData::SERIES_COUNT> m_checked { { true, true, true } };
     double m_fullRangeStart = 0;
     double m_fullRangeEnd = -1.0;

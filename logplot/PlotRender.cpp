@@ -10,6 +10,7 @@
 #include <QDebug>
 #include <QFile>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QPainter>
 #include <QPixmap>
 #include <QPointer>
@@ -44,6 +45,9 @@ void Plot::render(QPaintDevice* device, const QRectF& rect)
     setTitle(QString());
     updateLayout();
     updateGeometry();
+    // entries of a log set a moment ago have no place in the legend until its layout runs
+    if (legend && legend->contentsWidget()->layout())
+        legend->contentsWidget()->layout()->activate();
 
     QPainter painter(device);
     painter.fillRect(rect, Qt::white);

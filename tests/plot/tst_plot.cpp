@@ -366,6 +366,15 @@ void TestPlot::render_drawsTheThreeCurves()
     // the legend's check states are back as they were
     QVERIFY(legendLabel(p.plot, LogData::SETPOINT)->isChecked());
 
+    // a log set a moment ago renders with every legend entry in place
+    Plot fresh;
+    fresh.resize(800, 500);
+    fresh.show();
+    fresh.setData(dayLog());
+    fresh.render(&image, QRectF(0, 0, 1000, 500));
+    for (int s = 0; s < LogData::SERIES_COUNT; ++s)
+        QVERIFY(legendLabel(fresh, s)->width() > 20);
+
     // scaled into half the size, still all three
     QImage half(p.plot.size() / 2, QImage::Format_ARGB32);
     p.plot.render(&half, QRectF(QPointF(0, 0), QSizeF(half.size())));
