@@ -1,0 +1,100 @@
+#include "app/ActuatorEdit.h"
+
+#include "app/ActuatorModel.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// x scaled in single precision, as the box firmware computes it, rounded half away from zero
+// and clamped. Clamping first keeps huge and infinite numbers out of the integer conversion;
+// the bounds are whole numbers, so the result is the same as rounding first.
+bool toDeviceUnits(const QVariant& value, float factor, int low, int high, int& result)
+{
+    bool ok = false;
+    double x = value.toDouble(&ok);
+    if (!ok || std::isnan(x))
+        return false;
+    // far beyond every bound, and within what a float can hold
+    x = std::clamp(x, -1e9, 1e9);
+    const float scaled = std::clamp(float(x) * factor, float(low), float(high));
+    result = int(std::lround(scaled));
+    return true;
+}
+
+template<typename T>
+bool setScaled(const QVariant& value, float factor, int low, int high, T& field)
+{
+    int v = 0;
+    if (!toDeviceUnits(value, factor, low, high, v))
+        return false;
+    field = T(v);
+    return true;
+}
+
+} // namespace
+
+QString sanitizedLocation(const QString& text)
+{
+    QString result = text.left(ActuatorModel::MAX_LOCATION_LENGTH);
+    if (result.size() == ActuatorModel::MAX_LOCATION_LENGTH
+        && result.at(result.size() - 1).isHighSurrogate())
+        result.chop(1);
+    result.replace(QLatin1Char(';'), QLatin1Char('_'));
+    return result;
+}
+
+bool applyActuatorEdit(int actuator_index, int row, int role, const QVariant& value,
+                       ActuatorSettings& s, QString& location)
+{
+    using M = ActuatorModel;
+    if (role == Qt::CheckStateRole) {
+        if (row != M::ROW_ACTIVE)
+            return false;
+        s.active = value.toInt() == Qt::Checked;
+        return true;
+    }
+    if (role != Qt::EditRole)
+        return false;
+
+    switch (row) {
+    case M::ROW_LOCATION:
+        location = sanitizedLocation(value.toString());
+        return true;
+    case M::ROW_CONTROL_SOURCE: {
+        bool ok = false;
+        const int v = value.toInt(&ok);
+        // an actuator cannot follow itself
+        if (!ok || v < VoroDefinitions::CS__SENSORS || v > VoroDefinitions::CS__ACTUATOR_8
+            || v == actuator_index + 1)
+            return false;
+        s.control_source = v;
+        return true;
+    }
+    case M::ROW_SENSOR_TYPE:
+        s.sensor_type = value.toInt();
+        return true;
+    case M::ROW_ACTUATOR_TYPE:
+        s.actuator_type = value.toInt();
+        return true;
+    case M::ROW_SENSOR_OFFSET:
+        return setScaled(value, 10, -50, 50, s.sensor_offset);
+    case M::ROW_POT_MIN:
+        return setScaled(value, 1, 0, 11000, s.pot_min);
+    case M::ROW_POT_MAX:
+        return setScaled(value, 1, 0, 11000, s.pot_max);
+    case M::ROW_POT_SHIFT_MIN:
+        return setScaled(value, 10, -100, 100, s.pot_shift_min);
+    case M::ROW_POT_SHIFT_MAX:
+        return setScaled(value, 10, -100, 100, s.pot_shift_max);
+    case M::ROW_HYSTERESIS_HEATING:
+        return setScaled(value, 10, 0, 50, s.hysteresis_heating);
+    case M::ROW_HYSTERESIS_COOLING:
+        return setScaled(value, 10, 0, 50, s.hysteresis_cooling);
+    case M::ROW_SETPOINT:
+        return setScaled(value, 10, 150, 280, s.setpoint);
+    default:
+        return false;
+    }
+}

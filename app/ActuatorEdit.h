@@ -1,0 +1,16 @@
+#pragma once
+
+#include "device/VoroConfig.h"
+
+#include <QString>
+#include <QVariant>
+
+// One edit of the actuator table applied to a copy of an actuator's settings and location.
+// Numbers are checked, scaled, rounded and clamped to what the box accepts; false when the
+// edit is refused, and then nothing was changed.
+bool applyActuatorEdit(int actuator_index, int row, int role, const QVariant& value,
+                       ActuatorSettings& settings, QString& location);
+
+// A location as the box stores it: at most 24 UTF-16 units, never ending in half of a
+// surrogate pair, with ';' (the field separator of the device protocol) replaced by '_'.
+QString sanitizedLocation(const QString& text);

@@ -1,0 +1,392 @@
+#include "logplot/Plot.h"
+
+#include "logplot/PlotLabelManager.h"
+#include "logplot/PlotZoomer.h"
+#include "logplot/ScalingPointData.h"
+
+#include <qwt_date.h>
+#include <qwt_date_scale_draw.h>
+#include <qwt_date_scale_engine.h>
+#include <qwt_legend.h>
+#include <qwt_legend_label.h>
+#include <qwt_plot_canvas.h>
+#include <qwt_plot_curve.h>
+#include <qwt_plot_layout.h>
+#include <qwt_scale_div.h>
+
+#include <QAbstractScrollArea>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+const QString DAY_FORMAT = QStringLiteral("    hh:mm\ndd.MM.yyyy"); // time above date
+const QString TIME_FORMAT = QStringLiteral("hh:mm");
+constexpr double TEN_MINUTES = 600000;
+
+// A scale draw whose hour labels switch between time alone and time above date; the labels it
+// has cached must go with the old format.
+class LogDateScaleDraw : public QwtDateScaleDraw
+{
+public:
+    LogDateScaleDraw()
+        : QwtDateScaleDraw(Qt::LocalTime)
+    {
+        setDateFormat(QwtDate::Millisecond, QStringLiteral("hh:mm:ss"));
+        setDateFormat(QwtDate::Second, QStringLiteral("hh:mm:ss"));
+        setDateFormat(QwtDate::Minute, TIME_FORMAT);
+        setDateFormat(QwtDate::Hour, TIME_FORMAT);
+        setDateFormat(QwtDate::Day, DAY_FORMAT);
+        setDateFormat(QwtDate::Week, TIME_FORMAT);
+        setDateFormat(QwtDate::Month, TIME_FORMAT);
+        setDateFormat(QwtDate::Year, TIME_FORMAT);
+    }
+
+    void setHourFormat(const QString& format)
+    {
+        setDateFormat(QwtDate::Hour, format);
+        invalidateCache();
+    }
+};
+
+struct CurveStyle
+{
+    const char* title;
+    QColor colour;
+    int yAxis;
+    double z;
+};
+
+// Log times beyond this (about the year 5000) come only from broken data; dates and scales
+// stay within it.
+constexpr double TIME_LIMIT = 1e14;
+
+QDate localDate(double time)
+{
+    if (!(std::fabs(time) <= TIME_LIMIT))
+        return QDate();
+    return QwtDate::toDateTime(time, Qt::LocalTime).date();
+}
+
+// Axis labels stay readable whatever a file claims; beyond this nobody reads a temperature.
+double bounded(double v)
+{
+    return std::clamp(v, -1e9, 1e9);
+}
+
+} // namespace
+
+Plot::Plot(QWidget* parent)
+    : QwtPlot(parent)
+{
+    if (auto* c = qobject_cast<QwtPlotCanvas*>(canvas())) {
+        c->setPaintAttribute(QwtPlotCanvas::Opaque, false);
+        c->setPaintAttribute(QwtPlotCanvas::BackingStore, false);
+        c->setFrameShape(QFrame::NoFrame);
+    }
+
+    // One drag zooms all four axes; only the first zoomer draws its rectangle. Its tracker is
+    // on (and invisible) because that keeps mouse tracking on.
+    m_zoomers[0] = new PlotZoomer(QwtPlot::xBottom, QwtPlot::yLeft, canvas());
+    m_zoomers[0]->setRubberBand(QwtPicker::RectRubberBand);
+    m_zoomers[0]->setTrackerMode(QwtPicker::AlwaysOn);
+    m_zoomers[0]->setTrackerPen(QPen(QColor(Qt::transparent)));
+    m_zoomers[1] = new PlotZoomer(QwtPlot::xTop, QwtPlot::yRight, canvas());
+
+    setAutoReplot(false);
+
+    auto* legend = new QwtLegend(this);
+    legend->setDefaultItemMode(QwtLegendData::Checkable);
+    if (auto* view = legend->findChild<QAbstractScrollArea*>()) {
+        view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    }
+    insertLegend(legend, QwtPlot::RightLegend, -1.0);
+    connect(legend, &QwtLegend::checked, this, &Plot::legendChecked);
+
+    setAxisScale(yLeft, -0.1, 10.0);
+    setAxisTitle(yLeft, QwtText(tr("Triac")));
+    enableAxis(yLeft, false);
+    setAxisScale(yRight, 0, 100);
+    setAxisTitle(yRight, QwtText(tr("Temperature [C]")));
+    enableAxis(yRight, false);
+    setAxisTitle(xBottom, QwtText(tr("Time")));
+    m_dateScaleDraw = new LogDateScaleDraw;
+    setAxisScaleDraw(xBottom, m_dateScaleDraw);
+    setAxisScaleEngine(xBottom, new QwtDateScaleEngine(Qt::LocalTime));
+
+    const CurveStyle styles[LogData::SERIES_COUNT] = {
+        { QT_TR_NOOP("Setpoint"), QColor(234, 71, 62), yRight, 3 },
+        { QT_TR_NOOP("Temperature"), QColor(47, 194, 105), yRight, 2 },
+        { QT_TR_NOOP("Triac"), QColor(32, 142, 226), yLeft, 1 },
+    };
+    for (int i = 0; i < LogData::SERIES_COUNT; ++i) {
+        QwtText title(tr(styles[i].title));
+        title.setColor(QColor(139, 139, 139));
+        auto* curve = new QwtPlotCurve(title);
+        curve->setPen(QPen(QBrush(styles[i].colour, Qt::SolidPattern), 2.0, Qt::SolidLine,
+                           Qt::SquareCap, Qt::BevelJoin));
+        curve->setAxes(xBottom, styles[i].yAxis);
+        curve->setZ(styles[i].z);
+        curve->setRenderHint(QwtPlotItem::RenderAntialiased, true);
+        curve->setLegendAttribute(QwtPlotCurve::LegendShowLine, true);
+        m_pointSources[size_t(i)] = new ScalingPointData(MAX_CURVE_POINTS);
+        curve->setData(m_pointSources[size_t(i)]);
+        m_curves[size_t(i)] = curve;
+    }
+
+    m_placeholder = new QwtPlotCurve(QwtText());
+    m_placeholder->setLegendAttribute(QwtPlotCurve::LegendShowSymbol, true);
+    m_placeholder->setLegendAttribute(QwtPlotCurve::LegendShowLine, true);
+    m_placeholder->attach(this);
+
+    plotLayout()->setLegendPosition(QwtPlot::TopLegend);
+    legend->setMaxColumns(0); // one row across the top
+
+    setAxisMaxMinor(yRight, 0);
+    setAxisMaxMinor(xBottom, 0);
+    setAxisMaxMinor(yLeft, 0);
+    setAxisMaxMajor(yLeft, 0);
+
+    m_labelManager = new PlotLabelManager(this, m_pointSources.data(), m_curves.data());
+}
+
+Plot::~Plot()
+{
+    // The label manager filters the canvas's events; it must not see those of its teardown.
+    delete m_labelManager;
+    // The curves are items of the plot only while attached; the others are ours to delete.
+    for (QwtPlotCurve* curve : m_curves) {
+        if (curve->plot() != this)
+            delete curve;
+    }
+    if (m_placeholder->plot() != this)
+        delete m_placeholder;
+}
+
+void Plot::clear(bool remove_curves)
+{
+    m_log = LogData();
+    measureLog();
+    setTitle(QString());
+    for (size_t i = 0; i < m_curves.size(); ++i) {
+        if (remove_curves)
+            m_curves[i]->detach();
+        m_pointSources[i]->setSamples(nullptr);
+    }
+    if (remove_curves)
+        m_placeholder->attach(this);
+    replot();
+}
+
+void Plot::clear()
+{
+    clear(true);
+}
+
+void Plot::setData(LogData data)
+{
+    clear(true);
+    m_log.series = data.series;
+    m_log.present = data.present;
+    m_log.firstTime = data.firstTime;
+    m_log.lastTime = data.lastTime;
+    m_log.interval = data.interval;
+    measureLog();
+
+    const bool one_day = localDate(m_log.firstTime) == localDate(m_log.lastTime);
+    m_labelManager->setShowDate(!one_day);
+    static_cast<LogDateScaleDraw*>(m_dateScaleDraw)
+        ->setHourFormat(one_day ? TIME_FORMAT : DAY_FORMAT);
+
+    const double interval = std::isfinite(m_log.interval) ? m_log.interval : 0;
+    const int interval_ms = int(std::clamp(interval, 0.0, double(INT_MAX)));
+    bool any_present = false;
+    for (size_t i = 0; i < m_curves.size(); ++i) {
+        QwtPlotCurve* curve = m_curves[i];
+        if (m_log.present[i]) {
+            ScalingPointData* source = m_pointSources[i];
+            source->setSamples(&m_log.series[i]);
+            source->setFirstTime(m_log.firstTime);
+            source->setIntervalMs(interval_ms);
+            source->setSampleCount(m_log.count());
+            if (curve->plot() != this) {
+                curve->attach(this);
+                setCurveChecked(curve, m_checked[i]);
+            }
+            any_present = true;
+        } else {
+            curve->detach();
+        }
+    }
+    if (any_present)
+        m_placeholder->detach();
+    else if (m_placeholder->plot() != this)
+        m_placeholder->attach(this);
+
+    autoScale();
+    updateYAxes();
+    for (PlotZoomer* zoomer : m_zoomers)
+        zoomer->setZoomBase(false);
+    replot();
+}
+
+void Plot::updatePlot()
+{
+    updateYAxes();
+    replot();
+}
+
+namespace {
+
+// Extremes of the values (and, with `times`, of the times) of one series, in locals the
+// compiler can keep in registers.
+void measure(const QVector<QPointF>& series, double value_limit, double time_limit,
+             double extremes[4], bool times)
+{
+    double low = extremes[0], high = extremes[1], first = extremes[2], last = extremes[3];
+    for (const QPointF& p : series) {
+        const double v = p.y();
+        if (std::fabs(v) <= value_limit) { // false for NaN
+            low = std::min(low, v);
+            high = std::max(high, v);
+        }
+        if (times) {
+            const double t = p.x();
+            if (std::fabs(t) <= time_limit) {
+                first = std::min(first, t);
+                last = std::max(last, t);
+            }
+        }
+    }
+    extremes[0] = low, extremes[1] = high, extremes[2] = first, extremes[3] = last;
+}
+
+} // namespace
+
+void Plot::measureLog()
+{
+    m_times = Range();
+    m_values.fill(Range());
+    m_times.include(m_log.firstTime, TIME_LIMIT);
+    m_times.include(m_log.lastTime, TIME_LIMIT);
+    // One pass over each series the right axis shows; the times come from the first series
+    // that has samples. A long log does not fit in the caches, so each pass costs.
+    bool times_done = false;
+    for (size_t s = 0; s < m_values.size(); ++s) {
+        if (!m_log.present[s])
+            continue;
+        const QVector<QPointF>& series = m_log.series[s];
+        const bool times = !times_done && !series.isEmpty();
+        if (s == LogData::TRIAC && !times)
+            continue; // on its own axis, always 0 to 10
+        double extremes[4] = { m_values[s].low, m_values[s].high, m_times.low, m_times.high };
+        measure(series, std::numeric_limits<double>::max(), TIME_LIMIT, extremes, times);
+        m_values[s].low = extremes[0];
+        m_values[s].high = extremes[1];
+        m_times.low = extremes[2];
+        m_times.high = extremes[3];
+        times_done = times_done || times;
+    }
+}
+
+void Plot::autoScale()
+{
+    // The rows of a file need not be in time order: span the earliest to the latest sample.
+    double start = m_times.isEmpty() ? 0 : m_times.low;
+    double end = m_times.isEmpty() ? 0 : m_times.high;
+    // A log with one sample still spans one interval.
+    const double interval = m_log.interval;
+    const double span = interval > 0 && interval <= TIME_LIMIT ? interval : TEN_MINUTES;
+    end = std::max(end, start + span);
+    setAxisScale(xBottom, start, end);
+    m_fullRangeStart = start;
+    m_fullRangeEnd = end;
+}
+
+void Plot::updateYAxes()
+{
+    const auto shown
+        = [this](int s) { return m_log.present[size_t(s)] && m_curves[size_t(s)]->isVisible(); };
+    const bool s = shown(LogData::SETPOINT);
+    const bool t = shown(LogData::TEMPERATURE);
+    const bool r = shown(LogData::TRIAC);
+    enableAxis(yRight, s || t);
+    enableAxis(yLeft, r);
+
+    double low = std::numeric_limits<double>::max();
+    double high = std::numeric_limits<double>::lowest();
+    for (int series : { LogData::SETPOINT, LogData::TEMPERATURE }) {
+        if (shown(series)) {
+            low = std::min(low, m_values[size_t(series)].low);
+            high = std::max(high, m_values[size_t(series)].high);
+        }
+    }
+    if (low > high) { // nothing shown, or not a single finite value
+        setAxisScale(yRight, 0, 5);
+    } else {
+        low = bounded(low);
+        high = bounded(high);
+        // Whole multiples of five around the values, with room above the highest.
+        const double lower = std::trunc(std::trunc(low < 0 ? low - 5 : low) / 5) * 5;
+        const double upper = std::trunc(std::trunc(high < 0 ? high : high + 5) / 5) * 5;
+        setAxisScale(yRight, lower, upper);
+    }
+
+    // The TRIAC is off or on: ticks at 0 and 1 in the bottom tenth of the canvas.
+    setAxisScaleDiv(yLeft, QwtScaleDiv(0, 10, QList<double>(), QList<double>(), { 0, 1 }));
+    updateAxes();
+}
+
+bool Plot::isXZoomed() const
+{
+    const QwtScaleDiv& div = axisScaleDiv(xBottom);
+    return div.lowerBound() != m_fullRangeStart || div.upperBound() != m_fullRangeEnd;
+}
+
+void Plot::setCurveChecked(QwtPlotCurve* curve, bool on)
+{
+    curve->setVisible(on);
+    const auto it = std::find(m_curves.begin(), m_curves.end(), curve);
+    if (it != m_curves.end())
+        m_checked[size_t(it - m_curves.begin())] = on;
+    if (auto* legend = qobject_cast<QwtLegend*>(this->legend())) {
+        const QList<QWidget*> widgets = legend->legendWidgets(itemToInfo(curve));
+        if (widgets.size() == 1) {
+            if (auto* label = qobject_cast<QwtLegendLabel*>(widgets.first()))
+                label->setChecked(on);
+        }
+    }
+}
+
+void Plot::legendChecked(const QVariant& itemInfo, bool on)
+{
+    if (auto* curve = dynamic_cast<QwtPlotCurve*>(infoToItem(itemInfo)))
+        setCurveChecked(curve, on);
+    // The right axis follows the curves shown, but a zoomed view is left as the user made it.
+    if (!isXZoomed())
+        updateYAxes();
+    replot();
+}
+
+QString Plot::dateRangeText() const
+{
+    static const char* const weekdays[]
+        = { QT_TRANSLATE_NOOP("QObject", "Monday"),    QT_TRANSLATE_NOOP("QObject", "Tuesday"),
+            QT_TRANSLATE_NOOP("QObject", "Wednesday"), QT_TRANSLATE_NOOP("QObject", "Thursday"),
+            QT_TRANSLATE_NOOP("QObject", "Friday"),    QT_TRANSLATE_NOOP("QObject", "Saturday"),
+            QT_TRANSLATE_NOOP("QObject", "Sunday") };
+    const auto day = [&](const QDate& d) {
+        const QString weekday = d.isValid() ? QObject::tr(weekdays[d.dayOfWeek() - 1]) : QString();
+        return weekday + QStringLiteral(", ") + QLocale::system().toString(d, QLocale::ShortFormat);
+    };
+    const QDate first = localDate(m_log.firstTime);
+    const QDate last = localDate(m_log.lastTime);
+    QString text = day(first);
+    if (last != first)
+        text += QStringLiteral(" - ") + day(last);
+    return text;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+
+class PlotLabel;
+class QwtPlot;
+class QwtPlotCurve;
+class ScalingPointData;
+
+// Watches the mouse over the plot canvas, finds the sample nearest to it and has the label
+// item show the values of the visible curves there. It never consumes an event, so the
+// zoomers see every one.
+class PlotLabelManager : public QObject
+{
+    Q_OBJECT
+
+public:
+    PlotLabelManager(QwtPlot* plot, ScalingPointData* const* point_sources,
+                     QwtPlotCurve* const* curves);
+
+    void setShowDate(bool show) { m_showDate = show; }
+    PlotLabel* label() const { return m_label; }
+
+    // Points the labels at the sample nearest to canvas position m.
+    void updateLabels(const QPoint& m);
+
+    bool eventFilter(QObject* object, QEvent* event) override;
+
+private:
+    QwtPlot* plot() const;
+    bool shown(int curve) const;
+    bool anyCurveShown() const;
+
+    ScalingPointData* const* m_pointSources; // the plot's three, in curve order
+    QwtPlotCurve* const* m_curves;
+    PlotLabel* m_label;
+    bool m_showDate = false;
+};
