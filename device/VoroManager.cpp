@@ -167,7 +167,9 @@ void VoroManager::checkDevices()
 bool VoroManager::checkFirmware(VoroDevice::Id id)
 {
     const VoroDevice d = devices.value(id);
-    const QString location = d.config.location;
+    // The manager's own configuration of a new box is still empty; the identity read brought
+    // the location.
+    const QString location = device_configs.value(id).location;
     const QString firmware = d.firmware_version;
     const bool older = isOlderVersion(firmware, QString::fromLatin1(FIRMWARE_VERSION));
     // A message box runs its own event loop: the box may be gone when the user has answered,
