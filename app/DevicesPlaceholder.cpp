@@ -45,12 +45,12 @@ void DevicesPlaceholder::onDeviceDetected(VoroDevice::Id id)
         entry = new QListWidgetItem(m_devices);
         entry->setData(kIdRole, id);
     }
-    const QString location = device.config.location.isEmpty() ? QStringLiteral("voro-BOX")
-                                                               : device.config.location;
-    const QString state = device.state == VoroDefinitions::DS__READY ? tr("firmware %1")
-                                                                     : tr("unsupported firmware %1");
-    entry->setText(
-        QStringLiteral("%1  (%2)").arg(location, state.arg(device.firmware_version)));
+    const QString location
+        = device.config.location.isEmpty() ? QStringLiteral("voro-BOX") : device.config.location;
+    const QString state = device.state == VoroDefinitions::DS__READY
+        ? tr("firmware %1")
+        : tr("unsupported firmware %1");
+    entry->setText(QStringLiteral("%1  (%2)").arg(location, state.arg(device.firmware_version)));
 }
 
 void DevicesPlaceholder::onDeviceDeleted(VoroDevice::Id id)

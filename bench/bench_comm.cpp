@@ -136,8 +136,8 @@ int main(int argc, char** argv)
             const double med = median(bench.delays);
             std::printf("enqueue to the box receiving the report (includes the %.1f ms report "
                         "latency), %zu samples: median %.2f ms, p90 %.2f ms, max %.2f ms\n",
-                        ms(bus.latency()), bench.delays.size(), med,
-                        percentile(bench.delays, 0.9), percentile(bench.delays, 1.0));
+                        ms(bus.latency()), bench.delays.size(), med, percentile(bench.delays, 0.9),
+                        percentile(bench.delays, 1.0));
             enqueue_met = med < 2.0;
             std::printf("  goal median < 2 ms: %s\n", enqueue_met ? "met" : "MISSED");
             std::fflush(stdout);

@@ -69,8 +69,8 @@ public:
     {
         const QVariant v = s.value(key);
         // An unquoted comma makes QSettings split the value; the writer meant one text.
-        const QString t = v.type() == QVariant::StringList ? v.toStringList().join(", ")
-                                                           : v.toString();
+        const QString t
+            = v.type() == QVariant::StringList ? v.toStringList().join(", ") : v.toString();
         if (t == current || t == held)
             return t;
         if (t.size() > LOCATION_LENGTH || (plain && t.contains(QLatin1Char(';'))))
@@ -78,7 +78,7 @@ public:
         return t;
     }
 
-    template <typename T>
+    template<typename T>
     T number(const QString& key, T current, T held, qint64 min, qint64 max, int step = 1)
     {
         const std::optional<qint64> n = integer(key);
@@ -245,13 +245,13 @@ ReadResult read(const QString& file_name, const VoroConfig& current, const VoroC
                                    LOG_INTERVAL_MIN, LOG_INTERVAL_MAX, LOG_INTERVAL_MIN);
     s.beginGroup(kCommonSettings);
     CommonSettings& common = config.common;
-    common.control_mode = r.enumeration(kControlMode, "ControlMode", common.control_mode,
-                                        held.common.control_mode);
-    common.control_type = r.enumeration(kControlType, "ControlType", common.control_type,
-                                        held.common.control_type);
+    common.control_mode
+        = r.enumeration(kControlMode, "ControlMode", common.control_mode, held.common.control_mode);
+    common.control_type
+        = r.enumeration(kControlType, "ControlType", common.control_type, held.common.control_type);
     common.modbus_response_delay
-        = r.number(kResponseDelay, common.modbus_response_delay,
-                   held.common.modbus_response_delay, 0, RESPONSE_DELAY_MAX);
+        = r.number(kResponseDelay, common.modbus_response_delay, held.common.modbus_response_delay,
+                   0, RESPONSE_DELAY_MAX);
     s.endGroup();
     const int actuators = arrayEntries(s, kActuatorSettings, config.actuator_settings.size());
     for (int i = 0; i < actuators && !r.failed(); ++i) {

@@ -16,8 +16,8 @@ QMessageBox::StandardButton StandardDialogs::message(QWidget* parent, QMessageBo
     }
 }
 
-QString StandardDialogs::saveFileName(QWidget* parent, const QString& caption,
-                                      const QString& path, const QString& filter)
+QString StandardDialogs::saveFileName(QWidget* parent, const QString& caption, const QString& path,
+                                      const QString& filter)
 {
     return QFileDialog::getSaveFileName(parent, caption, path, filter);
 }

@@ -362,9 +362,9 @@ void VoroManager::exportLogs(VoroDevice::Id id)
     // A box that is only watched never works through its queue: its export would never end.
     if (devices.value(id).state != VoroDefinitions::DS__READY || log_exports.contains(id))
         return;
-    const QString chosen = dialogs->existingDirectory(
-        window(), tr("Export Logs"), lastFolder(AppSettings::FOLDER_EXPORT_LOGS),
-        QFileDialog::ShowDirsOnly);
+    const QString chosen = dialogs->existingDirectory(window(), tr("Export Logs"),
+                                                      lastFolder(AppSettings::FOLDER_EXPORT_LOGS),
+                                                      QFileDialog::ShowDirsOnly);
     if (chosen.isEmpty())
         return;
     setLastFolder(AppSettings::FOLDER_EXPORT_LOGS, chosen);
@@ -383,8 +383,8 @@ void VoroManager::exportLogs(VoroDevice::Id id)
 void VoroManager::continueLogExport(VoroDevice::Id id, const VoroDevice& data)
 {
     LogExportState& state = log_exports[id];
-    const QString file = LogExport::fileName(
-        state.folder, state.index, data.config.actuator_locations.value(state.index));
+    const QString file = LogExport::fileName(state.folder, state.index,
+                                             data.config.actuator_locations.value(state.index));
     if (!LogExport::write(file, data.log)) {
         qDebug("unable to write log file: %s", qPrintable(QDir::toNativeSeparators(file)));
         state.failed_files << file;
@@ -405,8 +405,7 @@ void VoroManager::exportSettings(const VoroDevice& device, const QString& file_n
         return;
     QString file = file_name;
     if (file.isEmpty()) {
-        const QString proposed = lastFolder(AppSettings::FOLDER_EXPORT_IMPORT)
-            + QDir::separator()
+        const QString proposed = lastFolder(AppSettings::FOLDER_EXPORT_IMPORT) + QDir::separator()
             + makeFileName(device.config.location, QStringLiteral("voro-BOX"),
                            QStringLiteral(".cfg"));
         file = dialogs->saveFileName(window(), tr("Export Settings"), proposed,

@@ -74,8 +74,8 @@ public:
     }
 
 private:
-    QString file(QWidget* parent, const QString& kind, const QString& caption,
-                 const QString& where, const QString& filter)
+    QString file(QWidget* parent, const QString& kind, const QString& caption, const QString& where,
+                 const QString& filter)
     {
         Question q;
         q.parent = parent;

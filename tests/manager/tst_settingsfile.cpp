@@ -24,7 +24,8 @@ VoroConfig sampleConfig()
     c.common.control_type = VoroDefinitions::CT__COOLING;
     c.common.modbus_response_delay = 25;
     for (int i = 0; i < 8; ++i) {
-        c.actuator_locations << (i == 0 ? QStringLiteral("Entrance") : QStringLiteral("Room %1").arg(i));
+        c.actuator_locations << (i == 0 ? QStringLiteral("Entrance")
+                                        : QStringLiteral("Room %1").arg(i));
         ActuatorSettings a;
         a.active = i != 4;
         a.control_source = i == 3 ? VoroDefinitions::CS__ACTUATOR_1 : VoroDefinitions::CS__SENSORS;
@@ -124,7 +125,8 @@ private slots:
     void exportOverAnOldFile_keepsNothingOfIt()
     {
         Files files;
-        const QString file = files.write("[other]\nkey=1\n[config]\nactuator_settings\\9\\setpoint=1\n");
+        const QString file
+            = files.write("[other]\nkey=1\n[config]\nactuator_settings\\9\\setpoint=1\n");
         QVERIFY(SettingsFile::write(file, sampleConfig()));
         const QJsonObject s = pythonSection(file);
         QVERIFY(!s.contains("actuator_settings\\9\\setpoint"));
@@ -165,11 +167,11 @@ private slots:
         Files files;
         const VoroConfig current = sampleConfig();
         // entry 2 gets another sensor; entries 9 and 10 do not exist on the box
-        const QString file = files.write(
-            "[config]\nlocation=Lab 2\nactuator_settings\\size=10\n"
-            "actuator_settings\\2\\sensor_type=ST__NI1000\n"
-            "actuator_settings\\10\\setpoint=999\n"
-            "actuator_locations\\size=2\nactuator_locations\\1\\location=Hall\n");
+        const QString file
+            = files.write("[config]\nlocation=Lab 2\nactuator_settings\\size=10\n"
+                          "actuator_settings\\2\\sensor_type=ST__NI1000\n"
+                          "actuator_settings\\10\\setpoint=999\n"
+                          "actuator_locations\\size=2\nactuator_locations\\1\\location=Hall\n");
         const ReadResult r = SettingsFile::read(file, current);
         QVERIFY(r.ok());
         VoroConfig expected = current;
@@ -183,8 +185,8 @@ private slots:
     void importWithoutLocation_emptiesIt()
     {
         Files files;
-        const ReadResult r = SettingsFile::read(files.write("[config]\nlog_interval=600\n"),
-                                                sampleConfig());
+        const ReadResult r
+            = SettingsFile::read(files.write("[config]\nlog_interval=600\n"), sampleConfig());
         QVERIFY(r.ok());
         QVERIFY(r.config.location.isEmpty());
         QCOMPARE(r.config.actuator_locations, sampleConfig().actuator_locations);
@@ -193,11 +195,11 @@ private slots:
     void hostileArraySize_readsOnlyWhatTheBoxHas()
     {
         Files files;
-        const ReadResult r = SettingsFile::read(
-            files.write("[config]\nactuator_settings\\size=2147483647\n"
-                        "actuator_settings\\8\\setpoint=250\n"
-                        "actuator_locations\\size=-5\n"),
-            sampleConfig());
+        const ReadResult r
+            = SettingsFile::read(files.write("[config]\nactuator_settings\\size=2147483647\n"
+                                             "actuator_settings\\8\\setpoint=250\n"
+                                             "actuator_locations\\size=-5\n"),
+                                 sampleConfig());
         QVERIFY(r.ok());
         QCOMPARE(r.config.actuator_settings.at(7).setpoint, 250);
         QCOMPARE(r.config.actuator_locations, sampleConfig().actuator_locations);
@@ -210,10 +212,10 @@ private slots:
         QTest::addColumn<QString>("key");
         const int invalid = ReadResult::INVALID_VALUE;
         const int notSettings = ReadResult::NOT_SETTINGS;
-        QTest::newRow("binary") << QByteArray("\x00\xff\x10[config\n\x01=\x02\n", 16)
-                                << notSettings << "config";
-        QTest::newRow("no group config") << QByteArray("[general]\nlocation=x\n") << notSettings
-                                         << "config";
+        QTest::newRow("binary") << QByteArray("\x00\xff\x10[config\n\x01=\x02\n", 16) << notSettings
+                                << "config";
+        QTest::newRow("no group config")
+            << QByteArray("[general]\nlocation=x\n") << notSettings << "config";
         QTest::newRow("empty") << QByteArray() << notSettings << "config";
         QTest::newRow("too large") << QByteArray("[config]\nlocation=x\n")
                 + QByteArray(int(SettingsFile::MAX_FILE_SIZE), '#')
@@ -232,8 +234,10 @@ private slots:
         row("unknown actuator type", "actuator_settings\\8\\actuator_type=AT__NX",
             "actuator_settings\\8\\actuator_type");
         row("setpoint low", "actuator_settings\\1\\setpoint=149", "actuator_settings\\1\\setpoint");
-        row("setpoint high", "actuator_settings\\2\\setpoint=281", "actuator_settings\\2\\setpoint");
-        row("setpoint text", "actuator_settings\\2\\setpoint=21.5", "actuator_settings\\2\\setpoint");
+        row("setpoint high", "actuator_settings\\2\\setpoint=281",
+            "actuator_settings\\2\\setpoint");
+        row("setpoint text", "actuator_settings\\2\\setpoint=21.5",
+            "actuator_settings\\2\\setpoint");
         row("offset", "actuator_settings\\1\\sensor_offset=-51",
             "actuator_settings\\1\\sensor_offset");
         row("shift min", "actuator_settings\\1\\pot_shift_min=-101",
@@ -244,7 +248,8 @@ private slots:
             "actuator_settings\\1\\hysteresis_heating");
         row("hysteresis cooling", "actuator_settings\\1\\hysteresis_cooling=51",
             "actuator_settings\\1\\hysteresis_cooling");
-        row("pot min negative", "actuator_settings\\1\\pot_min=-1", "actuator_settings\\1\\pot_min");
+        row("pot min negative", "actuator_settings\\1\\pot_min=-1",
+            "actuator_settings\\1\\pot_min");
         row("pot max", "actuator_settings\\1\\pot_max=11001", "actuator_settings\\1\\pot_max");
         row("pot huge", "actuator_settings\\1\\pot_max=99999999999999999999",
             "actuator_settings\\1\\pot_max");

@@ -163,7 +163,8 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("outcome");
         const int none = QMessageBox::NoButton;
-        QTest::newRow("current") << 2 << "1.1.2.17" << none << 0 << "" << ""
+        QTest::newRow("current") << 2 << "1.1.2.17" << none << 0 << ""
+                                 << ""
                                  << "ready";
         QTest::newRow("older, Yes")
             << 2 << "1.1.1.5" << int(QMessageBox::Yes) << int(QMessageBox::Question)
@@ -423,9 +424,9 @@ private slots:
         PluggedBox nameless(QString {});
         Managed m;
         QTRY_COMPARE_WITH_TIMEOUT(m.ready().size(), 2, kReadyMs);
-        const VoroDevice::Id labId
-            = m.manager->device(m.ready().at(0)).config.location.isEmpty() ? m.ready().at(1)
-                                                                            : m.ready().at(0);
+        const VoroDevice::Id labId = m.manager->device(m.ready().at(0)).config.location.isEmpty()
+            ? m.ready().at(1)
+            : m.ready().at(0);
         const VoroDevice::Id otherId = labId == m.ready().at(0) ? m.ready().at(1) : m.ready().at(0);
 
         QTemporaryDir dir;
