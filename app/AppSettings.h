@@ -1,22 +1,14 @@
 #pragma once
 
+#include "device/FolderSettings.h"
+
 #include <QString>
 
-// Per-user application settings. A settings object is opened anew at every access, so a value
-// written here is seen by the next reader at once.
+// Per-user application settings: the names of the store and the remembered folders come from
+// device/FolderSettings.h, which the device manager shares.
 namespace AppSettings {
-inline const QString ORGANISATION = QStringLiteral("brenmar automation ag");
-inline const QString APPLICATION = QStringLiteral("voro-BOX-CDU");
 inline const QString KEY_LANGUAGE = QStringLiteral("lang");
-inline const QString FOLDER_EXPORT_LOGS = QStringLiteral("export_logs");
-inline const QString FOLDER_EXPORT_IMPORT = QStringLiteral("export_import");
-inline const QString FOLDER_IMPORT_LOG = QStringLiteral("import_log");
 
 // The stored language code, "en" when none is stored.
 QString language();
 } // namespace AppSettings
-
-// The folder a file dialog of this kind last used; the home folder at first.
-QString lastFolder(const QString& key);
-// Remembers the folder of `path`, which may name a file (its folder is kept) or a folder.
-void setLastFolder(const QString& key, const QString& path);

@@ -1,13 +1,10 @@
 #include "app/DevicesPlaceholder.h"
 
-#include "devicelink/VoroUsbDetector.h"
+#include "device/VoroManager.h"
 
 #include <QLabel>
 #include <QListWidget>
-#include <QTimer>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 namespace {
 constexpr int kIdRole = Qt::UserRole + 1;
@@ -15,48 +12,48 @@ constexpr int kIdRole = Qt::UserRole + 1;
 
 DevicesPlaceholder::DevicesPlaceholder(QWidget* parent)
     : QWidget(parent)
-    , detector(new VoroUsbDetector)
-    , list(new QListWidget(this))
-    , presence_timer(new QTimer(this))
+    , m_manager(new VoroManager(this))
+    , m_devices(new QListWidget(this))
 {
     setWindowTitle(QStringLiteral("voro-BOX CDU"));
     auto* layout = new QVBoxLayout(this);
     auto* logo = new QLabel(this);
     logo->setPixmap(QPixmap(QStringLiteral(":/Images/image_logo.png")));
     layout->addWidget(logo);
-    layout->addWidget(new QLabel(tr("Detected voro-BOX units:"), this));
-    layout->addWidget(list);
+    layout->addWidget(new QLabel(tr("Connected voro-BOX units:"), this));
+    layout->addWidget(m_devices);
     resize(420, 300);
 
-    connect(detector, &VoroUsbDetector::deviceDetected, this,
-            &DevicesPlaceholder::onDeviceDetected);
-    connect(presence_timer, &QTimer::timeout, this, &DevicesPlaceholder::onCheckPresence);
-    presence_timer->start(1000);
+    connect(m_manager, &VoroManager::deviceDetected, this, &DevicesPlaceholder::onDeviceDetected);
+    connect(m_manager, &VoroManager::deviceDeleted, this, &DevicesPlaceholder::onDeviceDeleted);
 }
 
-DevicesPlaceholder::~DevicesPlaceholder()
+QListWidgetItem* DevicesPlaceholder::item(VoroDevice::Id id) const
 {
-    delete detector;
-}
-
-void DevicesPlaceholder::onDeviceDetected(const HidDevice::Id& id)
-{
-    auto* item = new QListWidgetItem(QStringLiteral("%1  %2")
-                                         .arg(id.getHash(), 8, 16, QLatin1Char('0'))
-                                         .arg(QString::fromStdString(id.path)),
-                                     list);
-    item->setData(kIdRole, QVariant::fromValue(id));
-}
-
-void DevicesPlaceholder::onCheckPresence()
-{
-    const auto present
-        = HidDevice::enumerate(VoroUsbDetector::VENDOR_ID, VoroUsbDetector::PRODUCT_ID);
-    for (int row = list->count() - 1; row >= 0; --row) {
-        const auto id = list->item(row)->data(kIdRole).value<HidDevice::Id>();
-        if (std::find(present.begin(), present.end(), id) == present.end()) {
-            detector->removeDevice(id);
-            delete list->takeItem(row);
-        }
+    for (int row = 0; row < m_devices->count(); ++row) {
+        if (m_devices->item(row)->data(kIdRole).toInt() == id)
+            return m_devices->item(row);
     }
+    return nullptr;
+}
+
+void DevicesPlaceholder::onDeviceDetected(VoroDevice::Id id)
+{
+    const VoroDevice device = m_manager->device(id);
+    QListWidgetItem* entry = item(id);
+    if (!entry) {
+        entry = new QListWidgetItem(m_devices);
+        entry->setData(kIdRole, id);
+    }
+    const QString location
+        = device.config.location.isEmpty() ? QStringLiteral("voro-BOX") : device.config.location;
+    const QString state = device.state == VoroDefinitions::DS__READY
+        ? tr("firmware %1")
+        : tr("unsupported firmware %1");
+    entry->setText(QStringLiteral("%1  (%2)").arg(location, state.arg(device.firmware_version)));
+}
+
+void DevicesPlaceholder::onDeviceDeleted(VoroDevice::Id id)
+{
+    delete item(id);
 }

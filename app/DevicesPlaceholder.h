@@ -1,28 +1,29 @@
 #pragma once
 
-#include "devicelink/HidDevice.h"
+#include "device/VoroDevice.h"
 
 #include <QWidget>
 
 class QListWidget;
-class QTimer;
-class VoroUsbDetector;
+class QListWidgetItem;
+class VoroManager;
 
-// Stand-in for the main window until it exists: lists the boxes the detector announces and
-// hands vanished ones back to it, as the manager will.
+// Stand-in for the main window until it exists: owns the device manager and lists the boxes it
+// announces as ready, by location, until they are deleted.
 class DevicesPlaceholder : public QWidget
 {
     Q_OBJECT
 
 public:
     explicit DevicesPlaceholder(QWidget* parent = nullptr);
-    ~DevicesPlaceholder() override;
+
+    VoroManager* manager() const { return m_manager; }
 
 private:
-    void onDeviceDetected(const HidDevice::Id& id);
-    void onCheckPresence();
+    void onDeviceDetected(VoroDevice::Id id);
+    void onDeviceDeleted(VoroDevice::Id id);
+    QListWidgetItem* item(VoroDevice::Id id) const;
 
-    VoroUsbDetector* detector;
-    QListWidget* list;
-    QTimer* presence_timer;
+    VoroManager* m_manager;
+    QListWidget* m_devices;
 };

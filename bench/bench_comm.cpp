@@ -2,6 +2,8 @@
 //  1. one full read of a box (29 transactions) against the floor of 29 bare round trips;
 //  2. the time from enqueue() to the box receiving the command while the thread idles.
 // Goals: the full read within 1.10 times the floor; enqueue-to-wire under 2 ms median.
+#include "BenchSupport.h"
+
 #include "device/VoroCommThread.h"
 #include "devicelink/VoroComm.h"
 #include "devicelink/VoroCommands.h"
@@ -17,54 +19,14 @@
 #include <random>
 #include <vector>
 
-using Clock = std::chrono::steady_clock;
+using namespace bench;
 
 namespace {
 constexpr int kTransactions = 29;
 
-double ms(Clock::duration d)
-{
-    return std::chrono::duration<double, std::milli>(d).count();
-}
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-double percentile(std::vector<double> v, double p)
-{
-    std::sort(v.begin(), v.end());
-    return v[std::min(v.size() - 1, size_t(p * double(v.size())))];
-}
-
-HidDevice::Id idOf(const std::string& path)
-{
-    HidDevice::Id id;
-    id.path = path;
-    return id;
-}
-
-// One request and its answer on a bare handle: what no transport can undercut.
-double bareRoundTrip(HidDevice& hid)
-{
-    uint8_t out[VoroComm::REPORT_SIZE] = { 0, CMD__GET_PROTOCOL_VERSION };
-    uint8_t in[VoroComm::REPORT_SIZE] = {};
-    const auto start = Clock::now();
-    hid.write(out, VoroComm::REPORT_SIZE);
-    hid.read(in, VoroComm::REPORT_SIZE, VoroComm::REPLY_TIMEOUT_MS);
-    return ms(Clock::now() - start);
-}
-
 bool fullReadBenchmark(const std::string& path)
 {
-    std::vector<double> bare;
-    {
-        HidDevice hid(idOf(path));
-        for (int i = 0; i < 20 * kTransactions; ++i)
-            bare.push_back(bareRoundTrip(hid));
-    }
+    const double bare = medianRoundTrip(path, 20 * kTransactions);
     VoroComm comm(new HidDevice(idOf(path)), 1);
     std::vector<double> reads;
     for (int i = 0; i < 40; ++i) {
@@ -76,11 +38,10 @@ bool fullReadBenchmark(const std::string& path)
         reads.push_back(ms(Clock::now() - start));
     }
     const double latency = ms(hidsim::Bus::instance().latency());
-    const double floor = kTransactions * median(bare);
+    const double floor = kTransactions * bare;
     const double read = median(reads);
     std::printf("full read (29 transactions), median of %zu: %.2f ms\n", reads.size(), read);
-    std::printf("  floor, 29 bare round trips (median %.3f ms each): %.2f ms\n", median(bare),
-                floor);
+    std::printf("  floor, 29 bare round trips (median %.3f ms each): %.2f ms\n", bare, floor);
     std::printf("  nominal 29 x 2 reports x %.1f ms: %.2f ms\n", latency,
                 kTransactions * 2 * latency);
     std::printf("  ratio to the floor: %.3f (goal <= 1.10) %s\n", read / floor,
@@ -175,8 +136,8 @@ int main(int argc, char** argv)
             const double med = median(bench.delays);
             std::printf("enqueue to the box receiving the report (includes the %.1f ms report "
                         "latency), %zu samples: median %.2f ms, p90 %.2f ms, max %.2f ms\n",
-                        ms(bus.latency()), bench.delays.size(), med,
-                        percentile(bench.delays, 0.9), percentile(bench.delays, 1.0));
+                        ms(bus.latency()), bench.delays.size(), med, percentile(bench.delays, 0.9),
+                        percentile(bench.delays, 1.0));
             enqueue_met = med < 2.0;
             std::printf("  goal median < 2 ms: %s\n", enqueue_met ? "met" : "MISSED");
             std::fflush(stdout);

@@ -151,6 +151,8 @@ bool VoroCommThread::execute(const OperationData& op)
         return comm->clearErrors(op.actuator_index);
     case OT__TEST_ACTUATOR:
         return comm->testActuator(op.actuator_index, op.test_on);
+    case OT__READ_LOG:
+        return comm->readLog(op.actuator_index);
     case OT__ENTER_BOOTLOADER:
         comm->enterBootloader();
         setAbort(); // the box has left for its bootloader

@@ -1,5 +1,6 @@
 #include "devicelink/VoroComm.h"
 
+#include "devicelink/LogDecoder.h"
 #include "devicelink/VoroCommands.h"
 
 #include <QDebug>
@@ -254,6 +255,30 @@ bool VoroComm::testActuator(int index, uint8_t on)
 {
     return set(CMD__TEST_ACTUATOR, QStringLiteral("%1;%2").arg(index).arg(int(on)),
                "unable to test actuator");
+}
+
+bool VoroComm::readLog(int index)
+{
+    device.log.clear();
+    QString text;
+    if (!ask(CMD__READ_LOG, QString::number(index), text)) {
+        qDebug("unable to get actuator log");
+        return false;
+    }
+    const LogDecoder::Header header = LogDecoder::parseHeader(text);
+    qDebug("offset: %d, interval: %d", header.offset, header.interval);
+
+    // Each empty request brings the next chunk; silence, like an empty chunk, ends the log.
+    QVector<LogDecoder::Sample> samples;
+    while (ask(CMD__READ_LOG, QString(), text) && LogDecoder::decodeChunk(text, samples)) {
+        if (samples.size() >= LogDecoder::MAX_SAMPLES) {
+            qDebug("log longer than %d records, the rest is ignored", LogDecoder::MAX_SAMPLES);
+            samples.resize(LogDecoder::MAX_SAMPLES);
+            break;
+        }
+    }
+    device.log = LogDecoder::buildLog(samples, header, QDateTime::currentDateTime());
+    return true;
 }
 
 bool VoroComm::factoryReset()

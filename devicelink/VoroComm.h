@@ -43,6 +43,8 @@ public:
     bool writeActuatorSettings(const VoroConfig& config);
     bool clearErrors(int index);
     bool testActuator(int index, uint8_t on);
+    // Reads one actuator's log into device.log; a log cut short keeps what arrived.
+    bool readLog(int index);
     bool factoryReset();
     bool enterBootloader();
 

@@ -1,0 +1,63 @@
+#pragma once
+
+// What the device benchmarks share: times in milliseconds, medians, and the bare round trip on
+// a HID handle that no transport can undercut.
+
+#include "devicelink/HidDevice.h"
+#include "devicelink/VoroComm.h"
+#include "devicelink/VoroCommands.h"
+
+#include <algorithm>
+#include <chrono>
+#include <string>
+#include <vector>
+
+namespace bench {
+
+using Clock = std::chrono::steady_clock;
+
+inline double ms(Clock::duration d)
+{
+    return std::chrono::duration<double, std::milli>(d).count();
+}
+
+inline double percentile(std::vector<double> v, double p)
+{
+    std::sort(v.begin(), v.end());
+    return v[std::min(v.size() - 1, size_t(p * double(v.size())))];
+}
+
+inline double median(std::vector<double> v)
+{
+    return percentile(std::move(v), 0.5);
+}
+
+inline HidDevice::Id idOf(const std::string& path)
+{
+    HidDevice::Id id;
+    id.path = path;
+    return id;
+}
+
+// One request and its answer on a bare handle.
+inline double bareRoundTrip(HidDevice& hid)
+{
+    uint8_t out[VoroComm::REPORT_SIZE] = { 0, CMD__GET_PROTOCOL_VERSION };
+    uint8_t in[VoroComm::REPORT_SIZE] = {};
+    const auto start = Clock::now();
+    hid.write(out, VoroComm::REPORT_SIZE);
+    hid.read(in, VoroComm::REPORT_SIZE, VoroComm::REPLY_TIMEOUT_MS);
+    return ms(Clock::now() - start);
+}
+
+// The median of `count` bare round trips to the device at `path`.
+inline double medianRoundTrip(const std::string& path, int count)
+{
+    HidDevice hid(idOf(path));
+    std::vector<double> times;
+    for (int i = 0; i < count; ++i)
+        times.push_back(bareRoundTrip(hid));
+    return median(times);
+}
+
+} // namespace bench

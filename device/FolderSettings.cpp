@@ -1,0 +1,27 @@
+#include "device/FolderSettings.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+
+namespace {
+const QString kFolderGroup = QStringLiteral("folder");
+}
+
+QString lastFolder(const QString& key)
+{
+    QSettings settings(AppSettings::ORGANISATION, AppSettings::APPLICATION);
+    settings.beginGroup(kFolderGroup);
+    const QString folder = settings.value(key).toString();
+    settings.endGroup();
+    return folder.isEmpty() ? QDir::homePath() : folder;
+}
+
+void setLastFolder(const QString& key, const QString& path)
+{
+    QSettings settings(AppSettings::ORGANISATION, AppSettings::APPLICATION);
+    settings.beginGroup(kFolderGroup);
+    const QFileInfo info(path);
+    settings.setValue(key, info.isFile() ? info.path() : path);
+    settings.endGroup();
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QString>
+
+class QWidget;
+
+// Every question the program puts to the user: message boxes and file dialogs. Classes that ask
+// take one of these, so that tests can answer in place of the user; StandardDialogs shows the
+// real ones.
+class UserDialogs
+{
+public:
+    virtual ~UserDialogs() = default;
+
+    // A modal message box of the given kind; the answer is one of `buttons`.
+    virtual QMessageBox::StandardButton message(QWidget* parent, QMessageBox::Icon icon,
+                                                const QString& title, const QString& text,
+                                                QMessageBox::StandardButtons buttons)
+        = 0;
+    // File and folder choices; an empty text when the user cancels.
+    virtual QString saveFileName(QWidget* parent, const QString& caption, const QString& path,
+                                 const QString& filter)
+        = 0;
+    virtual QString openFileName(QWidget* parent, const QString& caption, const QString& folder,
+                                 const QString& filter)
+        = 0;
+    virtual QString existingDirectory(QWidget* parent, const QString& caption,
+                                      const QString& folder, QFileDialog::Options options)
+        = 0;
+};
+
+// The system's message boxes and file dialogs, through QMessageBox's and QFileDialog's static
+// functions.
+class StandardDialogs : public UserDialogs
+{
+public:
+    QMessageBox::StandardButton message(QWidget* parent, QMessageBox::Icon icon,
+                                        const QString& title, const QString& text,
+                                        QMessageBox::StandardButtons buttons) override;
+    QString saveFileName(QWidget* parent, const QString& caption, const QString& path,
+                         const QString& filter) override;
+    QString openFileName(QWidget* parent, const QString& caption, const QString& folder,
+                         const QString& filter) override;
+    QString existingDirectory(QWidget* parent, const QString& caption, const QString& folder,
+                              QFileDialog::Options options) override;
+};
