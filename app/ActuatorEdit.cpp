@@ -1,6 +1,7 @@
 #include "app/ActuatorEdit.h"
 
 #include "app/ActuatorModel.h"
+#include "device/SettingLimits.h"
 
 #include <algorithm>
 #include <cmath>
@@ -37,8 +38,8 @@ bool setScaled(const QVariant& value, float factor, int low, int high, T& field)
 
 QString sanitizedLocation(const QString& text)
 {
-    QString result = text.left(ActuatorModel::MAX_LOCATION_LENGTH);
-    if (result.size() == ActuatorModel::MAX_LOCATION_LENGTH
+    QString result = text.left(SettingLimits::LOCATION_LENGTH);
+    if (result.size() == SettingLimits::LOCATION_LENGTH
         && result.at(result.size() - 1).isHighSurrogate())
         result.chop(1);
     result.replace(QLatin1Char(';'), QLatin1Char('_'));
@@ -49,6 +50,7 @@ bool applyActuatorEdit(int actuator_index, int row, int role, const QVariant& va
                        ActuatorSettings& s, QString& location)
 {
     using M = ActuatorModel;
+    namespace L = SettingLimits;
     if (role == Qt::CheckStateRole) {
         if (row != M::ROW_ACTIVE)
             return false;
@@ -79,21 +81,22 @@ bool applyActuatorEdit(int actuator_index, int row, int role, const QVariant& va
         s.actuator_type = value.toInt();
         return true;
     case M::ROW_SENSOR_OFFSET:
-        return setScaled(value, 10, -50, 50, s.sensor_offset);
+        return setScaled(value, 10, -L::SENSOR_OFFSET_LIMIT, L::SENSOR_OFFSET_LIMIT,
+                         s.sensor_offset);
     case M::ROW_POT_MIN:
-        return setScaled(value, 1, 0, 11000, s.pot_min);
+        return setScaled(value, 1, 0, L::POT_RESISTANCE_MAX, s.pot_min);
     case M::ROW_POT_MAX:
-        return setScaled(value, 1, 0, 11000, s.pot_max);
+        return setScaled(value, 1, 0, L::POT_RESISTANCE_MAX, s.pot_max);
     case M::ROW_POT_SHIFT_MIN:
-        return setScaled(value, 10, -100, 100, s.pot_shift_min);
+        return setScaled(value, 10, -L::POT_SHIFT_LIMIT, L::POT_SHIFT_LIMIT, s.pot_shift_min);
     case M::ROW_POT_SHIFT_MAX:
-        return setScaled(value, 10, -100, 100, s.pot_shift_max);
+        return setScaled(value, 10, -L::POT_SHIFT_LIMIT, L::POT_SHIFT_LIMIT, s.pot_shift_max);
     case M::ROW_HYSTERESIS_HEATING:
-        return setScaled(value, 10, 0, 50, s.hysteresis_heating);
+        return setScaled(value, 10, 0, L::HYSTERESIS_MAX, s.hysteresis_heating);
     case M::ROW_HYSTERESIS_COOLING:
-        return setScaled(value, 10, 0, 50, s.hysteresis_cooling);
+        return setScaled(value, 10, 0, L::HYSTERESIS_MAX, s.hysteresis_cooling);
     case M::ROW_SETPOINT:
-        return setScaled(value, 10, 150, 280, s.setpoint);
+        return setScaled(value, 10, L::SETPOINT_MIN, L::SETPOINT_MAX, s.setpoint);
     default:
         return false;
     }

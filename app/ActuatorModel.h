@@ -57,7 +57,6 @@ public:
     static constexpr int CheckAlignmentRole = Qt::UserRole + 17;
 
     // Locations are stored by the box in a fixed field.
-    static constexpr int MAX_LOCATION_LENGTH = 24;
 
     explicit ActuatorModel(QObject* parent = nullptr);
 

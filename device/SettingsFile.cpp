@@ -1,5 +1,7 @@
 #include "device/SettingsFile.h"
 
+#include "device/SettingLimits.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
@@ -11,6 +13,8 @@
 namespace SettingsFile {
 
 namespace {
+using namespace SettingLimits;
+
 const QString kConfig = QStringLiteral("config");
 const QString kLocation = QStringLiteral("location");
 const QString kActuatorLocations = QStringLiteral("actuator_locations");
@@ -151,14 +155,14 @@ void readActuator(Reader& r, ActuatorSettings& a, const ActuatorSettings& held)
     a.control_source
         = r.enumeration(kControlSource, "ControlSource", a.control_source, held.control_source);
     a.sensor_type = r.enumeration(kSensorType, "SensorType", a.sensor_type, held.sensor_type);
-    a.sensor_offset
-        = r.number(kSensorOffset, a.sensor_offset, held.sensor_offset, -OFFSET_LIMIT, OFFSET_LIMIT);
+    a.sensor_offset = r.number(kSensorOffset, a.sensor_offset, held.sensor_offset,
+                               -SENSOR_OFFSET_LIMIT, SENSOR_OFFSET_LIMIT);
     a.pot_min = r.number(kPotMin, a.pot_min, held.pot_min, 0, POT_RESISTANCE_MAX);
     a.pot_max = r.number(kPotMax, a.pot_max, held.pot_max, 0, POT_RESISTANCE_MAX);
-    a.pot_shift_min
-        = r.number(kPotShiftMin, a.pot_shift_min, held.pot_shift_min, -SHIFT_LIMIT, SHIFT_LIMIT);
-    a.pot_shift_max
-        = r.number(kPotShiftMax, a.pot_shift_max, held.pot_shift_max, -SHIFT_LIMIT, SHIFT_LIMIT);
+    a.pot_shift_min = r.number(kPotShiftMin, a.pot_shift_min, held.pot_shift_min, -POT_SHIFT_LIMIT,
+                               POT_SHIFT_LIMIT);
+    a.pot_shift_max = r.number(kPotShiftMax, a.pot_shift_max, held.pot_shift_max, -POT_SHIFT_LIMIT,
+                               POT_SHIFT_LIMIT);
     a.hysteresis_heating = r.number(kHysteresisHeating, a.hysteresis_heating,
                                     held.hysteresis_heating, 0, HYSTERESIS_MAX);
     a.hysteresis_cooling = r.number(kHysteresisCooling, a.hysteresis_cooling,

@@ -13,16 +13,6 @@ namespace SettingsFile {
 // Larger than any settings file by far; a bigger file is not read into memory at all.
 constexpr qint64 MAX_FILE_SIZE = 1024 * 1024;
 
-// The editors' limits, in the units of the records.
-constexpr int LOCATION_LENGTH = 24;
-constexpr int SETPOINT_MIN = 150, SETPOINT_MAX = 280; // 0.1 °C
-constexpr int OFFSET_LIMIT = 50; // ±5.0 K
-constexpr int SHIFT_LIMIT = 100; // ±10.0 K
-constexpr int HYSTERESIS_MAX = 50; // 0 … 5.0 K
-constexpr int POT_RESISTANCE_MAX = 11000; // ohm
-constexpr int RESPONSE_DELAY_MAX = 255; // ms
-constexpr int LOG_INTERVAL_MIN = 60, LOG_INTERVAL_MAX = 3600; // whole minutes, in seconds
-
 struct ReadResult
 {
     enum Problem {
