@@ -54,6 +54,7 @@ VoroManager::VoroManager(QWidget* parent, UserDialogs* dialogs)
     , dialogs(dialogs ? dialogs : own_dialogs.get())
     , detector(new VoroUsbDetector)
 {
+    // The manager's own signals carry these before any thread has registered them.
     qRegisterMetaType<VoroDevice>("VoroDevice");
     qRegisterMetaType<VoroDevice::Id>("VoroDevice::Id");
     qRegisterMetaType<VoroConfig>("VoroConfig");
