@@ -71,6 +71,25 @@ bool VoroComm::ask(uint8_t command, const QString& argument, QString& text)
     return true;
 }
 
+template<typename Record>
+bool VoroComm::readRecord(uint8_t command, const QString& argument, const char* missing,
+                          const char* invalid, Record& record)
+{
+    QString text;
+    if (!ask(command, argument, text)) {
+        qDebug("%s", missing);
+        return false;
+    }
+    bool ok = false;
+    const Record parsed = Record::fromText(text, &ok);
+    if (!ok) {
+        qDebug("%s: %s", invalid, local(text).constData());
+        return false; // an invalid text never reaches the record
+    }
+    record = parsed;
+    return true;
+}
+
 bool VoroComm::set(uint8_t command, const QString& argument, const char* failure)
 {
     if (!transact(command, argument).isNull())
@@ -111,18 +130,9 @@ bool VoroComm::readConfig()
         qDebug("unable to get location");
         return false;
     }
-    QString text;
-    if (!ask(CMD__GET_COMMON_SETTINGS, QString(), text)) {
-        qDebug("unable to get settings");
+    if (!readRecord(CMD__GET_COMMON_SETTINGS, QString(), "unable to get settings",
+                    "invalid common settings", config.common))
         return false;
-    }
-    bool ok = false;
-    const CommonSettings common = CommonSettings::fromText(text, &ok);
-    if (!ok) {
-        qDebug("invalid common settings: %s", local(text).constData());
-        return false;
-    }
-    config.common = common;
 
     config.actuator_settings.clear();
     config.actuator_locations.clear();
@@ -135,18 +145,12 @@ bool VoroComm::readConfig()
 
 bool VoroComm::readActuatorConfig(int index)
 {
-    QString text;
-    if (!ask(CMD__GET_ACTUATOR_SETTINGS, QString::number(index), text)) {
-        qDebug("unable to get actuator settings");
+    ActuatorSettings settings;
+    if (!readRecord(CMD__GET_ACTUATOR_SETTINGS, QString::number(index),
+                    "unable to get actuator settings", "invalid actuator settings", settings))
         return false;
-    }
-    bool ok = false;
-    const ActuatorSettings settings = ActuatorSettings::fromText(text, &ok);
-    if (!ok) {
-        qDebug("invalid actuator settings: %s", local(text).constData());
-        return false;
-    }
     device.config.actuator_settings.append(settings);
+    QString text;
     if (!ask(CMD__GET_ACTUATOR_LOCATION, QString::number(index), text)) {
         qDebug("unable to get actuator location");
         return false;
@@ -157,30 +161,16 @@ bool VoroComm::readActuatorConfig(int index)
 
 bool VoroComm::readStatus()
 {
-    QString text;
-    if (!ask(CMD__GET_STATUS, QString(), text)) {
-        qDebug("unable to get status");
+    if (!readRecord(CMD__GET_STATUS, QString(), "unable to get status", "invalid status",
+                    device.status))
         return false;
-    }
-    bool ok = false;
-    const DeviceStatus status = DeviceStatus::fromText(text, &ok);
-    if (!ok) {
-        qDebug("invalid status: %s", local(text).constData());
-        return false;
-    }
-    device.status = status;
 
     device.actuator_data.clear();
     for (int i = 0; i < VoroDefinitions::ACTUATOR_COUNT; ++i) {
-        if (!ask(CMD__GET_ACTUATOR_DATA, QString::number(i), text)) {
-            qDebug("unable to get actuator data");
+        ActuatorData data;
+        if (!readRecord(CMD__GET_ACTUATOR_DATA, QString::number(i), "unable to get actuator data",
+                        "invalid actuator data", data))
             return false;
-        }
-        const ActuatorData data = ActuatorData::fromText(text, &ok);
-        if (!ok) {
-            qDebug("invalid actuator data: %s", local(text).constData());
-            return false;
-        }
         device.actuator_data.append(data);
     }
     return true;

@@ -54,6 +54,11 @@ public:
 private:
     // The answer's text in `text`; false on failure.
     bool ask(uint8_t command, const QString& argument, QString& text);
+    // A record in its text form: silence logs `missing`, a text that does not parse logs
+    // `invalid` with the text.
+    template<typename Record>
+    bool readRecord(uint8_t command, const QString& argument, const char* missing,
+                    const char* invalid, Record& record);
     // A set command: any answer is success; silence logs `failure`.
     bool set(uint8_t command, const QString& argument, const char* failure);
     bool readActuatorConfig(int index);
