@@ -1,5 +1,7 @@
 #include "sim/VoroBox.h"
 
+#include "sim/Bootloader.h"
+
 #include <QStringList>
 
 #include <algorithm>
@@ -141,6 +143,8 @@ void VoroBox::enterBootloader(Port& port)
     port.detach([hook, self, path] {
         if (hook)
             hook(self, path);
+        else if (self) // the box restarts as its bootloader, enumerated anew
+            Bus::instance().plug(std::make_shared<Bootloader>(self));
     });
 }
 

@@ -104,6 +104,7 @@ public:
     QStringList receivedArguments(int command) const;
     void clearReceived();
 
+    // Without a hook the box turns into a Bootloader (sim/Bootloader.h) under a new path.
     void setBootloaderHook(BootloaderHook hook);
 
     // The text a command argument or a reply carries: up to the first zero byte.
