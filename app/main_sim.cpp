@@ -1,5 +1,6 @@
 // The program on simulated hardware: plugs in a few virtual boxes, then starts as usual.
 // Options for the demo script: --screenshot FILE grabs the window after --after MS and quits.
+// --old-firmware adds a third box whose firmware is older than the program's, to see the update.
 #include "app/Startup.h"
 #include "sim/DemoScenario.h"
 
@@ -15,13 +16,18 @@ int main(int argc, char** argv)
 {
     QString screenshot;
     int after_ms = 5000;
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (std::strcmp(argv[i], "--screenshot") == 0)
+    bool old_firmware = false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--old-firmware") == 0)
+            old_firmware = true;
+        else if (i + 1 == argc)
+            break;
+        else if (std::strcmp(argv[i], "--screenshot") == 0)
             screenshot = QString::fromLocal8Bit(argv[++i]);
         else if (std::strcmp(argv[i], "--after") == 0)
             after_ms = std::stoi(argv[++i]);
     }
-    hidsim::plugDemoScenario();
+    hidsim::plugDemoScenario(old_firmware);
     return startApplication(argc, argv, [&](QWidget* window) {
         if (screenshot.isEmpty())
             return;

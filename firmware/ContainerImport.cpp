@@ -140,8 +140,7 @@ ImageImporter::ImportResult ImageImporter::importBlocks(const QByteArray& contai
                 return ContainerError;
             }
             if (payload > uint32_t(kMaxPayload)) {
-                qWarning("invalid payload size (%d) in segment %d, block: %d", int(payload), s,
-                         b);
+                qWarning("invalid payload size (%d) in segment %d, block: %d", int(payload), s, b);
                 return ContainerError;
             }
             const int offset = in.position();
@@ -170,8 +169,8 @@ ImageImporter::ImportResult ImageImporter::importBlocks(const QByteArray& contai
         const uint32_t entryAddress = entry.second.first;
         const std::vector<int>& blocks = entry.second.second;
         if (verbose)
-            qDebug("found programmable segment at address 0x%08x, containing %d %s",
-                   entryAddress, int(blocks.size()), blocks.size() == 1 ? "block" : "blocks");
+            qDebug("found programmable segment at address 0x%08x, containing %d %s", entryAddress,
+                   int(blocks.size()), blocks.size() == 1 ? "block" : "blocks");
         const qint64 size = qint64(blocks.size()) * kBlockData;
         if (size > DeviceLayout::MAX_BUFFER_BYTES) {
             qWarning("segment too large: %lld bytes", size);

@@ -79,8 +79,7 @@ DeviceLayout::Location DeviceLayout::locate(uint32_t fileAddress, MemoryRegions&
     return loc;
 }
 
-void DeviceLayout::relayRegions(uint32_t start, MemoryRegions& list, int type,
-                                uint32_t size) const
+void DeviceLayout::relayRegions(uint32_t start, MemoryRegions& list, int type, uint32_t size) const
 {
     for (MemoryRegion& r : list) {
         if (r.type != type)

@@ -105,9 +105,8 @@ FwCommBase::CommResult FwCommBase::erase(const int* header, int fourth)
     }
     uint8_t packet[PACKET_SIZE] = { 0, uint8_t(eraseCode) };
     if (header) {
-        const QByteArray text
-            = QByteArray::number(header[0]) + ';' + QByteArray::number(header[1]) + ';'
-            + QByteArray::number(header[2]) + ';' + QByteArray::number(fourth);
+        const QByteArray text = QByteArray::number(header[0]) + ';' + QByteArray::number(header[1])
+            + ';' + QByteArray::number(header[2]) + ';' + QByteArray::number(fourth);
         std::memcpy(packet + 2, text.constData(), size_t(qMin(text.size(), PACKET_SIZE - 3)));
     }
     if (verbose)
@@ -196,8 +195,7 @@ FwCommBase::CommResult FwCommBase::complete(int code)
 
 FwCommBase::CommResult FwCommBase::program(uint32_t address, uint8_t bytesPerPacket,
                                            uint8_t bytesPerAddress, uint8_t bytesPerWord,
-                                           uint8_t family, uint32_t endAddress,
-                                           const uint8_t* data)
+                                           uint8_t family, uint32_t endAddress, const uint8_t* data)
 {
     return send(address, bytesPerPacket, bytesPerAddress, bytesPerWord, family, endAddress, data,
                 programCode, programCompleteCode, PROGRESS_OFFSET);
@@ -213,8 +211,8 @@ FwCommBase::CommResult FwCommBase::send(uint32_t address, uint8_t bytesPerPacket
         qDebug("FwCommBase::send: address: 0x%06lX, endAddress: 0x%06lX, addressesToProgram: "
                "%ld, bytesPerPacket: %d,t bytesPerAddress: %d, bytesPerWord: %d, "
                "deviceFamily: %d",
-               ulong(address), ulong(endAddress), long(endAddress) - long(address),
-               bytesPerPacket, bytesPerAddress, bytesPerWord, family);
+               ulong(address), ulong(endAddress), long(endAddress) - long(address), bytesPerPacket,
+               bytesPerAddress, bytesPerWord, family);
     if (!data || bytesPerAddress == 0 || bytesPerWord == 0 || endAddress < address) {
         qWarning("Bad parameters specified when calling send() function.");
         return Failed;
@@ -242,8 +240,7 @@ FwCommBase::CommResult FwCommBase::send(uint32_t address, uint8_t bytesPerPacket
         const uint32_t remaining = endAddress - address;
         const int percent = qMin(100, int((1.0 - double(remaining) / double(total)) * 100.0));
         if (verbose)
-            qDebug("FwCommBase::send: address: 0x%06lX, completion: %d%%", ulong(address),
-                   percent);
+            qDebug("FwCommBase::send: address: 0x%06lX, completion: %d%%", ulong(address), percent);
         emit SetProgressBar(progressOffset + 2 * (percent / 3));
 
         uint8_t packet[PACKET_SIZE] = { 0, uint8_t(programCode) };

@@ -49,8 +49,8 @@ public:
     CommResult backup();
     CommResult complete(int code);
     CommResult send(uint32_t address, uint8_t bytesPerPacket, uint8_t bytesPerAddress,
-                    uint8_t bytesPerWord, uint8_t family, uint32_t endAddress,
-                    const uint8_t* data, int programCode, int completeCode, int progressOffset);
+                    uint8_t bytesPerWord, uint8_t family, uint32_t endAddress, const uint8_t* data,
+                    int programCode, int completeCode, int progressOffset);
     CommResult program(uint32_t address, uint8_t bytesPerPacket, uint8_t bytesPerAddress,
                        uint8_t bytesPerWord, uint8_t family, uint32_t endAddress,
                        const uint8_t* data);

@@ -133,8 +133,7 @@ bool FwProgrammer::queryDevice()
     if (r != FwCommBase::Completed)
         return false;
     if (layout.readQueryReply(queryReply) != DeviceLayout::QR__OK) {
-        qWarning("device reports more than %lld bytes of memory",
-                 DeviceLayout::MAX_BUFFER_BYTES);
+        qWarning("device reports more than %lld bytes of memory", DeviceLayout::MAX_BUFFER_BYTES);
         emit statusMessage(tr("The device reports more memory than this program can hold. "
                               "Nothing was written."));
         return false;
@@ -251,10 +250,10 @@ bool FwProgrammer::write(bool writeProgram, bool writeEeprom, bool writeConfig)
         FwCommBase::CommResult result = FwCommBase::Failed;
         // The stream reads (end - start) units of the buffer; never more than it holds.
         if (r.end >= r.start && quint64(r.end - r.start) * uint(bpa) <= quint64(r.buffer.size()))
-            result = transport->program(r.start, uint8_t(layout.bytesPerPacket), uint8_t(bpa),
-                                        uint8_t(layout.bytesPerWord(r.type)),
-                                        uint8_t(layout.family), r.end,
-                                        reinterpret_cast<const uint8_t*>(r.buffer.constData()));
+            result
+                = transport->program(r.start, uint8_t(layout.bytesPerPacket), uint8_t(bpa),
+                                     uint8_t(layout.bytesPerWord(r.type)), uint8_t(layout.family),
+                                     r.end, reinterpret_cast<const uint8_t*>(r.buffer.constData()));
         emit statusMessage(tr("Writing") + resultText(result));
         if (result != FwCommBase::Completed) {
             qWarning("Programming failed");

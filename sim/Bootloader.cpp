@@ -21,8 +21,7 @@ void putLe32(QByteArray& b, uint32_t v)
         b += char(v >> (8 * i));
 }
 
-template<class T>
-T locked(std::mutex& mutex, const T& value)
+template<class T> T locked(std::mutex& mutex, const T& value)
 {
     std::lock_guard<std::mutex> lock(mutex);
     return value;

@@ -110,8 +110,7 @@ private:
         QByteArray bytes; // backed memory, empty until first erased or written
     };
 
-    QByteArray answer(uint8_t command, const QByteArray& packet,
-                      std::chrono::milliseconds& delay);
+    QByteArray answer(uint8_t command, const QByteArray& packet, std::chrono::milliseconds& delay);
     QByteArray queryReply() const;
     void erase(const QByteArray& packet);
     void program(const QByteArray& packet);

@@ -1,11 +1,12 @@
 #include "sim/DemoScenario.h"
 
+#include "sim/Bootloader.h"
 #include "sim/HidBus.h"
 #include "sim/VoroBox.h"
 
 namespace hidsim {
 
-void plugDemoScenario()
+void plugDemoScenario(bool old_firmware)
 {
     // Two boxes in different rooms; their clocks run fast so that the live values move.
     auto office = std::make_shared<VoroBox>(QStringLiteral("Office 1.01"));
@@ -24,6 +25,15 @@ void plugDemoScenario()
     Bus& bus = Bus::instance();
     bus.plug(office);
     bus.plug(lab);
+    if (!old_firmware)
+        return;
+    auto workshop = std::make_shared<VoroBox>(QStringLiteral("Workshop"));
+    workshop->setFirmwareVersion(QStringLiteral("1.1.1.9"));
+    workshop->setActuatorLocation(0, QStringLiteral("Bench"));
+    workshop->setTimeScale(30);
+    Bootloader::installOn(
+        workshop, [](Bootloader& loader) { loader.setEraseTime(std::chrono::milliseconds(2000)); });
+    bus.plug(workshop);
 }
 
 } // namespace hidsim

@@ -75,8 +75,8 @@ inline QByteArray be32(quint32 v)
 inline QByteArray container(const char* magic, quint32 count, const QByteArray& segments,
                             quint32 reserved = 0)
 {
-    QByteArray c = QByteArray(magic) + be32(count) + be32(reserved) + QByteArray(20, '\0')
-        + segments;
+    QByteArray c
+        = QByteArray(magic) + be32(count) + be32(reserved) + QByteArray(20, '\0') + segments;
     c.replace(12, 20, QCryptographicHash::hash(c, QCryptographicHash::Sha1));
     return c;
 }

@@ -54,7 +54,8 @@ private slots:
         QTest::addColumn<bool>("connected");
 
         QTest::newRow("attach") << "attach" << true
-                                << QStringList { "Device Attached.", "Connecting...", "Device Ready" }
+                                << QStringList { "Device Attached.", "Connecting...",
+                                                 "Device Ready" }
                                 << true;
         QTest::newRow("attach, query unanswered")
             << "silent" << false
@@ -118,9 +119,11 @@ private slots:
         QTest::addColumn<QByteArray>("file"); // null: no such file
         QTest::addColumn<bool>("loaded");
         QTest::addColumn<QString>("status");
-        QTest::newRow("opened") << hexRecord(4, 0, QByteArray::fromHex("0800")) + hexRecord(0, 0x4000, "AB")
+        QTest::newRow("opened") << hexRecord(4, 0, QByteArray::fromHex("0800"))
+                + hexRecord(0, 0x4000, "AB")
                                 << true << "Opened: f.hex\n";
-        QTest::newRow("no such file") << QByteArray() << false << "Error: Could not open file f.hex";
+        QTest::newRow("no such file")
+            << QByteArray() << false << "Error: Could not open file f.hex";
         QTest::newRow("nothing in range")
             << hexRecord(0, 0, "AB") << false
             << "No address within range in file: f.hex.  Verify the correct firmware image was "
@@ -151,10 +154,10 @@ private slots:
         p.plugged.loader->setRegions(
             { { 3, 0x300000, 0x10 }, { 1, 0x1000, 0x100 }, { 2, 0x20000, 0x10 } });
         QVERIFY(p.attach());
-        const QByteArray file = container(
-            "bf01", 3,
-            plainSegment(0x300000, firmwareBytes(16, 3)) + plainSegment(0x1000, firmwareBytes(32))
-                + plainSegment(0x20000, firmwareBytes(16, 5)));
+        const QByteArray file = container("bf01", 3,
+                                          plainSegment(0x300000, firmwareBytes(16, 3))
+                                              + plainSegment(0x1000, firmwareBytes(32))
+                                              + plainSegment(0x20000, firmwareBytes(16, 5)));
         QTemporaryDir dir;
         QVERIFY(p.programmer.loadFile(writeFile(dir, "f.bme", file), true));
         QVERIFY(p.programmer.write(true, false, false));

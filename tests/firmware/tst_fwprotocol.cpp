@@ -64,19 +64,18 @@ private slots:
         QTest::newRow("data, an erased run, data")
             << data + QByteArray(112, char(0xFF)) + data << 56 << 1 << 1 << 1
             << QList<int> { 56, 56 } << QList<int> { 0, 168 } << 2;
-        QTest::newRow("58 in words of 4 is 56") << data + data << 58 << 1 << 4 << 3
-                                                << QList<int> { 56, 56 } << QList<int> { 0, 56 }
-                                                << 1;
+        QTest::newRow("58 in words of 4 is 56")
+            << data + data << 58 << 1 << 4 << 3 << QList<int> { 56, 56 } << QList<int> { 0, 56 }
+            << 1;
         QTest::newRow("2 bytes per address") << data + data << 58 << 2 << 4 << 2
-                                             << QList<int> { 56, 56 } << QList<int> { 0, 28 }
-                                             << 1;
+                                             << QList<int> { 56, 56 } << QList<int> { 0, 28 } << 1;
         QByteArray phantom(56, char(0xFF));
         phantom[3] = phantom[7] = phantom[51] = 0;
         QTest::newRow("family 2 ignores every fourth byte")
             << phantom << 56 << 2 << 4 << 2 << QList<int>() << QList<int>() << 1;
-        QTest::newRow("more than the field holds") << firmwareBytes(120) << 200 << 1 << 1 << 1
-                                                   << QList<int> { 58, 58, 4 }
-                                                   << QList<int> { 0, 58, 116 } << 1;
+        QTest::newRow("more than the field holds")
+            << firmwareBytes(120) << 200 << 1 << 1 << 1 << QList<int> { 58, 58, 4 }
+            << QList<int> { 0, 58, 116 } << 1;
     }
     void program()
     {
@@ -226,7 +225,8 @@ private slots:
         QTEST(int(regions.size()), "regions");
         QTEST(layout.bytesPerAddressProgram, "programBytesPerAddress");
         for (const MemoryRegion& r : regions)
-            QCOMPARE(quint32(r.buffer.size()), (r.end - r.start) * uint(layout.bytesPerAddress(r.type)));
+            QCOMPARE(quint32(r.buffer.size()),
+                     (r.end - r.start) * uint(layout.bytesPerAddress(r.type)));
     }
 
     void failures_data()
@@ -235,15 +235,15 @@ private slots:
         QTest::addColumn<int>("result");
         QTest::addColumn<QString>("warning");
         QTest::addColumn<bool>("connected");
-        QTest::newRow("query unanswered") << "query" << int(FwCommBase::BadReply)
-                                          << "Received incorrect command. (0x00 instead of 0x02)"
-                                          << true;
-        QTest::newRow("completion refused") << "complete" << int(FwCommBase::Failed)
-                                            << "update not successful" << true;
-        QTest::newRow("write fails") << "erase" << int(FwCommBase::Failed) << "Write failed."
-                                     << false;
-        QTest::newRow("device gone") << "unplug" << int(FwCommBase::Failed) << "Write failed."
-                                     << false;
+        QTest::newRow("query unanswered")
+            << "query" << int(FwCommBase::BadReply)
+            << "Received incorrect command. (0x00 instead of 0x02)" << true;
+        QTest::newRow("completion refused")
+            << "complete" << int(FwCommBase::Failed) << "update not successful" << true;
+        QTest::newRow("write fails")
+            << "erase" << int(FwCommBase::Failed) << "Write failed." << false;
+        QTest::newRow("device gone")
+            << "unplug" << int(FwCommBase::Failed) << "Write failed." << false;
     }
     void failures()
     {

@@ -32,8 +32,8 @@ Import import(const QByteArray& file, const QList<MemoryRegion>& regions,
     QTemporaryDir dir;
     Import out { ImageImporter::OpenFailed, imageOf(regions), false };
     ImageImporter importer;
-    out.result = importer.importFile(writeFile(dir, QStringLiteral("f.bme"), file), out.image,
-                                     layout);
+    out.result
+        = importer.importFile(writeFile(dir, QStringLiteral("f.bme"), file), out.image, layout);
     out.hasConfigData = importer.hasConfigData;
     return out;
 }
@@ -72,26 +72,24 @@ private slots:
                                      << QList<int> { 1, 1, 2, 221124040 };
         QTest::newRow("text ends at NUL") << QByteArray("bm01{3;4;5;6\0;7}", 16) + body
                                           << int(ImageImporter::Ok) << QList<int> { 3, 4, 5, 6 };
-        QTest::newRow("signed limits") << "bm01{-1;0;0;-2147483648}" + body
-                                       << int(ImageImporter::Ok)
-                                       << QList<int> { -1, 0, 0, int(0x80000000) };
+        QTest::newRow("signed limits")
+            << "bm01{-1;0;0;-2147483648}" + body << int(ImageImporter::Ok)
+            << QList<int> { -1, 0, 0, int(0x80000000) };
         QTest::newRow("no header") << body << int(ImageImporter::Ok) << QList<int>();
-        QTest::newRow("no closing brace")
-            << QByteArray("bm01{1;1;2;3") + QByteArray(5000, 'x') << int(ImageImporter::ContainerError)
-            << QList<int>();
-        QTest::newRow("three fields") << "bm01{1;1;2}" + body << int(ImageImporter::ContainerError)
-                                      << QList<int>();
-        QTest::newRow("five fields") << "bm01{1;1;2;3;4}" + body
-                                     << int(ImageImporter::ContainerError) << QList<int>();
-        QTest::newRow("empty field") << "bm01{1;;2;3}" + body << int(ImageImporter::ContainerError)
-                                     << QList<int>();
+        QTest::newRow("no closing brace") << QByteArray("bm01{1;1;2;3") + QByteArray(5000, 'x')
+                                          << int(ImageImporter::ContainerError) << QList<int>();
+        QTest::newRow("three fields")
+            << "bm01{1;1;2}" + body << int(ImageImporter::ContainerError) << QList<int>();
+        QTest::newRow("five fields")
+            << "bm01{1;1;2;3;4}" + body << int(ImageImporter::ContainerError) << QList<int>();
+        QTest::newRow("empty field")
+            << "bm01{1;;2;3}" + body << int(ImageImporter::ContainerError) << QList<int>();
         QTest::newRow("beyond 32 bits") << "bm01{1;1;2;2147483648}" + body
                                         << int(ImageImporter::ContainerError) << QList<int>();
-        QTest::newRow("not a number") << "bm01{1;1;2; 7}" + body
-                                      << int(ImageImporter::ContainerError) << QList<int>();
-        QTest::newRow("unknown magic after it: read as HEX")
-            << "bm01{1;1;2;3}xx01" + body << int(ImageImporter::HexFormatError)
-            << QList<int> { 1, 1, 2, 3 };
+        QTest::newRow("not a number")
+            << "bm01{1;1;2; 7}" + body << int(ImageImporter::ContainerError) << QList<int>();
+        QTest::newRow("unknown magic after it: read as HEX") << "bm01{1;1;2;3}xx01"
+                + body << int(ImageImporter::HexFormatError) << QList<int> { 1, 1, 2, 3 };
     }
     void header()
     {
@@ -124,7 +122,8 @@ private slots:
                   none = ImageImporter::NothingInRange;
         const QByteArray plain = validPlain();
         QTest::newRow("plain") << plain << ok;
-        QTest::newRow("plain, a trailing byte") << container("bf01", 1, plainSegment(0x1000, kData) + 'x') << bad;
+        QTest::newRow("plain, a trailing byte")
+            << container("bf01", 1, plainSegment(0x1000, kData) + 'x') << bad;
         QByteArray reserved = plain;
         reserved[9] = 'r';
         QTest::newRow("reserved field changed") << reserved << bad;
@@ -136,7 +135,8 @@ private slots:
             << container("bf01", 1, be32(0x1000) + be32(4) + be32(3) + kData) << bad;
         QTest::newRow("fewer data bytes than size")
             << container("bf01", 1, be32(0x1000) + be32(40) + be32(40) + kData) << bad;
-        QTest::newRow("hostile segment count") << container("bf01", 0x7FFFFFFF, plainSegment(0x1000, kData)) << bad;
+        QTest::newRow("hostile segment count")
+            << container("bf01", 0x7FFFFFFF, plainSegment(0x1000, kData)) << bad;
         QTest::newRow("negative count: no segments") << container("bf01", 0x80000000, {}) << none;
         QTest::newRow("plain, outside every region")
             << container("bf01", 1, plainSegment(0x9000, kData)) << none;
@@ -169,16 +169,16 @@ private slots:
         // Two segments of one region join one stream of 8-byte blocks; the block before the
         // region is not placed but still moves the file address on.
         const QByteArray file = container(
-            "be01", 2,
-            blockSegment(0xF000 - 6, { 6, 6, 6 }) + blockSegment(0xF100, { 6, 4 }));
+            "be01", 2, blockSegment(0xF000 - 6, { 6, 6, 6 }) + blockSegment(0xF100, { 6, 4 }));
         const Import r = import(file, programAt(0xF000, 0x1000));
         QCOMPARE(int(r.result), int(ImageImporter::Ok));
         const MemoryRegion& region = r.image.regions[0];
         QCOMPARE(region.start, 0xF000u);
         QCOMPARE(region.size, 4u * 8);
         QCOMPARE(region.end, 0xF000u + 4 * 8);
-        QCOMPARE(region.buffer, QByteArray(8, 0x11) + QByteArray(8, 0x12) + QByteArray(8, 0x10)
-                                    + QByteArray(8, 0x11));
+        QCOMPARE(region.buffer,
+                 QByteArray(8, 0x11) + QByteArray(8, 0x12) + QByteArray(8, 0x10)
+                     + QByteArray(8, 0x11));
     }
 
     void hex_data()
@@ -191,23 +191,22 @@ private slots:
         const QByteArray eof = hexRecord(1, 0, {});
         const QByteArray linear = hexRecord(4, 0, QByteArray::fromHex("0001"));
         const int ok = ImageImporter::Ok, bad = ImageImporter::HexFormatError;
-        QTest::newRow("linear address 0x0001") << linear + hexRecord(0, 0x10, ab) + eof << ok
-                                               << 0x10010u;
+        QTest::newRow("linear address 0x0001")
+            << linear + hexRecord(0, 0x10, ab) + eof << ok << 0x10010u;
         QTest::newRow("segment address 0x1000")
             << hexRecord(2, 0, QByteArray::fromHex("1000")) + hexRecord(0, 0x20, ab) + eof << ok
             << 0x10020u;
-        QTest::newRow("lower case, no end record") << (linear + hexRecord(0, 0, ab)).toLower()
-                                                   << ok << 0x10000u;
-        QTest::newRow("lines after the end are not read")
-            << linear + hexRecord(0, 0, ab) + eof + "garbage\n" << ok << 0x10000u;
+        QTest::newRow("lower case, no end record")
+            << (linear + hexRecord(0, 0, ab)).toLower() << ok << 0x10000u;
+        QTest::newRow("lines after the end are not read") << linear + hexRecord(0, 0, ab) + eof
+                + "garbage\n" << ok << 0x10000u;
         QTest::newRow("CRLF line ends")
             << QByteArray(linear + hexRecord(0, 0, ab)).replace("\n", "\r\n") + eof << ok
             << 0x10000u;
-        QTest::newRow("other record types ignored")
-            << linear + hexRecord(5, 0, QByteArray(4, 1)) + hexRecord(0, 0, ab) + eof << ok
-            << 0x10000u;
-        QTest::newRow("nothing in range") << hexRecord(0, 0x10, ab) + eof
-                                          << int(ImageImporter::NothingInRange) << 0u;
+        QTest::newRow("other record types ignored") << linear + hexRecord(5, 0, QByteArray(4, 1))
+                + hexRecord(0, 0, ab) + eof << ok << 0x10000u;
+        QTest::newRow("nothing in range")
+            << hexRecord(0, 0x10, ab) + eof << int(ImageImporter::NothingInRange) << 0u;
         QByteArray checksum = linear + hexRecord(0, 0, ab);
         checksum[checksum.size() - 2] = checksum[checksum.size() - 2] == '0' ? '1' : '0';
         QTest::newRow("wrong checksum") << checksum + eof << bad << 0u;
@@ -238,9 +237,12 @@ private slots:
         QTest::addColumn<quint32>("deviceAddress");
         QTest::addColumn<int>("offset"); // -1: no buffer location
 
-        QTest::newRow("2 bytes per address, odd byte") << 2 << 0x1000u << 0x2001u << true << 0x1000u << 1;
-        QTest::newRow("2 bytes per address, last byte") << 2 << 0x1000u << 0x21FFu << true << 0x10FFu << 0x1FF;
-        QTest::newRow("2 bytes per address, past the end") << 2 << 0x1000u << 0x2200u << false << 0u << -1;
+        QTest::newRow("2 bytes per address, odd byte")
+            << 2 << 0x1000u << 0x2001u << true << 0x1000u << 1;
+        QTest::newRow("2 bytes per address, last byte")
+            << 2 << 0x1000u << 0x21FFu << true << 0x10FFu << 0x1FF;
+        QTest::newRow("2 bytes per address, past the end")
+            << 2 << 0x1000u << 0x2200u << false << 0u << -1;
         QTest::newRow("region at 0 has no location") << 1 << 0u << 0x10u << true << 0x10u << -1;
         QTest::newRow("below the region") << 1 << 0x1000u << 0xFFFu << false << 0u << -1;
     }
@@ -264,8 +266,7 @@ private slots:
     {
         const QByteArray data = container("bf01", 1, plainSegment(0x10, kData));
         QCOMPARE(int(import(data, programAt(0, 0x100)).result), int(ImageImporter::NoBuffer));
-        const Import config = import(
-            data, { MemoryRegion(RT__CONFIG, 0x10, 0x20, 0x10) });
+        const Import config = import(data, { MemoryRegion(RT__CONFIG, 0x10, 0x20, 0x10) });
         QCOMPARE(int(config.result), int(ImageImporter::Ok));
         QVERIFY(config.hasConfigData);
         QVERIFY(!import(data, programAt(0x10, 0x10)).hasConfigData);
@@ -279,7 +280,8 @@ private slots:
         const Import r = import(hex, programAt(0x08004000, 0x1000));
         QCOMPARE(int(r.result), int(ImageImporter::Ok));
         QCOMPARE(r.image.regions[0].buffer.left(firmware.size()), firmware);
-        QCOMPARE(r.image.regions[0].buffer.mid(firmware.size()), QByteArray(0x1000 - 3001, char(0xFF)));
+        QCOMPARE(r.image.regions[0].buffer.mid(firmware.size()),
+                 QByteArray(0x1000 - 3001, char(0xFF)));
     }
 
     void bundledImage_matchesItsVersionAndItsSource()
@@ -288,10 +290,10 @@ private slots:
         QVERIFY(resource.open(QIODevice::ReadOnly));
         const QByteArray file = resource.readAll();
         // The digest checked by an outside SHA-1: the container with its digest field zeroed.
-        const QString check = QStringLiteral(
-            "import hashlib,sys\n"
-            "d=open(sys.argv[1],'rb').read(); c=d[d.index(b'be01'):]\n"
-            "print(hashlib.sha1(c[:12]+bytes(20)+c[32:]).digest()==c[12:32])");
+        const QString check
+            = QStringLiteral("import hashlib,sys\n"
+                             "d=open(sys.argv[1],'rb').read(); c=d[d.index(b'be01'):]\n"
+                             "print(hashlib.sha1(c[:12]+bytes(20)+c[32:]).digest()==c[12:32])");
         QTemporaryDir dir;
         QCOMPARE(runPython(check, { writeFile(dir, "image.bme", file) }), QByteArray("True"));
 
@@ -334,11 +336,11 @@ private slots:
         QTemporaryDir dir;
         const QByteArray firmware = firmwareBytes(1000, 99);
         const QString out = dir.filePath("t.bme");
-        QCOMPARE(QProcess::execute(bmetool(), QStringList { "build" } + options
+        QCOMPARE(QProcess::execute(bmetool(),
+                                   QStringList { "build" } + options
                                        + QStringList { "--header", "2;0;1;77", "--bin",
                                                        writeFile(dir, "fw.bin", firmware),
-                                                       "--address",
-                                                       "0x2000", "-o", out }),
+                                                       "--address", "0x2000", "-o", out }),
                  0);
         QFile file(out);
         QVERIFY(file.open(QIODevice::ReadOnly));

@@ -14,8 +14,8 @@ namespace {
 // The one bootloader on the bus, once it is there.
 std::shared_ptr<Bootloader> bootloaderOnBus(std::string* path = nullptr)
 {
-    for (const auto& entry : Bus::instance().enumerate(Bootloader::VENDOR_ID,
-                                                       Bootloader::PRODUCT_ID)) {
+    for (const auto& entry :
+         Bus::instance().enumerate(Bootloader::VENDOR_ID, Bootloader::PRODUCT_ID)) {
         if (path)
             *path = entry.path;
         return std::dynamic_pointer_cast<Bootloader>(Bus::instance().device(entry.path));
@@ -35,8 +35,7 @@ struct Programmer
     {
         return programmer.pollConnection(&id)
             && programmer.loadFile(BundledFirmware::RESOURCE, false) && programmer.erase()
-            && programmer.write(true, false, false)
-            && programmer.reset() == FwCommBase::Completed;
+            && programmer.write(true, false, false) && programmer.reset() == FwCommBase::Completed;
     }
     HidDevice::Id id;
     FwHidProgrammer programmer { Bootloader::VENDOR_ID, Bootloader::PRODUCT_ID };
