@@ -1,7 +1,7 @@
 #pragma once
 
-#include "device/VoroConfig.h"
-#include "device/VoroDevice.h"
+#include "records/VoroConfig.h"
+#include "records/VoroDevice.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #include "app/ActuatorEdit.h"
 
 #include "app/ActuatorModel.h"
-#include "device/SettingLimits.h"
+#include "records/SettingLimits.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device/VoroConfig.h"
+#include "records/VoroConfig.h"
 
 #include <QString>
 #include <QVariant>

@@ -2,8 +2,8 @@
 
 #include "app/ActuatorColumn.h"
 #include "app/IChangeNotifier.h"
-#include "device/VoroConfig.h"
-#include "device/VoroDevice.h"
+#include "records/VoroConfig.h"
+#include "records/VoroDevice.h"
 
 #include <QAbstractTableModel>
 #include <QMap>

@@ -1,6 +1,6 @@
 #include "app/ComboBoxDelegate.h"
 
-#include "device/VoroDefinitions.h"
+#include "records/VoroDefinitions.h"
 
 #include <QComboBox>
 #include <QMetaEnum>

@@ -1,6 +1,6 @@
 #include "app/ControlProperties.h"
 
-#include "device/VoroDevice.h"
+#include "records/VoroDevice.h"
 
 namespace {
 // Collected by the translation tools; the editor translates them by name.

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/DeviceProperties.h"
-#include "device/VoroDefinitions.h"
+#include "records/VoroDefinitions.h"
 
 #include <QString>
 

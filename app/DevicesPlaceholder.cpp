@@ -1,6 +1,6 @@
 #include "app/DevicesPlaceholder.h"
 
-#include "device/VoroManager.h"
+#include "devicemanager/VoroManager.h"
 
 #include <QLabel>
 #include <QListWidget>

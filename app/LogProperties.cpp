@@ -1,6 +1,6 @@
 #include "app/LogProperties.h"
 
-#include "device/VoroDevice.h"
+#include "records/VoroDevice.h"
 
 #include <limits>
 

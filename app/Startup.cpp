@@ -1,6 +1,6 @@
 #include "app/Startup.h"
 
-#include "app/AppSettings.h"
+#include "device/AppSettings.h"
 #include "app/DevicesPlaceholder.h"
 
 #include <QApplication>

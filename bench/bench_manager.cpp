@@ -7,7 +7,7 @@
 // sixteen boxes poll.
 #include "BenchSupport.h"
 
-#include "device/VoroManager.h"
+#include "devicemanager/VoroManager.h"
 #include "sim/HidBus.h"
 #include "sim/VoroBox.h"
 

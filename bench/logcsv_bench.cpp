@@ -1,7 +1,7 @@
 // LogData's CSV writer and reader on a generated 1,000,000-row log, next to Python's csv
 // module with datetime.strptime reading the same file in the same run.
 //   build/bench/logcsv_bench [rows]
-#include "logplot/LogData.h"
+#include "logdata/LogData.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

@@ -1,21 +1,37 @@
 #include "device/LogExport.h"
 
-#include "device/VoroDefinitions.h"
+#include "records/VoroDefinitions.h"
 
+#include <QDebug>
 #include <QDir>
 #include <QObject>
 #include <QSaveFile>
 
-namespace LogExport {
+LogExport::LogExport(const QString& chosen, const QString& location, const QDateTime& now)
+    : folder(folderFor(chosen, location, now))
+{
+    QDir().mkpath(folder);
+}
 
-QString folder(const QString& chosen, const QString& location, const QDateTime& now)
+bool LogExport::takeLog(const VoroDevice& data)
+{
+    const QString file = fileName(folder, index, data.config.actuator_locations.value(index));
+    if (!write(file, data.log)) {
+        qDebug("unable to write log file: %s", qPrintable(QDir::toNativeSeparators(file)));
+        failed << file;
+    }
+    ++index;
+    return index < VoroDefinitions::ACTUATOR_COUNT;
+}
+
+QString LogExport::folderFor(const QString& chosen, const QString& location, const QDateTime& now)
 {
     const QChar separator = QDir::separator();
     return chosen + separator + makeFileName(location, QStringLiteral("voro-BOX"), QString())
         + separator + now.toString(QStringLiteral("yyyy_MM_dd_hh_mm_ss"));
 }
 
-QString fileName(const QString& folder, int index, const QString& actuator_location)
+QString LogExport::fileName(const QString& folder, int index, const QString& actuator_location)
 {
     QString name = folder + QDir::separator() + QObject::tr("actuator_%1").arg(index + 1);
     if (!actuator_location.isEmpty())
@@ -23,7 +39,7 @@ QString fileName(const QString& folder, int index, const QString& actuator_locat
     return name + QStringLiteral(".csv");
 }
 
-bool write(const QString& file_name, const LogData& log)
+bool LogExport::write(const QString& file_name, const LogData& log)
 {
     QSaveFile file(file_name);
     if (!file.open(QIODevice::WriteOnly))
@@ -35,5 +51,3 @@ bool write(const QString& file_name, const LogData& log)
     }
     return file.commit();
 }
-
-} // namespace LogExport

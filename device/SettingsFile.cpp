@@ -1,6 +1,6 @@
 #include "device/SettingsFile.h"
 
-#include "device/SettingLimits.h"
+#include "records/SettingLimits.h"
 
 #include <QFile>
 #include <QFileInfo>

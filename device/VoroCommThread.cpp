@@ -4,10 +4,11 @@
 
 #include <QDebug>
 
-VoroCommThread::VoroCommThread(VoroComm* comm, QObject* parent)
+VoroCommThread::VoroCommThread(VoroComm* comm, QObject* parent, int idle_wait_ms)
     : QThread(parent)
     , device(comm->device)
     , comm(comm)
+    , idle_wait_ms(idle_wait_ms)
 {
     qRegisterMetaType<VoroDevice>("VoroDevice");
     qRegisterMetaType<VoroDevice::Id>("VoroDevice::Id");
@@ -133,7 +134,7 @@ void VoroCommThread::idleWait()
     const bool work_waiting = currentMode() == MODE_RUN && !queueEmpty();
     QMutexLocker lock(&wait_mutex);
     if (!work_waiting && !wake_pending)
-        wake_condition.wait(&wait_mutex, IDLE_WAIT_MS);
+        wake_condition.wait(&wait_mutex, idle_wait_ms);
     wake_pending = false;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device/VoroDevice.h"
+#include "records/VoroDevice.h"
 
 #include <QMetaType>
 #include <QMutex>
@@ -55,8 +55,10 @@ public:
         uint8_t test_on = 0; // 1 starts or continues the actuator test, 0 stops it
     };
 
-    // Takes ownership of `comm` and moves it to the new thread.
-    explicit VoroCommThread(VoroComm* comm, QObject* parent = nullptr);
+    // Takes ownership of `comm` and moves it to the new thread. `idle_wait_ms` is the longest
+    // wait between polls while nothing is queued.
+    explicit VoroCommThread(VoroComm* comm, QObject* parent = nullptr,
+                            int idle_wait_ms = IDLE_WAIT_MS);
     ~VoroCommThread() override;
 
     void enqueue(const OperationData& operation);
@@ -103,6 +105,7 @@ private:
     QMutex mode_mutex;
     int mode = MODE_IDLE;
 
+    const int idle_wait_ms;
     QMutex wait_mutex;
     QWaitCondition wake_condition;
     bool wake_pending = false; // a wake() the worker has not seen yet

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "logplot/LogData.h"
+#include "logdata/LogData.h"
 
 #include <QDateTime>
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device/VoroDevice.h"
+#include "records/VoroDevice.h"
 #include "devicelink/HidDevice.h"
 
 #include <QByteArray>

@@ -1,6 +1,6 @@
 #include "logplot/PlotLabelManager.h"
 
-#include "logplot/LogData.h"
+#include "logdata/LogData.h"
 #include "logplot/PlotLabel.h"
 #include "logplot/ScalingPointData.h"
 

@@ -1,5 +1,5 @@
 // Per-user settings and the compiled translation catalogues.
-#include "app/AppSettings.h"
+#include "device/AppSettings.h"
 #include "app/Startup.h"
 
 #include <QDir>
@@ -8,7 +8,7 @@
 #include <QTranslator>
 #include <QtTest>
 
-class TestAppSettings : public QObject
+class tst_AppSettings : public QObject
 {
     Q_OBJECT
 
@@ -104,5 +104,5 @@ private slots:
     void logoIsInTheResources() { QVERIFY(!QImage(":/Images/image_logo.png").isNull()); }
 };
 
-QTEST_MAIN(TestAppSettings)
+QTEST_MAIN(tst_AppSettings)
 #include "tst_appsettings.moc"

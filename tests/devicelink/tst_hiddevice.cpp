@@ -29,7 +29,7 @@ QByteArray outputReport(uint8_t command, const QByteArray& text = {})
 }
 } // namespace
 
-class TestHidDevice : public QObject
+class tst_HidDevice : public QObject
 {
     Q_OBJECT
 
@@ -103,9 +103,10 @@ private slots:
         uint8_t buffer[65] = {};
         QElapsedTimer clock;
         clock.start();
-        QCOMPARE(device.read(buffer, 65, 1000), 0);
+        constexpr int kTimeoutMs = 10000;
+        QCOMPARE(device.read(buffer, 65, kTimeoutMs), 0);
         QCOMPARE(device.read(buffer, 65, 0), 0); // would block forever on an open handle
-        QVERIFY(clock.elapsed() < 500);
+        QVERIFY(clock.elapsed() < kTimeoutMs); // no time-out was waited for
     }
 
     void writeAndReadAReport()
@@ -182,5 +183,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestHidDevice)
+QTEST_GUILESS_MAIN(tst_HidDevice)
 #include "tst_hiddevice.moc"

@@ -26,7 +26,7 @@ HidDevice::Id announced(const QSignalSpy& spy, int i)
 }
 } // namespace
 
-class TestUsbDetector : public QObject
+class tst_UsbDetector : public QObject
 {
     Q_OBJECT
 
@@ -154,5 +154,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestUsbDetector)
+QTEST_GUILESS_MAIN(tst_UsbDetector)
 #include "tst_usbdetector.moc"

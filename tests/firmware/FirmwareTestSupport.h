@@ -8,7 +8,7 @@
 #include "firmware/ImageImporter.h"
 #include "sim/Bootloader.h"
 #include "sim/HidBus.h"
-#include "tests/comm/CommTestSupport.h"
+#include "tests/support/CommTestSupport.h"
 
 #include <QCryptographicHash>
 #include <QProcess>

@@ -1,6 +1,6 @@
 // The virtual bootloader as a box becomes it and comes back from it: the round trip through
 // enter-bootloader, an update and the reset, and what the bootloader refuses.
-#include "tests/comm/CommTestSupport.h"
+#include "tests/support/CommTestSupport.h"
 
 #include "firmware/BundledFirmware.h"
 #include "firmware/FwHidProgrammer.h"

@@ -7,7 +7,7 @@
 #include "app/LogProperties.h"
 #include "app/RS485Properties.h"
 #include "app/Startup.h"
-#include "device/VoroDevice.h"
+#include "records/VoroDevice.h"
 #include "propertyeditor/QPropertyEditorWidget.h"
 
 #include <QApplication>

@@ -1,0 +1,33 @@
+#include "device/AppSettings.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+
+namespace {
+const QString kFolderGroup = QStringLiteral("folder");
+}
+
+QString AppSettings::language()
+{
+    QSettings settings(ORGANISATION, APPLICATION);
+    return settings.value(KEY_LANGUAGE, QStringLiteral("en")).toString();
+}
+
+QString lastFolder(const QString& key)
+{
+    QSettings settings(AppSettings::ORGANISATION, AppSettings::APPLICATION);
+    settings.beginGroup(kFolderGroup);
+    const QString folder = settings.value(key).toString();
+    settings.endGroup();
+    return folder.isEmpty() ? QDir::homePath() : folder;
+}
+
+void setLastFolder(const QString& key, const QString& path)
+{
+    QSettings settings(AppSettings::ORGANISATION, AppSettings::APPLICATION);
+    settings.beginGroup(kFolderGroup);
+    const QFileInfo info(path);
+    settings.setValue(key, info.isFile() ? info.path() : path);
+    settings.endGroup();
+}

@@ -1,0 +1,138 @@
+#pragma once
+
+#include "device/LogExport.h"
+#include "device/VoroCommThread.h"
+#include "devicelink/HidDevice.h"
+#include "records/VoroDevice.h"
+
+#include <QMessageBox>
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+
+#include <map>
+#include <memory>
+#include <optional>
+
+class QWidget;
+class UserDialogs;
+class VoroUsbDetector;
+
+// The single owner of all attached boxes. Each box the detector announces gets an id, a
+// transport and a communication thread; after its identity read the manager decides whether
+// its firmware can be worked with, must be updated or is too new. It keeps the records the
+// window shows, notices configuration changes made at the box, and offers one call per user
+// action. Lives in the GUI thread and talks to the threads only through their queued signals
+// and their thread-safe operations. Any failure of a box ends its thread: the box is forgotten
+// and comes back under a new id once the detector announces it again.
+class VoroManager : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr const char* FIRMWARE_VERSION = "1.1.2.17"; // the one carried for updates
+    static constexpr int PROTOCOL_VERSION = 2;
+    static constexpr int CHECK_INTERVAL_MS = 500;
+
+    // `parent` is the main window: it parents every message box and file dialog. `dialogs`
+    // answers them (not owned); without one the system's dialogs are shown.
+    explicit VoroManager(QWidget* parent = nullptr, UserDialogs* dialogs = nullptr);
+    ~VoroManager() override;
+
+    // A copy of the record; one with id -1 for an unknown id.
+    VoroDevice device(VoroDevice::Id id) const;
+    QList<VoroDevice::Id> deviceIds() const;
+
+    // Operations for the window; an unknown id, or an actuator index outside 0 … 7, does
+    // nothing.
+    void writeConfig(VoroDevice::Id id, const VoroConfig& config);
+    void writeActuatorSettings(VoroDevice::Id id, const VoroConfig& config);
+    void readActuatorLog(VoroDevice::Id id, int index);
+    void clearErrors(VoroDevice::Id id, int index);
+    void testActuator(VoroDevice::Id id, int index, uint8_t on);
+    void enterBootloader(VoroDevice::Id id);
+    void factoryReset(VoroDevice::Id id);
+    // Takes the configuration last read from the box as the new baseline and working copy.
+    void acceptDeviceSettings(VoroDevice::Id id);
+
+    // Asks for a folder and writes the eight logs of a ready box there; logExportComplete
+    // follows. A box whose export runs is not exported twice at once.
+    void exportLogs(VoroDevice::Id id);
+    bool isExportingLogs(VoroDevice::Id id) const;
+    // Writes `device.config` to a settings file; asks for the file when `file_name` is empty.
+    void exportSettings(const VoroDevice& device, const QString& file_name = QString());
+    // A copy of `device` whose configuration carries the values of a settings file the user
+    // chooses; `*cancelled` is true when nothing was taken (no file chosen, or a file refused).
+    VoroDevice importSettings(const VoroDevice& device, bool* cancelled);
+
+    // True when `version` is older than `reference` by major, minor and patch; a fourth part
+    // does not count.
+    static bool isOlderVersion(const QString& version, const QString& reference);
+
+signals:
+    // The box is ready to be shown: after its first complete read, after every saved
+    // configuration, and once for a box that is only watched (DS__UNSUPPORTED).
+    void deviceDetected(VoroDevice::Id id);
+    // After every poll; `config_changed` when the box's configuration differs from the baseline.
+    void deviceUpdated(VoroDevice::Id id, bool config_changed);
+    void deviceDeleted(VoroDevice::Id id);
+    // A log read outside an export; the log is in device(id).log.
+    void logRead(VoroDevice::Id id, int actuator_index);
+    // All eight log files of the export are done; `failed_files` lists those that could not
+    // be written (empty when all were).
+    void logExportComplete(VoroDevice::Id id, const QStringList& failed_files);
+
+private slots:
+    void onDeviceDetected(const HidDevice::Id& hid_id);
+    void onInitFailed(VoroDevice::Id id, const VoroDevice& data);
+    void onInitSucceeded(VoroDevice::Id id, const VoroDevice& data);
+    void onOperationFinished(VoroDevice::Id id, const VoroCommThread::OperationData& op,
+                             const VoroDevice& data, bool success);
+    void onThreadFinished(VoroDevice::Id id);
+    void checkDevices();
+
+private:
+    // Everything the manager holds of one box, from its detection to the end of its thread.
+    struct Box
+    {
+        VoroCommThread* thread = nullptr;
+        HidDevice::Id hid_id;
+        // The record the window reads: as last read from the box, except config and state,
+        // which are the manager's own. None before the first report of the thread.
+        std::optional<VoroDevice> record;
+        VoroConfig device_config; // as last read from the box, along with the record
+        // The box's configuration that record->config was last brought in line with.
+        std::optional<VoroConfig> baseline;
+        bool check_pending = false; // the firmware check is due
+        std::optional<LogExport> log_export;
+    };
+
+    QWidget* window() const;
+    QMessageBox::StandardButton ask(QMessageBox::Icon icon, const QString& title,
+                                    const QString& text, QMessageBox::StandardButtons buttons);
+    // The box of a running thread, or null.
+    Box* box(VoroDevice::Id id);
+    const Box* box(VoroDevice::Id id) const;
+    // The box of a running thread that has reported at least once, or null.
+    Box* boxWithRecord(VoroDevice::Id id);
+    void updateDevice(VoroDevice::Id id, const VoroDevice& data);
+    // Firmware decision for one box; false when the remaining boxes wait for the next tick.
+    bool checkFirmware(VoroDevice::Id id);
+    void startOperation(VoroDevice::Id id, int type);
+    void watch(VoroDevice::Id id);
+    bool enqueue(VoroDevice::Id id, const VoroCommThread::OperationData& op);
+    void enqueueForActuator(VoroDevice::Id id, int type, int index, bool has_test_on = false,
+                            uint8_t test_on = 0);
+    void continueLogExport(VoroDevice::Id id, const VoroDevice& data);
+    static VoroDevice::Id takeNextId();
+
+    // The last id handed out, for the whole program: ids are never reused during a run, also
+    // not by a second manager.
+    static VoroDevice::Id last_id;
+
+    std::unique_ptr<UserDialogs> own_dialogs;
+    UserDialogs* dialogs;
+    VoroUsbDetector* detector;
+    std::map<VoroDevice::Id, Box> boxes;
+    QTimer check_timer;
+};

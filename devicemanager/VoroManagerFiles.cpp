@@ -1,0 +1,113 @@
+// What the manager writes to and reads from files: the log export, and settings files, each
+// through the user's file dialogs.
+#include "devicemanager/VoroManager.h"
+
+#include "device/AppSettings.h"
+#include "device/SettingsFile.h"
+#include "devicemanager/UserDialogs.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+
+void VoroManager::exportLogs(VoroDevice::Id id)
+{
+    // A box that is only watched never works through its queue: its export would never end.
+    const Box* b = boxWithRecord(id);
+    if (!b || b->record->state != VoroDefinitions::DS__READY || b->log_export)
+        return;
+    const QString chosen = dialogs->existingDirectory(window(), tr("Export Logs"),
+                                                      lastFolder(AppSettings::FOLDER_EXPORT_LOGS),
+                                                      QFileDialog::ShowDirsOnly);
+    if (chosen.isEmpty())
+        return;
+    setLastFolder(AppSettings::FOLDER_EXPORT_LOGS, chosen);
+    // The box may have gone, or its export started, while the dialog was open.
+    Box* running = boxWithRecord(id);
+    if (!running || running->log_export)
+        return;
+    running->log_export.emplace(chosen, running->record->config.location,
+                                QDateTime::currentDateTime());
+    readActuatorLog(id, 0);
+}
+
+void VoroManager::continueLogExport(VoroDevice::Id id, const VoroDevice& data)
+{
+    std::optional<LogExport>& run = box(id)->log_export;
+    if (run->takeLog(data)) {
+        readActuatorLog(id, run->awaitedIndex());
+        return;
+    }
+    const QStringList failed = run->failedFiles();
+    run.reset();
+    emit logExportComplete(id, failed);
+}
+
+void VoroManager::exportSettings(const VoroDevice& device, const QString& file_name)
+{
+    if (!boxWithRecord(device.id))
+        return;
+    QString file = file_name;
+    if (file.isEmpty()) {
+        const QString proposed = lastFolder(AppSettings::FOLDER_EXPORT_IMPORT) + QDir::separator()
+            + makeFileName(device.config.location, QStringLiteral("voro-BOX"),
+                           QStringLiteral(".cfg"));
+        file = dialogs->saveFileName(window(), tr("Export Settings"), proposed,
+                                     QStringLiteral("*.cfg"));
+        if (file.isEmpty())
+            return;
+    }
+    // The file does not exist yet, so its folder is what is remembered.
+    setLastFolder(AppSettings::FOLDER_EXPORT_IMPORT, QFileInfo(file).absolutePath());
+    if (!SettingsFile::write(file, device.config)) {
+        ask(QMessageBox::Warning, tr("Export Settings"),
+            tr("Unable to write the settings file '%1'.").arg(QDir::toNativeSeparators(file)),
+            QMessageBox::Ok);
+    }
+}
+
+VoroDevice VoroManager::importSettings(const VoroDevice& device, bool* cancelled)
+{
+    bool ignored = true;
+    bool& nothing_read = cancelled ? *cancelled : ignored;
+    nothing_read = true;
+    VoroDevice result = device;
+    if (!boxWithRecord(device.id))
+        return result;
+    const QString file = dialogs->openFileName(window(), tr("Import Settings"),
+                                               lastFolder(AppSettings::FOLDER_EXPORT_IMPORT),
+                                               QStringLiteral("*.cfg"));
+    if (file.isEmpty())
+        return result;
+    setLastFolder(AppSettings::FOLDER_EXPORT_IMPORT, file);
+
+    // The box may have gone while the dialog was open.
+    const Box* held_by = boxWithRecord(device.id);
+    const VoroConfig held = held_by ? held_by->device_config : device.config;
+    const SettingsFile::ReadResult read = SettingsFile::read(file, device.config, held);
+    const QString shown = QDir::toNativeSeparators(file);
+    switch (read.problem) {
+    case SettingsFile::ReadResult::NONE:
+        result.config = read.config;
+        nothing_read = false;
+        return result;
+    case SettingsFile::ReadResult::UNREADABLE:
+        ask(QMessageBox::Warning, tr("Import Settings"),
+            tr("Unable to read the settings file '%1'.").arg(shown), QMessageBox::Ok);
+        break;
+    case SettingsFile::ReadResult::NOT_SETTINGS:
+        ask(QMessageBox::Warning, tr("Import Settings"),
+            tr("The file '%1' is not a settings file: it has no readable group '%2'.")
+                .arg(shown, read.key),
+            QMessageBox::Ok);
+        break;
+    case SettingsFile::ReadResult::INVALID_VALUE:
+        ask(QMessageBox::Warning, tr("Import Settings"),
+            tr("The settings file '%1' holds a value for '%2' that the device cannot take. "
+               "Nothing has been imported.")
+                .arg(shown, read.key),
+            QMessageBox::Ok);
+        break;
+    }
+    return result;
+}

@@ -1,0 +1,399 @@
+#include "PlotTestLogs.h"
+
+#include "logplot/Plot.h"
+#include "logplot/PlotLabel.h"
+#include "logplot/PlotLabelManager.h"
+#include "logplot/PlotZoomer.h"
+#include "logplot/ScalingPointData.h"
+
+#include <qwt_legend.h>
+#include <qwt_legend_label.h>
+#include <qwt_plot_curve.h>
+#include <qwt_scale_div.h>
+
+#include <QImage>
+#include <QPainter>
+#include <QtTest>
+
+namespace {
+
+QVector<QPointF> ramp(int n)
+{
+    QVector<QPointF> series;
+    series.reserve(n);
+    for (int i = 0; i < n; ++i)
+        series.append(QPointF(1000.0 * i, i));
+    return series;
+}
+
+PlotLabel::Label labelAt(const Plot& plot, double time, double py, const QString& text)
+{
+    PlotLabel::Label l;
+    l.x = time;
+    l.y = plot.canvasMap(QwtPlot::yRight).invTransform(py + 0.5); // inside pixel row py
+    l.xAxis = QwtPlot::xBottom;
+    l.yAxis = QwtPlot::yRight;
+    l.text = text;
+    l.colour = Qt::red;
+    return l;
+}
+
+// Lays the labels out as a replot would and returns them as drawn.
+QVector<PlotLabel::Label> drawn(const ShownPlot& p, const QVector<PlotLabel::Label>& labels)
+{
+    PlotLabel* item = p.plot.labelManager()->label();
+    item->setLabels(labels);
+    item->setTimeText(QStringLiteral("12:00:00"));
+    QImage image(p.canvas()->size(), QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    item->draw(&painter, QwtScaleMap(), QwtScaleMap(), QRectF(p.canvas()->contentsRect()));
+    return item->labels();
+}
+
+void legendClick(Plot& plot, int series)
+{
+    auto* legend = qobject_cast<QwtLegend*>(plot.legend());
+    const QList<QWidget*> widgets = legend->legendWidgets(plot.itemToInfo(plot.curve(series)));
+    QCOMPARE(widgets.size(), 1);
+    QTest::mouseClick(widgets.first(), Qt::LeftButton);
+}
+
+} // namespace
+
+class tst_PlotAids : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void thinningStep_data();
+    void thinningStep();
+    void thinnedPoints_areMeansAroundTheirSample();
+    void pointSource_withoutSeries_servesOrigin();
+    void smallDrag_doesNotZoom();
+    void thinDrag_zoomsToTenPixelsAroundItsCentre();
+    void rightClicks_zoomOutStepwiseAndToBase();
+    void zoomedTriacAxis_keepsOnlyTicksZeroAndOne();
+    void crowdedLabels_endTwentyPixelsApartInOrder();
+    void labels_stayInsideTheCanvas();
+    void manyEqualLabels_separateWithoutHanging();
+    void hover_readsNearestSampleOfShownCurves();
+    void hover_timeText_showsDateOnlyForLogsOverDays();
+    void hover_skipsValuesThatAreNoNumbers();
+    void hover_searchesTemperatureWhenSetpointMissing();
+    void label_showsOnEnterHidesOnLeaveAndPress();
+};
+
+void tst_PlotAids::thinningStep_data()
+{
+    QTest::addColumn<int>("length");
+    QTest::addColumn<int>("step");
+    QTest::newRow("device log") << 1200 << 1;
+    QTest::newRow("exactly the maximum") << 10000 << 1;
+    QTest::newRow("one more") << 10001 << 2;
+    QTest::newRow("twice the maximum") << 20000 << 2;
+    QTest::newRow("just past twice") << 20002 << 3;
+    QTest::newRow("25000") << 25000 << 3;
+    QTest::newRow("a million") << 1000000 << 100;
+}
+
+void tst_PlotAids::thinningStep()
+{
+    QFETCH(int, length);
+    QFETCH(int, step);
+    const QVector<QPointF> series = ramp(length);
+    ScalingPointData data(Plot::MAX_CURVE_POINTS);
+    data.setSamples(&series);
+    data.setRectOfInterest(QRectF(0, 0, 1, 1));
+    QCOMPARE(data.step(), step);
+    QVERIFY(length / step <= Plot::MAX_CURVE_POINTS);
+}
+
+void tst_PlotAids::thinnedPoints_areMeansAroundTheirSample()
+{
+    const QVector<QPointF> series = ramp(25000);
+    ScalingPointData data(Plot::MAX_CURVE_POINTS);
+    data.setSamples(&series);
+    data.setFirstTime(0);
+    data.setIntervalMs(1000);
+    data.setSampleCount(series.size());
+    data.setRectOfInterest(QRectF(0, 0, 1, 1));
+    QCOMPARE(data.size(), size_t(10000));
+    QCOMPARE(data.pointCount(), size_t(8334));
+    QCOMPARE(data.sample(0), QPointF(0, 1)); // samples 0, 1, 2
+    QCOMPARE(data.sample(1), QPointF(3000, 3)); // samples 2, 3, 4
+    QCOMPARE(data.sample(100), QPointF(300000, 300));
+    QCOMPARE(data.sample(8333), QPointF(24999000, 24998.5)); // the last two only
+    // past the data the last real point repeats
+    QCOMPARE(data.sample(8334), data.sample(8333));
+    QCOMPARE(data.sample(9999), data.sample(8333));
+    QCOMPARE(data.sample(10000), QPointF(0, 0));
+    QCOMPARE(data.y(5), 0.0);
+
+    // a device log is served unchanged
+    const QVector<QPointF> small = ramp(1200);
+    data.setSamples(&small);
+    QCOMPARE(data.step(), 1); // without waiting for the next rect of interest
+    for (size_t i : { size_t(0), size_t(1), size_t(777), size_t(1199) })
+        QCOMPARE(data.sample(i), small.at(int(i)));
+}
+
+void tst_PlotAids::pointSource_withoutSeries_servesOrigin()
+{
+    ScalingPointData data(Plot::MAX_CURVE_POINTS);
+    QCOMPARE(data.size(), size_t(0));
+    data.setSampleCount(0);
+    data.setSampleCount(-5);
+    QCOMPARE(data.size(), size_t(0));
+    data.setSampleCount(3);
+    QCOMPARE(data.size(), size_t(10000));
+    QCOMPARE(data.sample(0), QPointF(0, 0));
+    const QVector<QPointF> empty;
+    data.setSamples(&empty);
+    data.setRectOfInterest(QRectF());
+    QCOMPARE(data.sample(5), QPointF(0, 0));
+    QCOMPARE(data.pointCount(), size_t(0));
+}
+
+void tst_PlotAids::smallDrag_doesNotZoom()
+{
+    ShownPlot p;
+    const QwtInterval before = p.plot.axisInterval(QwtPlot::xBottom);
+    p.drag(QPoint(300, 200), QPoint(305, 205));
+    QCOMPARE(p.plot.zoomer(0)->zoomRectIndex(), 0u);
+    QCOMPARE(p.plot.axisInterval(QwtPlot::xBottom), before);
+    QVERIFY(!p.plot.isXZoomed());
+}
+
+void tst_PlotAids::thinDrag_zoomsToTenPixelsAroundItsCentre()
+{
+    ShownPlot p;
+    const QwtScaleMap x_map = p.plot.canvasMap(QwtPlot::xBottom);
+    const QwtScaleMap y_map = p.plot.canvasMap(QwtPlot::yRight);
+    p.drag(QPoint(300, 200), QPoint(320, 203));
+    QCOMPARE(p.plot.zoomer(0)->zoomRectIndex(), 1u);
+    QCOMPARE(p.plot.zoomer(1)->zoomRectIndex(), 1u);
+    QVERIFY(p.plot.isXZoomed());
+
+    // the new ranges, seen in the pixels of the old view
+    const QwtInterval x = p.plot.axisInterval(QwtPlot::xBottom);
+    const QwtInterval y = p.plot.axisInterval(QwtPlot::yRight);
+    const double left = x_map.transform(x.minValue());
+    const double right = x_map.transform(x.maxValue());
+    const double top = y_map.transform(y.maxValue());
+    const double bottom = y_map.transform(y.minValue());
+    QVERIFY2(qAbs(left - 300) <= 1 && qAbs(right - 320) <= 1.5,
+             qPrintable(QStringLiteral("%1 … %2").arg(left).arg(right)));
+    // 3 pixels high became 10 (one more where Qwt counts the far edge) around y 201
+    QVERIFY2(bottom - top >= 9.5 && bottom - top <= 11.5,
+             qPrintable(QStringLiteral("%1 … %2").arg(top).arg(bottom)));
+    QVERIFY(qAbs((top + bottom) / 2 - 201.5) <= 1);
+}
+
+void tst_PlotAids::rightClicks_zoomOutStepwiseAndToBase()
+{
+    ShownPlot p;
+    const QwtInterval full = p.plot.axisInterval(QwtPlot::xBottom);
+    p.drag(QPoint(100, 100), QPoint(400, 300));
+    const QwtInterval first = p.plot.axisInterval(QwtPlot::xBottom);
+    p.drag(QPoint(100, 100), QPoint(300, 200));
+    QCOMPARE(p.plot.zoomer(0)->zoomRectIndex(), 2u);
+    p.rightClick(QPoint(200, 200));
+    QCOMPARE(p.plot.zoomer(0)->zoomRectIndex(), 1u);
+    QCOMPARE(p.plot.axisInterval(QwtPlot::xBottom), first);
+    p.drag(QPoint(100, 100), QPoint(300, 200));
+    p.rightClick(QPoint(200, 200), Qt::ControlModifier);
+    QCOMPARE(p.plot.zoomer(0)->zoomRectIndex(), 0u);
+    QCOMPARE(p.plot.axisInterval(QwtPlot::xBottom), full);
+    QVERIFY(!p.plot.isXZoomed());
+}
+
+void tst_PlotAids::zoomedTriacAxis_keepsOnlyTicksZeroAndOne()
+{
+    ShownPlot p;
+    const int canvas_height = p.canvas()->height();
+    // the bottom quarter of the canvas: the TRIAC axis from about -0.3 to 2.5
+    p.drag(QPoint(100, canvas_height * 3 / 4), QPoint(500, canvas_height + 20));
+    QwtScaleDiv div = p.plot.axisScaleDiv(QwtPlot::yLeft);
+    QVERIFY(div.upperBound() < 5);
+    QCOMPARE(div.ticks(QwtScaleDiv::MajorTick), QList<double>({ 0, 1 }));
+    QVERIFY(div.ticks(QwtScaleDiv::MinorTick).isEmpty());
+
+    // zoomed above the off state: only 1 is left
+    p.rightClick(QPoint(10, 10), Qt::ControlModifier);
+    const QwtScaleMap y = p.plot.canvasMap(QwtPlot::yLeft);
+    p.drag(QPoint(100, int(y.transform(1.5))), QPoint(500, int(y.transform(0.5))));
+    div = p.plot.axisScaleDiv(QwtPlot::yLeft);
+    QCOMPARE(div.ticks(QwtScaleDiv::MajorTick), QList<double>({ 1 }));
+}
+
+void tst_PlotAids::crowdedLabels_endTwentyPixelsApartInOrder()
+{
+    ShownPlot p;
+    const double t = p.plot.log().time(100);
+    const auto labels = drawn(p,
+                              { labelAt(p.plot, t, 105, "b"), labelAt(p.plot, t, 100, "a"),
+                                labelAt(p.plot, t, 110, "c") });
+    QCOMPARE(labels.size(), 3);
+    QCOMPARE(labels[0].text + labels[1].text + labels[2].text, QStringLiteral("abc"));
+    QCOMPARE(labels[1].iy - labels[0].iy, 20);
+    QCOMPARE(labels[2].iy - labels[1].iy, 20);
+    // spread around where they were
+    QVERIFY(labels[0].iy < 100 && labels[2].iy > 110);
+    for (const auto& l : labels)
+        QCOMPARE(l.ix, p.xOf(t));
+
+    // labels already apart stay where they are
+    const auto apart = drawn(p, { labelAt(p.plot, t, 100, "a"), labelAt(p.plot, t, 150, "b") });
+    QCOMPARE(apart[0].iy, 100);
+    QCOMPARE(apart[1].iy, 150);
+}
+
+void tst_PlotAids::labels_stayInsideTheCanvas()
+{
+    ShownPlot p;
+    const QRectF canvas(p.canvas()->contentsRect());
+    const double usable_bottom = canvas.bottom() - PlotLabel::TIME_STRIP;
+    const double t = p.plot.log().time(50);
+
+    const auto high = drawn(p, { labelAt(p.plot, t, -300, "above"), labelAt(p.plot, t, 12, "b") });
+    QCOMPARE(high[0].text, QStringLiteral("above"));
+    QCOMPARE(high[0].iy - PlotLabel::BOX_HEIGHT / 2, int(canvas.top())); // touching the top
+    QVERIFY(high[1].iy - high[0].iy >= 20);
+
+    const auto low = drawn(p,
+                           { labelAt(p.plot, t, usable_bottom - 40, "a"),
+                             labelAt(p.plot, t, usable_bottom + 400, "below") });
+    QCOMPARE(low[1].text, QStringLiteral("below"));
+    QVERIFY(low[1].iy + PlotLabel::BOX_HEIGHT / 2 <= usable_bottom);
+    QVERIFY(low[1].iy - low[0].iy >= 20);
+
+    // near the right edge the box goes left of the point
+    PlotLabel::Label edge = labelAt(p.plot, 0, 100, "edge");
+    edge.x = p.plot.canvasMap(QwtPlot::xBottom).invTransform(canvas.right() - 20);
+    const auto right = drawn(p, { edge });
+    const QRectF box = PlotLabel::calloutBox(right[0], canvas);
+    QVERIFY(box.right() < right[0].px);
+    QVERIFY(canvas.contains(box));
+    const QRectF normal
+        = PlotLabel::calloutBox(drawn(p, { labelAt(p.plot, t, 100, "x") })[0], canvas);
+    QVERIFY(normal.left() > p.xOf(t));
+}
+
+void tst_PlotAids::manyEqualLabels_separateWithoutHanging()
+{
+    ShownPlot p;
+    QVector<PlotLabel::Label> labels;
+    for (int i = 0; i < 12; ++i)
+        labels << labelAt(p.plot, p.plot.log().time(10), 200, QString::number(i));
+    // a point far outside any canvas must not overflow the pixel arithmetic
+    PlotLabel::Label wild = labelAt(p.plot, p.plot.log().time(10), 0, "wild");
+    wild.y = 1e300;
+    wild.x = -1e300;
+    labels << wild;
+    const auto placed = drawn(p, labels);
+    for (int i = 0; i + 1 < placed.size(); ++i)
+        QVERIFY(placed[i + 1].iy - placed[i].iy >= 20);
+}
+
+void tst_PlotAids::hover_readsNearestSampleOfShownCurves()
+{
+    ShownPlot p;
+    const LogData& log = p.plot.log();
+    const int k = 123;
+    // a little to the right of sample k, still nearer to it than to k + 1
+    const int x = p.xOf(log.time(k)) + 1;
+    p.hover(QPoint(x, 100));
+    PlotLabel* label = p.plot.labelManager()->label();
+    QVERIFY(label->isVisible());
+    // drawing orders the labels from top to bottom: find each by its curve's colour
+    const auto text = [&](const QColor& colour) {
+        for (const auto& l : label->labels()) {
+            if (l.colour == colour)
+                return l.text;
+        }
+        return QString();
+    };
+    const QColor setpoint(234, 71, 62), temperature(47, 194, 105), triac(32, 142, 226);
+    QCOMPARE(label->labels().size(), 3);
+    for (const auto& l : label->labels()) {
+        QCOMPARE(l.x, log.time(k));
+        QCOMPARE(l.yAxis, int(l.colour == triac ? QwtPlot::yLeft : QwtPlot::yRight));
+    }
+    QCOMPARE(text(setpoint), QStringLiteral("%1 °C").arg(roomValue(0, k), 0, 'f', 1));
+    QCOMPARE(text(temperature), QStringLiteral("%1 °C").arg(roomValue(1, k), 0, 'f', 1));
+    QCOMPARE(text(triac), QStringLiteral("%1").arg(roomValue(2, k), 0, 'f', 0));
+
+    legendClick(p.plot, LogData::TRIAC); // the left axis goes, the canvas widens
+    p.hover(QPoint(p.xOf(log.time(k)), 100));
+    QCOMPARE(label->labels().size(), 2);
+    QCOMPARE(text(triac), QString());
+    QCOMPARE(text(temperature), QStringLiteral("%1 °C").arg(roomValue(1, k), 0, 'f', 1));
+}
+
+void tst_PlotAids::hover_timeText_showsDateOnlyForLogsOverDays()
+{
+    ShownPlot day;
+    day.hover(QPoint(day.xOf(day.plot.log().time(20)), 50));
+    QCOMPARE(day.plot.labelManager()->label()->timeText(), QStringLiteral("09:00:00"));
+
+    ShownPlot days(makeLog(morning(), 40, 3600000, roomValue)); // two days, hourly
+    days.hover(QPoint(days.xOf(days.plot.log().time(30)), 50));
+    QCOMPARE(days.plot.labelManager()->label()->timeText(), QStringLiteral("14:00 (06.03.2021)"));
+}
+
+void tst_PlotAids::hover_skipsValuesThatAreNoNumbers()
+{
+    LogData log = dayLog();
+    for (int i = 40; i <= 60; ++i)
+        log.series[LogData::SETPOINT][i].setY(qQNaN());
+    log.series[LogData::TEMPERATURE][61].setY(qInf());
+    ShownPlot p(log);
+    p.hover(QPoint(p.xOf(log.time(45)), 50));
+    const auto labels = p.plot.labelManager()->label()->labels();
+    QCOMPARE(labels.first().x, log.time(39)); // the nearest sample with a setpoint
+    p.hover(QPoint(p.xOf(log.time(61)), 50));
+    QCOMPARE(p.plot.labelManager()->label()->labels().size(), 2); // the infinite one is left out
+}
+
+void tst_PlotAids::hover_searchesTemperatureWhenSetpointMissing()
+{
+    LogData log = dayLog();
+    log.present[LogData::SETPOINT] = false;
+    ShownPlot p(log);
+    p.hover(QPoint(p.xOf(log.time(77)), 50));
+    const auto labels = p.plot.labelManager()->label()->labels();
+    QCOMPARE(labels.size(), 2);
+    for (const auto& l : labels) {
+        QCOMPARE(l.x, log.time(77));
+        QVERIFY(l.colour != QColor(234, 71, 62));
+    }
+}
+
+void tst_PlotAids::label_showsOnEnterHidesOnLeaveAndPress()
+{
+    ShownPlot p;
+    PlotLabel* label = p.plot.labelManager()->label();
+    QVERIFY(!label->isVisible());
+    QCOMPARE(label->rtti(), 1000);
+    QVERIFY(label->z() > p.plot.curve(0)->z());
+    p.hover(QPoint(200, 100));
+    QVERIFY(label->isVisible());
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(p.canvas(), &leave);
+    QVERIFY(!label->isVisible());
+    p.hover(QPoint(200, 100));
+    p.send(QEvent::MouseButtonPress, QPoint(200, 100), Qt::LeftButton);
+    QVERIFY(!label->isVisible());
+    p.send(QEvent::MouseButtonRelease, QPoint(200, 100), Qt::LeftButton);
+    QVERIFY(label->isVisible());
+
+    for (int series = 0; series < LogData::SERIES_COUNT; ++series)
+        legendClick(p.plot, series);
+    QApplication::sendEvent(p.canvas(), &leave);
+    p.hover(QPoint(200, 100));
+    QVERIFY(!label->isVisible()); // nothing to read
+}
+
+QTEST_MAIN(tst_PlotAids)
+#include "tst_plotaids.moc"

@@ -1,0 +1,89 @@
+#pragma once
+
+// Answers the manager's message boxes and file dialogs in place of the user: records every
+// question and gives the next scripted answer.
+
+#include "devicemanager/UserDialogs.h"
+
+#include <QList>
+#include <QStringList>
+
+class ScriptedDialogs : public UserDialogs
+{
+public:
+    struct Question
+    {
+        QWidget* parent = nullptr;
+        QString kind; // "message", "save", "open" or "directory"
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QString title;
+        QString text; // the message, or the proposed path or folder of a file dialog
+        QMessageBox::StandardButtons buttons;
+        QString filter;
+        QFileDialog::Options options;
+    };
+
+    // Message boxes take the scripted buttons in order, then Ok or No, whichever is offered.
+    QList<QMessageBox::StandardButton> buttons;
+    // File dialogs take the scripted paths in order, then cancel (an empty path).
+    QStringList paths;
+    QList<Question> asked;
+
+    QMessageBox::StandardButton message(QWidget* parent, QMessageBox::Icon icon,
+                                        const QString& title, const QString& text,
+                                        QMessageBox::StandardButtons offered) override
+    {
+        Question q;
+        q.parent = parent;
+        q.kind = QStringLiteral("message");
+        q.icon = icon;
+        q.title = title;
+        q.text = text;
+        q.buttons = offered;
+        asked << q;
+        if (!buttons.isEmpty())
+            return buttons.takeFirst();
+        return offered.testFlag(QMessageBox::Ok) ? QMessageBox::Ok : QMessageBox::No;
+    }
+    QString saveFileName(QWidget* parent, const QString& caption, const QString& path,
+                         const QString& filter) override
+    {
+        return file(parent, QStringLiteral("save"), caption, path, filter);
+    }
+    QString openFileName(QWidget* parent, const QString& caption, const QString& folder,
+                         const QString& filter) override
+    {
+        return file(parent, QStringLiteral("open"), caption, folder, filter);
+    }
+    QString existingDirectory(QWidget* parent, const QString& caption, const QString& folder,
+                              QFileDialog::Options options) override
+    {
+        const QString answer = file(parent, QStringLiteral("directory"), caption, folder, {});
+        asked.last().options = options;
+        return answer;
+    }
+
+    QList<Question> messages() const
+    {
+        QList<Question> out;
+        for (const Question& q : asked) {
+            if (q.kind == QLatin1String("message"))
+                out << q;
+        }
+        return out;
+    }
+
+private:
+    QString file(QWidget* parent, const QString& kind, const QString& caption, const QString& where,
+                 const QString& filter)
+    {
+        Question q;
+        q.parent = parent;
+        q.kind = kind;
+        q.title = caption;
+        q.text = where;
+        q.filter = filter;
+        asked << q;
+        return paths.isEmpty() ? QString() : paths.takeFirst();
+    }
+};
