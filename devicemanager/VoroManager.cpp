@@ -4,6 +4,7 @@
 #include "devicelink/VoroComm.h"
 #include "devicelink/VoroUsbDetector.h"
 #include "devicemanager/UserDialogs.h"
+#include "firmware/FirmwareUpdater.h"
 
 #include <QDebug>
 #include <QWidget>
@@ -41,7 +42,7 @@ VoroDevice::Id VoroManager::takeNextId()
     return last_id;
 }
 
-VoroManager::VoroManager(QWidget* parent, UserDialogs* dialogs)
+VoroManager::VoroManager(QWidget* parent, UserDialogs* dialogs, FirmwareUpdates updates)
     : QObject(parent)
     , own_dialogs(dialogs ? nullptr : new StandardDialogs)
     , dialogs(dialogs ? dialogs : own_dialogs.get())
@@ -55,9 +56,11 @@ VoroManager::VoroManager(QWidget* parent, UserDialogs* dialogs)
     qRegisterMetaType<LogData>("LogData");
 
     connect(detector, &VoroUsbDetector::deviceDetected, this, &VoroManager::onDeviceDetected);
-    // Seam for the firmware update: the one FirmwareUpdater, a child of the window, is created
-    // here once the firmware subsystem exists. Until then a box sent into its bootloader stays
-    // there, and the manager only sees it leave.
+    // A box sent into its bootloader leaves the detector's sight; the updater finds it there.
+    if (updates == WithUpdater) {
+        updater = new FirmwareUpdater(parent);
+        updater->startPolling(UPDATER_POLL_MS);
+    }
     connect(&check_timer, &QTimer::timeout, this, &VoroManager::checkDevices);
     check_timer.start(CHECK_INTERVAL_MS);
 }
@@ -65,6 +68,8 @@ VoroManager::VoroManager(QWidget* parent, UserDialogs* dialogs)
 VoroManager::~VoroManager()
 {
     delete detector;
+    if (updater && !updater->parent())
+        delete updater;
     for (auto& [id, box] : boxes) {
         VoroCommThread* thread = box.thread;
         thread->disconnect(this);

@@ -3,10 +3,12 @@
 #include "device/LogExport.h"
 #include "device/VoroCommThread.h"
 #include "devicelink/HidDevice.h"
+#include "firmware/BundledFirmware.h"
 #include "records/VoroDevice.h"
 
 #include <QMessageBox>
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 #include <QTimer>
 
@@ -15,6 +17,7 @@
 #include <optional>
 
 class QWidget;
+class FirmwareUpdater;
 class UserDialogs;
 class VoroUsbDetector;
 
@@ -30,13 +33,19 @@ class VoroManager : public QObject
     Q_OBJECT
 
 public:
-    static constexpr const char* FIRMWARE_VERSION = "1.1.2.17"; // the one carried for updates
+    static constexpr const char* FIRMWARE_VERSION = BundledFirmware::VERSION; // carried for updates
     static constexpr int PROTOCOL_VERSION = 2;
     static constexpr int CHECK_INTERVAL_MS = 500;
+    static constexpr int UPDATER_POLL_MS = 100;
 
-    // `parent` is the main window: it parents every message box and file dialog. `dialogs`
-    // answers them (not owned); without one the system's dialogs are shown.
-    explicit VoroManager(QWidget* parent = nullptr, UserDialogs* dialogs = nullptr);
+    enum FirmwareUpdates { WithUpdater, WithoutUpdater };
+
+    // `parent` is the main window: it parents every message box and file dialog, and the
+    // firmware updater. `dialogs` answers them (not owned); without one the system's dialogs are
+    // shown. WithoutUpdater leaves boxes sent into their bootloader to someone else (tests of
+    // the manager alone).
+    explicit VoroManager(QWidget* parent = nullptr, UserDialogs* dialogs = nullptr,
+                         FirmwareUpdates updates = WithUpdater);
     ~VoroManager() override;
 
     // A copy of the record; one with id -1 for an unknown id.
@@ -133,6 +142,8 @@ private:
     std::unique_ptr<UserDialogs> own_dialogs;
     UserDialogs* dialogs;
     VoroUsbDetector* detector;
+    // The one updater of the program: a child of the window, or owned here without one.
+    QPointer<FirmwareUpdater> updater;
     std::map<VoroDevice::Id, Box> boxes;
     QTimer check_timer;
 };
