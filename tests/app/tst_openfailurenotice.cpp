@@ -45,7 +45,7 @@ private slots:
             plugged.inject(Fault::once(Fault::WriteFailure)); // the next poll drops the box
         };
 
-        QVERIFY(ready.wait(5000));
+        QVERIFY(ready.wait(kCyclesMs));
         QCOMPARE(failed.size(), 1);
         QVERIFY(label->isHidden());
 
