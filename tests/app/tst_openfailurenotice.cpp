@@ -36,7 +36,9 @@ private slots:
         ScriptedDialogs dialogs;
         auto* manager = new VoroManager(&window, &dialogs);
         new OpenFailureNotice(manager, window.statusBar());
-        auto* label = window.statusBar()->findChild<QLabel*>("openFailureNotice");
+        auto* notice = window.statusBar()->findChild<QWidget*>("openFailureNotice");
+        QVERIFY(notice);
+        auto* label = notice->findChild<QLabel*>("openFailureText");
         QVERIFY(label);
         QSignalSpy failed(manager, &VoroManager::deviceOpenFailed);
         QSignalSpy ready(manager, &VoroManager::deviceDetected);
@@ -47,30 +49,30 @@ private slots:
 
         QVERIFY(ready.wait(kCyclesMs));
         QCOMPARE(failed.size(), 1);
-        QVERIFY(label->isHidden());
+        QVERIFY(notice->isHidden());
 
         dropWithOpensFailing();
-        QTRY_VERIFY_WITH_TIMEOUT(!label->isHidden(), kCyclesMs);
-        QCOMPARE(label->text(), OpenFailureNotice::message(path));
+        QTRY_VERIFY_WITH_TIMEOUT(!notice->isHidden(), kCyclesMs);
+        QCOMPARE(label->text(), OpenFailureNotice::text({ path }));
         QVERIFY(label->text().contains(path));
         QVERIFY(label->text().contains("70-voro-box.rules"));
         // The manager keeps trying; the notice neither repeats nor blocks anything.
         const int seen = failed.size();
         QTRY_VERIFY_WITH_TIMEOUT(failed.size() >= seen + 2, kCyclesMs);
-        QCOMPARE(label->text(), OpenFailureNotice::message(path));
+        QCOMPARE(label->text(), OpenFailureNotice::text({ path }));
         QVERIFY(!QApplication::activeModalWidget());
         QVERIFY(dialogs.asked.isEmpty());
 
         ready.clear();
         hidsim::Bus::instance().clearFaults(plugged.path);
         QVERIFY(ready.wait(kCyclesMs));
-        QVERIFY(label->isHidden());
+        QVERIFY(notice->isHidden());
 
         // Named once per run: failing again later says nothing more.
         dropWithOpensFailing();
         const int before = failed.size();
         QTRY_VERIFY_WITH_TIMEOUT(failed.size() >= before + 3, kCyclesMs);
-        QVERIFY(label->isHidden());
+        QVERIFY(notice->isHidden());
     }
 };
 
