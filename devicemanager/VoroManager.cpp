@@ -1,6 +1,7 @@
 #include "devicemanager/VoroManager.h"
 
 #include "device/AppSettings.h"
+#include "devicelink/HidOpenMonitor.h"
 #include "devicelink/VoroComm.h"
 #include "devicelink/VoroUsbDetector.h"
 #include "devicemanager/UserDialogs.h"
@@ -61,6 +62,9 @@ VoroManager::VoroManager(QWidget* parent, UserDialogs* dialogs, FirmwareUpdates 
         updater = new FirmwareUpdater(parent);
         updater->startPolling(UPDATER_POLL_MS);
     }
+    const HidOpenMonitor* opens = HidOpenMonitor::instance();
+    connect(opens, &HidOpenMonitor::openFailed, this, &VoroManager::deviceOpenFailed);
+    connect(opens, &HidOpenMonitor::opened, this, &VoroManager::deviceOpened);
     connect(&check_timer, &QTimer::timeout, this, &VoroManager::checkDevices);
     check_timer.start(CHECK_INTERVAL_MS);
 }
@@ -134,7 +138,11 @@ bool VoroManager::isOlderVersion(const QString& version, const QString& referenc
 void VoroManager::onDeviceDetected(const HidDevice::Id& hid_id)
 {
     const VoroDevice::Id id = takeNextId();
-    auto* thread = new VoroCommThread(new VoroComm(new HidDevice(hid_id), id));
+    auto* hid = new HidDevice(hid_id);
+    // A box that cannot be opened fails its first transaction at once and comes back after the
+    // detector's block, like any failing box; the report lets the window say why.
+    HidOpenMonitor::instance()->report(*hid);
+    auto* thread = new VoroCommThread(new VoroComm(hid, id));
     connect(thread, &VoroCommThread::initFailed, this, &VoroManager::onInitFailed,
             Qt::QueuedConnection);
     connect(thread, &VoroCommThread::initSucceeded, this, &VoroManager::onInitSucceeded,

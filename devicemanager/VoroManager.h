@@ -90,6 +90,11 @@ signals:
     // All eight log files of the export are done; `failed_files` lists those that could not
     // be written (empty when all were).
     void logExportComplete(VoroDevice::Id id, const QStringList& failed_files);
+    // A box was found but its device node could not be opened, or was opened; emitted at every
+    // attempt, also for boxes in their bootloader that the firmware updater opens and reports
+    // through HidOpenMonitor.
+    void deviceOpenFailed(const QString& path);
+    void deviceOpened(const QString& path);
 
 private slots:
     void onDeviceDetected(const HidDevice::Id& hid_id);

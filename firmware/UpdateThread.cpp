@@ -1,5 +1,6 @@
 #include "firmware/UpdateThread.h"
 
+#include "devicelink/HidOpenMonitor.h"
 #include "firmware/FwHidProgrammer.h"
 
 #include <QFile>
@@ -40,6 +41,8 @@ QString UpdateThread::chooseImage(uint32_t hardwareId)
 QString UpdateThread::readImagePath()
 {
     HidDevice device(id);
+    // A bootloader whose node this user may not open is named to the user like a box.
+    HidOpenMonitor::instance()->report(device);
     uint8_t packet[65] = { 0, HARDWARE_ID_CODE };
     bool sent = false;
     for (int attempt = 0; attempt < 5 && !sent; ++attempt)

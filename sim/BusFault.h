@@ -6,7 +6,7 @@ namespace hidsim {
 
 // A misbehaviour of the link to one device, injected on the bus. It hits the host's output
 // reports that match `command` (the byte after the report id; -1 matches every report) and
-// what the device answers to them.
+// what the device answers to them; an OpenFailure hits the host's opens of the device instead.
 struct Fault
 {
     enum Kind {
@@ -17,6 +17,7 @@ struct Fault
         SlowReply, // the answer comes late but in time (`delay`, default 300 ms)
         WriteFailure, // the host's write fails; the device sees nothing
         UnplugMidTransaction, // the device takes the report and is unplugged before answering
+        OpenFailure, // opening the device's path fails, as for a node this user may not open
     };
 
     static constexpr std::chrono::milliseconds LATE_DELAY { 1500 };

@@ -44,13 +44,22 @@ constexpr size_t kQueueLimit = 64;
 } // namespace
 
 namespace {
-// The fault (if any) that hits a report with this command byte; counts the report for every
-// matching fault that is still holding back.
+// The fault (if any) that hits a report with this command byte, or an open when `command` is
+// kOpening; counts the report or open for every matching fault that is still holding back.
+constexpr int kOpening = -2;
+
+bool matches(const Fault& fault, int command)
+{
+    if (command == kOpening || fault.kind == Fault::OpenFailure)
+        return command == kOpening && fault.kind == Fault::OpenFailure;
+    return fault.command < 0 || fault.command == command;
+}
+
 const Fault* takeFault(std::list<Fault>& faults, int command, Fault& hit)
 {
     const Fault* result = nullptr;
     for (auto it = faults.begin(); it != faults.end();) {
-        if (it->command >= 0 && it->command != command) {
+        if (!matches(*it, command)) {
             ++it;
             continue;
         }
@@ -102,6 +111,7 @@ public:
             case Fault::NoReply:
             case Fault::UnplugMidTransaction:
             case Fault::WriteFailure:
+            case Fault::OpenFailure:
                 return;
             case Fault::WrongEcho:
                 if (!bytes.isEmpty())
@@ -239,7 +249,8 @@ hid_device_* Bus::open(const std::string& path)
 {
     std::lock_guard<std::mutex> lock(mutex);
     auto it = slots_by_path.find(path);
-    if (it == slots_by_path.end())
+    Fault hit;
+    if (it == slots_by_path.end() || takeFault(it->second->faults, kOpening, hit))
         return nullptr;
     auto* handle = new hid_device_;
     handle->slot = it->second;

@@ -246,6 +246,23 @@ private slots:
         QVERIFY(!Bus::instance().injectFault("/dev/hidraw-nowhere", fault));
     }
 
+    void openFailure_failsOpensUntilClearedAndSparesReports()
+    {
+        PluggedBox plugged;
+        std::unique_ptr<VoroComm> comm(plugged.openComm());
+        plugged.inject(Fault::once(Fault::OpenFailure));
+        QVERIFY(comm->ping()); // an open handle goes on working
+        QVERIFY(!HidDevice(plugged.id()).isOpen());
+        QVERIFY(HidDevice(plugged.id()).isOpen());
+
+        plugged.inject(Fault::always(Fault::OpenFailure));
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(!HidDevice(plugged.id()).isOpen());
+        QVERIFY(comm->ping());
+        Bus::instance().clearFaults(plugged.path);
+        QVERIFY(HidDevice(plugged.id()).isOpen());
+    }
+
     void demoScenario_plugsTwoBoxesInDifferentPlaces()
     {
         Bus::instance().unplugAll();
