@@ -41,12 +41,7 @@ public:
                                         const QString& title, const QString& text,
                                         QMessageBox::StandardButtons offered) override
     {
-        Question q;
-        q.parent = parent;
-        q.kind = QStringLiteral("message");
-        q.icon = icon;
-        q.title = title;
-        q.text = text;
+        Question q = box(parent, QStringLiteral("message"), icon, title, text);
         q.buttons = offered;
         ask(q);
         if (!buttons.isEmpty())
@@ -56,12 +51,7 @@ public:
     int choice(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
                const QList<ChoiceButton>& offered, int default_button) override
     {
-        Question q;
-        q.parent = parent;
-        q.kind = QStringLiteral("choice");
-        q.icon = icon;
-        q.title = title;
-        q.text = text;
+        Question q = box(parent, QStringLiteral("choice"), icon, title, text);
         for (const ChoiceButton& b : offered)
             q.choices << b.text;
         ask(q);
@@ -96,6 +86,17 @@ public:
     }
 
 private:
+    static Question box(QWidget* parent, const QString& kind, QMessageBox::Icon icon,
+                        const QString& title, const QString& text)
+    {
+        Question q;
+        q.parent = parent;
+        q.kind = kind;
+        q.icon = icon;
+        q.title = title;
+        q.text = text;
+        return q;
+    }
     void ask(const Question& q)
     {
         asked << q;
