@@ -101,6 +101,7 @@ MainWindow::~MainWindow()
     // The boxes' threads stop while the window is still whole, and the editor lets go of the
     // groups, which point into the working copy, before either goes.
     delete m_manager;
+    m_manager = nullptr;
     ui->m_properties->showObject(nullptr);
 }
 

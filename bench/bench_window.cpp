@@ -125,8 +125,7 @@ int main(int argc, char** argv)
         std::printf("only %d of %d boxes listed\n", devices->count(), kBoxes);
         return 1;
     }
-    const double ready_ms
-        = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    const double ready_ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 
     int updates = 0, selected_updates = 0, dropped = 0;
     QObject::connect(window->manager(), &VoroManager::deviceUpdated, [&](VoroDevice::Id id) {
@@ -149,12 +148,11 @@ int main(int argc, char** argv)
         bus.unplug(path);
 
     const double busy = 100.0 * cpu / wall;
-    std::printf("%d boxes listed and the first one's table open after %.0f ms\n", kBoxes,
-                ready_ms);
+    std::printf("%d boxes listed and the first one's table open after %.0f ms\n", kBoxes, ready_ms);
     std::printf("over %.1f s: %d update reports (%.1f per box and second), %d of the selected "
                 "box; %lld events handled; %d boxes dropped\n",
-                wall / 1e3, updates, updates / (wall / 1e3) / kBoxes, selected_updates,
-                app.events, dropped);
+                wall / 1e3, updates, updates / (wall / 1e3) / kBoxes, selected_updates, app.events,
+                dropped);
     std::printf("GUI thread busy %.0f ms of %.0f ms = %.2f %% (goal < %.0f %%) %s\n", cpu, wall,
                 busy, kBusyGoalPercent, busy < kBusyGoalPercent ? "met" : "MISSED");
     std::printf("longest event: %.1f ms, %s (goal < %.0f ms) %s\n", app.longest_ms,

@@ -466,6 +466,7 @@ private slots:
         PluggedBox lab("Lab");
         QTRY_COMPARE_WITH_TIMEOUT(w.listed().size(), 2, kReadyMs);
 
+        QVERIFY(!w.button(M::ROW_PASTE_SETTINGS, 3)->isEnabled()); // nothing copied yet
         w.button(M::ROW_COPY_SETTINGS, 0)->click();
         QVERIFY(w.button(M::ROW_PASTE_SETTINGS, 3)->isEnabled());
         w.devices()->setCurrentIndex(1);
