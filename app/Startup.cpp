@@ -1,7 +1,7 @@
 #include "app/Startup.h"
 
+#include "app/MainWindow.h"
 #include "device/AppSettings.h"
-#include "app/DevicesPlaceholder.h"
 
 #include <QApplication>
 #include <QTranslator>
@@ -28,7 +28,7 @@ int startApplication(int argc, char** argv, const std::function<void(QWidget*)>&
     loadTranslation(*translator, AppSettings::language());
     QCoreApplication::installTranslator(translator);
 
-    auto window = std::make_unique<DevicesPlaceholder>();
+    auto window = std::make_unique<MainWindow>();
     window->show();
     if (started)
         started(window.get());

@@ -1,5 +1,8 @@
 #include "devicemanager/UserDialogs.h"
 
+#include <QPointer>
+#include <QPushButton>
+
 QMessageBox::StandardButton StandardDialogs::message(QWidget* parent, QMessageBox::Icon icon,
                                                      const QString& title, const QString& text,
                                                      QMessageBox::StandardButtons buttons)
@@ -14,6 +17,25 @@ QMessageBox::StandardButton StandardDialogs::message(QWidget* parent, QMessageBo
     default:
         return QMessageBox::information(parent, title, text, buttons);
     }
+}
+
+int StandardDialogs::choice(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+                            const QString& text, const QList<ChoiceButton>& buttons,
+                            int default_button)
+{
+    // On the heap: the parent may be deleted while the box runs its own event loop.
+    QPointer<QMessageBox> box = new QMessageBox(icon, title, text, QMessageBox::NoButton, parent);
+    QList<QPushButton*> added;
+    for (const ChoiceButton& button : buttons)
+        added << box->addButton(button.text, button.role);
+    if (default_button >= 0 && default_button < added.size())
+        box->setDefaultButton(added.at(default_button));
+    box->exec();
+    if (!box)
+        return -1;
+    const int clicked = added.indexOf(qobject_cast<QPushButton*>(box->clickedButton()));
+    delete box;
+    return clicked;
 }
 
 QString StandardDialogs::saveFileName(QWidget* parent, const QString& caption, const QString& path,

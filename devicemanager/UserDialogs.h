@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFileDialog>
+#include <QList>
 #include <QMessageBox>
 #include <QString>
 
@@ -12,12 +13,24 @@ class QWidget;
 class UserDialogs
 {
 public:
+    // A button of a message box with buttons of the caller's own.
+    struct ChoiceButton
+    {
+        QString text;
+        QMessageBox::ButtonRole role;
+    };
+
     virtual ~UserDialogs() = default;
 
     // A modal message box of the given kind; the answer is one of `buttons`.
     virtual QMessageBox::StandardButton message(QWidget* parent, QMessageBox::Icon icon,
                                                 const QString& title, const QString& text,
                                                 QMessageBox::StandardButtons buttons)
+        = 0;
+    // A modal message box with the given buttons; the index of the one clicked. A box closed
+    // without a click answers with its escape button (the one reject button), or -1.
+    virtual int choice(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+                       const QString& text, const QList<ChoiceButton>& buttons, int default_button)
         = 0;
     // File and folder choices; an empty text when the user cancels.
     virtual QString saveFileName(QWidget* parent, const QString& caption, const QString& path,
@@ -39,6 +52,8 @@ public:
     QMessageBox::StandardButton message(QWidget* parent, QMessageBox::Icon icon,
                                         const QString& title, const QString& text,
                                         QMessageBox::StandardButtons buttons) override;
+    int choice(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
+               const QList<ChoiceButton>& buttons, int default_button) override;
     QString saveFileName(QWidget* parent, const QString& caption, const QString& path,
                          const QString& filter) override;
     QString openFileName(QWidget* parent, const QString& caption, const QString& folder,

@@ -267,6 +267,9 @@ void VoroManager::watch(VoroDevice::Id id)
         return;
     b->thread->setMode(VoroCommThread::MODE_WATCH);
     b->record->state = VoroDefinitions::DS__UNSUPPORTED;
+    // Nothing beyond the identity is ever read from a watched box: what that read brought
+    // (its location) is all the configuration the window can show of it.
+    b->record->config = b->device_config;
     emit deviceDetected(id);
 }
 
@@ -319,6 +322,11 @@ bool VoroManager::enqueue(VoroDevice::Id id, const VoroCommThread::OperationData
     Box* b = box(id);
     if (!b)
         return false;
+    // A watched box only answers pings: its queue never runs.
+    if (b->record && b->record->state == VoroDefinitions::DS__UNSUPPORTED) {
+        qDebug("manager: device %d is only watched, operation %d ignored", id, op.type);
+        return false;
+    }
     b->thread->enqueue(op);
     return true;
 }

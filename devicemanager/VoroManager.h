@@ -52,8 +52,8 @@ public:
     VoroDevice device(VoroDevice::Id id) const;
     QList<VoroDevice::Id> deviceIds() const;
 
-    // Operations for the window; an unknown id, or an actuator index outside 0 … 7, does
-    // nothing.
+    // Operations for the window; an unknown id, a box that is only watched, or an actuator
+    // index outside 0 … 7, does nothing.
     void writeConfig(VoroDevice::Id id, const VoroConfig& config);
     void writeActuatorSettings(VoroDevice::Id id, const VoroConfig& config);
     void readActuatorLog(VoroDevice::Id id, int index);

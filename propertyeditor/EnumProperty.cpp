@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QMetaProperty>
+#include <QSignalBlocker>
 #include <QStandardItemModel>
 
 EnumProperty::EnumProperty(const QString& name, QObject* propertyObject, QObject* parent)
@@ -61,13 +62,13 @@ bool EnumProperty::setEditorData(QWidget* editor, const QVariant& data)
     auto* combo = qobject_cast<QComboBox*>(editor);
     if (!combo)
         return false;
+    // A value the enumeration does not know (a faulty box) selects no item: showing one would
+    // pass it off as the value, and choosing that very item would then write nothing.
     const char* key = metaEnum().valueToKey(data.toInt());
-    if (!key)
-        return false;
-    const int index
-        = combo->findData(QString::fromLatin1(key), Qt::UserRole, Qt::MatchCaseSensitive);
-    if (index < 0)
-        return false;
+    const int index = key
+        ? combo->findData(QString::fromLatin1(key), Qt::UserRole, Qt::MatchCaseSensitive)
+        : -1;
+    const QSignalBlocker blocker(combo); // showing the value is no choice
     combo->setCurrentIndex(index);
     return true;
 }

@@ -1,6 +1,7 @@
 #include "propertyeditor/QVariantDelegate.h"
 
 #include "propertyeditor/EditorHints.h"
+#include "propertyeditor/EditorValue.h"
 #include "propertyeditor/IFontAccessor.h"
 #include "propertyeditor/Property.h"
 #include "propertyeditor/QPropertyModel.h"
@@ -37,22 +38,27 @@ QWidget* QVariantDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
 void QVariantDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
 {
     const QVariant data = index.data(Qt::EditRole);
+    bool filled = false;
     if (nodeEdits(data)) {
         Property* node = nodeOf(index);
-        if (node && node->setEditorData(editor, data))
-            return;
+        filled = node && node->setEditorData(editor, data);
     } else if (data.type() == QVariant::String) {
         // A refresh must not overwrite what the user is typing.
         auto* line = qobject_cast<QLineEdit*>(editor);
         if (line && !line->text().isEmpty())
             return;
     }
-    QItemDelegate::setEditorData(editor, index);
+    if (!filled)
+        QItemDelegate::setEditorData(editor, index);
+    EditorValue::remember(editor, editorValue(editor, index));
 }
 
 void QVariantDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
                                     const QModelIndex& index) const
 {
+    // Opening and closing an editor is no edit, even where it could not show the value.
+    if (EditorValue::unchanged(editor, editorValue(editor, index)))
+        return;
     if (nodeEdits(index.data(Qt::EditRole))) {
         Property* node = nodeOf(index);
         const QVariant value = node ? node->editorData(editor) : QVariant();
@@ -62,6 +68,15 @@ void QVariantDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
         }
     }
     QItemDelegate::setModelData(editor, model, index);
+}
+
+QVariant QVariantDelegate::editorValue(QWidget* editor, const QModelIndex& index)
+{
+    if (nodeEdits(index.data(Qt::EditRole))) {
+        if (Property* node = nodeOf(index))
+            return node->editorData(editor);
+    }
+    return EditorValue::userValue(editor);
 }
 
 void QVariantDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,

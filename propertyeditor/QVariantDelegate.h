@@ -31,6 +31,8 @@ private:
     static Property* nodeOf(const QModelIndex& index);
     // Types whose editors the nodes make and fill; the rest get Qt's standard editors.
     static bool nodeEdits(const QVariant& value);
+    // The value the editor holds, as the node or the editor's user property gives it.
+    static QVariant editorValue(QWidget* editor, const QModelIndex& index);
 
     IFontAccessor* m_fontAccessor;
 };

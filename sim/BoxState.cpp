@@ -35,6 +35,37 @@ double resistance(int type, double t)
 BoxState::BoxState()
 {
     restoreDefaults();
+    saveConfiguration();
+}
+
+BoxConfig BoxState::configuration() const
+{
+    BoxConfig c;
+    c.location = location;
+    c.common = common;
+    c.log_interval = log_interval;
+    for (int i = 0; i < ACTUATORS; ++i) {
+        c.settings[size_t(i)] = actuators[size_t(i)].settings;
+        c.locations[size_t(i)] = actuators[size_t(i)].location;
+    }
+    return c;
+}
+
+void BoxState::restart()
+{
+    location = saved.location;
+    common = saved.common;
+    for (int i = 0; i < ACTUATORS; ++i) {
+        BoxActuator& a = actuators[size_t(i)];
+        a.settings = saved.settings[size_t(i)];
+        a.location = saved.locations[size_t(i)];
+        a.testing = false;
+    }
+    if (log_interval != saved.log_interval) {
+        log_interval = saved.log_interval;
+        clearLogs();
+    }
+    boot_time = now;
 }
 
 void BoxState::restoreDefaults()

@@ -28,6 +28,26 @@ enum SettingField {
 
 enum CommonField { ControlMode, ControlType, ModbusResponseDelay, COMMON_FIELDS };
 
+constexpr int BOX_ACTUATORS = 8;
+
+// The configuration a box works with: what the set commands change, and what the save command
+// makes survive a restart.
+struct BoxConfig
+{
+    QString location;
+    std::array<int, COMMON_FIELDS> common {};
+    int log_interval = 0;
+    std::array<std::array<int, SETTING_FIELDS>, BOX_ACTUATORS> settings {};
+    std::array<QString, BOX_ACTUATORS> locations;
+
+    bool operator==(const BoxConfig& o) const
+    {
+        return location == o.location && common == o.common && log_interval == o.log_interval
+            && settings == o.settings && locations == o.locations;
+    }
+    bool operator!=(const BoxConfig& o) const { return !(*this == o); }
+};
+
 // Error bits of an actuator.
 enum ErrorBit : uint8_t { SensorNc = 1, SensorOutOfRange = 2, PotNc = 4, PotOutOfRange = 8 };
 
@@ -61,14 +81,21 @@ struct BoxActuator
 class BoxState
 {
 public:
-    static constexpr int ACTUATORS = 8;
+    static constexpr int ACTUATORS = BOX_ACTUATORS;
     static constexpr int LOG_CAPACITY = 1200;
     static constexpr int DEFAULT_LOG_INTERVAL = 600;
 
     BoxState();
 
     // Factory settings: no locations, default settings and interval, errors cleared, logs empty.
+    // Changes only what the box uses now; saveConfiguration() makes it permanent.
     void restoreDefaults();
+    // The configuration in use, and the one the box starts from.
+    BoxConfig configuration() const;
+    void saveConfiguration() { saved = configuration(); }
+    // A restart: the saved configuration comes back, a running test ends, the uptime restarts.
+    // A log interval that changes with it starts empty logs, as a new interval always does.
+    void restart();
     // Runs the rooms for `seconds` of box time, sampling the logs on the way.
     void advance(double seconds);
     // Fills every log with a full history, as a box that has run for a while has.
@@ -85,10 +112,12 @@ public:
     LogRecord sample(int i) const;
     int secondsSinceSample() const;
 
+    // The configuration in use (here and in the actuators), and the saved one.
     QString location;
     std::array<int, COMMON_FIELDS> common {};
     int log_interval = DEFAULT_LOG_INTERVAL;
     std::array<BoxActuator, ACTUATORS> actuators;
+    BoxConfig saved;
 
     int modbus_address = 1;
     int baudrate = 19200;

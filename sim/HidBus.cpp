@@ -153,6 +153,7 @@ Bus& Bus::instance()
 
 std::string Bus::plug(std::shared_ptr<VirtualDevice> device, const std::string& path)
 {
+    device->pluggedIn(); // no bus lock held: the device takes its own
     std::lock_guard<std::mutex> lock(mutex);
     std::string p = path;
     if (p.empty() || slots_by_path.count(p))
@@ -202,6 +203,16 @@ std::shared_ptr<VirtualDevice> Bus::device(const std::string& path) const
     std::lock_guard<std::mutex> lock(mutex);
     auto it = slots_by_path.find(path);
     return it == slots_by_path.end() ? nullptr : it->second->device;
+}
+
+std::string Bus::pathOf(const VirtualDevice* device) const
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    for (const auto& s : slots_by_path) {
+        if (s.second->device.get() == device)
+            return s.first;
+    }
+    return {};
 }
 
 std::vector<std::string> Bus::paths() const

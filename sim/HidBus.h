@@ -54,6 +54,9 @@ public:
     // An output report as the host wrote it, report id first. Returning false makes the
     // host's write fail, as a stalled endpoint does.
     virtual bool receive(const QByteArray& report, Port& port) = 0;
+    // Called as the device is plugged in, before the host can see it: a device powered by
+    // the bus starts up here.
+    virtual void pluggedIn() { }
 };
 
 struct Slot;
@@ -70,6 +73,8 @@ public:
     bool unplug(const std::string& path);
     void unplugAll();
     std::shared_ptr<VirtualDevice> device(const std::string& path) const;
+    // The path the device is plugged in under; empty when it is not on the bus.
+    std::string pathOf(const VirtualDevice* device) const;
     std::vector<std::string> paths() const;
 
     // Cost of every report in either direction (0 for unit tests, 1 ms models full speed).

@@ -93,6 +93,7 @@ VoroBox::VoroBox(const QString& location, unsigned short release_number)
 {
     state.fillHistory();
     state.location = location;
+    state.saveConfiguration();
 }
 
 QByteArray VoroBox::text(const QByteArray& bytes)
@@ -128,7 +129,25 @@ bool VoroBox::receive(const QByteArray& report, Port& port)
     const QByteArray body = reply.left(REPORT_SIZE - 1);
     std::copy(body.begin(), body.end(), frame.begin() + 1);
     port.send(frame);
+    bool restarting = false;
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        std::swap(restarting, restart_pending);
+    }
+    if (restarting) {
+        // The box leaves the bus and comes back on the same port, which restarts it.
+        std::shared_ptr<VoroBox> self = shared_from_this();
+        const std::string path = port.path();
+        port.detach([self, path] { Bus::instance().plug(self, path); });
+    }
     return true;
+}
+
+void VoroBox::pluggedIn()
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    syncClock();
+    state.restart();
 }
 
 void VoroBox::enterBootloader(Port& port)
@@ -240,9 +259,9 @@ QByteArray VoroBox::answer(uint8_t command, const QByteArray& argument)
         if (argument != FACTORY_RESET_CODE)
             return kError;
         state.restoreDefaults();
-        state.boot_time = state.now; // the box restarts
         ++factory_resets;
         save();
+        restart_pending = true;
         return kOk;
     case kGetProtocolVersion:
         return QByteArray::number(protocol_version);
@@ -324,6 +343,7 @@ QByteArray VoroBox::logChunk()
 
 void VoroBox::save()
 {
+    state.saveConfiguration();
     ++state.config_write_count;
     ++state.flash_write_count;
 }

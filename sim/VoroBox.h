@@ -46,6 +46,8 @@ public:
     unsigned short productId() const override { return PRODUCT_ID; }
     unsigned short releaseNumber() const override { return release; }
     bool receive(const QByteArray& report, Port& port) override;
+    // Plugging in is a restart: the box starts from its saved configuration.
+    void pluggedIn() override;
 
     // Identity.
     void setProtocolVersion(int version);
@@ -53,7 +55,14 @@ public:
     void setFirmwareVersion(const QString& version);
     QString firmwareVersion() const;
 
-    // Configuration, changed from outside.
+    // Restarts the box as a power cycle does: it leaves the bus and comes back under the same
+    // path, working with its saved configuration again. Unplugging and plugging it in, a
+    // factory reset and the return from its bootloader restart it as well.
+    void restart();
+
+    // Configuration, changed from outside as the box's own controls do: such a change is
+    // saved at once. The getters give the configuration in use, which the set commands change
+    // and only the save command (or a factory reset) makes permanent.
     void setLocation(const QString& location);
     QString location() const;
     void setActuatorLocation(int index, const QString& location);
@@ -64,6 +73,8 @@ public:
     int actuatorSetting(int index, SettingField field) const;
     void setLogInterval(int seconds); // clears the logs, as a new interval does on the box
     int logInterval() const;
+    // What the box would start from after a restart.
+    BoxConfig savedConfig() const;
 
     // Status.
     void setModbus(int address, int baudrate, char parity, int stop_bits);
@@ -139,6 +150,7 @@ private:
     QString firmware_version = QStringLiteral("1.1.2.17");
     bool reports_flash_count = true;
     int factory_resets = 0;
+    bool restart_pending = false; // the reply of a factory reset is out: restart now
     double time_scale = 1.0;
     mutable std::chrono::steady_clock::time_point clock_synced;
     std::array<std::chrono::steady_clock::time_point, ACTUATORS> test_until {};

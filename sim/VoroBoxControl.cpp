@@ -36,6 +36,7 @@ void VoroBox::setLocation(const QString& location)
 {
     std::lock_guard<std::mutex> lock(mutex);
     state.location = location;
+    state.saved.location = location;
 }
 
 QString VoroBox::location() const
@@ -48,6 +49,7 @@ void VoroBox::setActuatorLocation(int index, const QString& location)
 {
     std::lock_guard<std::mutex> lock(mutex);
     state.actuators.at(size_t(index)).location = location;
+    state.saved.locations.at(size_t(index)) = location;
 }
 
 QString VoroBox::actuatorLocation(int index) const
@@ -60,6 +62,7 @@ void VoroBox::setCommon(CommonField field, int value)
 {
     std::lock_guard<std::mutex> lock(mutex);
     state.common.at(size_t(field)) = value;
+    state.saved.common.at(size_t(field)) = value;
 }
 
 int VoroBox::common(CommonField field) const
@@ -72,6 +75,7 @@ void VoroBox::setActuatorSetting(int index, SettingField field, int value)
 {
     std::lock_guard<std::mutex> lock(mutex);
     state.actuators.at(size_t(index)).settings.at(size_t(field)) = value;
+    state.saved.settings.at(size_t(index)).at(size_t(field)) = value;
 }
 
 int VoroBox::actuatorSetting(int index, SettingField field) const
@@ -84,6 +88,7 @@ void VoroBox::setLogInterval(int seconds)
 {
     std::lock_guard<std::mutex> lock(mutex);
     state.log_interval = std::max(1, seconds);
+    state.saved.log_interval = state.log_interval;
     state.clearLogs();
 }
 
@@ -91,6 +96,24 @@ int VoroBox::logInterval() const
 {
     std::lock_guard<std::mutex> lock(mutex);
     return state.log_interval;
+}
+
+BoxConfig VoroBox::savedConfig() const
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    return state.saved;
+}
+
+void VoroBox::restart()
+{
+    Bus& bus = Bus::instance();
+    const std::string path = bus.pathOf(this);
+    if (path.empty()) {
+        pluggedIn(); // not on the bus: it restarts in place
+        return;
+    }
+    bus.unplug(path);
+    bus.plug(shared_from_this(), path);
 }
 
 void VoroBox::setModbus(int address, int baudrate, char parity, int stop_bits)

@@ -220,6 +220,20 @@ private slots:
             QTRY_COMPARE_WITH_TIMEOUT(m.withState(VoroDefinitions::DS__UNSUPPORTED).size(), 1,
                                       kReadyMs);
             QCOMPARE(m.detected.size(), 1);
+            // listed by the location its identity read brought; requests for it go nowhere
+            const VoroDevice::Id id = m.withState(VoroDefinitions::DS__UNSUPPORTED).first();
+            QCOMPARE(m.manager->device(id).config.location, QString("Room 1"));
+            MessageLog log;
+            m.manager->writeConfig(id, m.manager->device(id).config);
+            m.manager->testActuator(id, 0, 1);
+            for (const int type :
+                 { VoroCommThread::OT__WRITE_CONFIG, VoroCommThread::OT__TEST_ACTUATOR }) {
+                QCOMPARE(log.count(QString("manager: device %1 is only watched, operation %2 "
+                                           "ignored")
+                                       .arg(id)
+                                       .arg(type)),
+                         1);
+            }
             plugged.box->clearReceived();
             QTRY_VERIFY(plugged.commands().size() >= 3);
             const QList<int> sent = plugged.commands();
@@ -269,7 +283,7 @@ private slots:
         const int detected = m.detected.size();
         m.manager->writeConfig(id, edited);
         QTRY_COMPARE(m.detected.size(), detected + 1);
-        QCOMPARE(plugged.box->logInterval(), 900);
+        QCOMPARE(plugged.box->savedConfig().log_interval, 900);
         QCOMPARE(plugged.box->location(), QString("Room 1")); // the saved copy wins
         QCOMPARE(m.manager->device(id).config.location, QString("Room 1"));
         from = m.updated.size();

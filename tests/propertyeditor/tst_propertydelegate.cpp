@@ -145,6 +145,43 @@ private slots:
         QCOMPARE(row("Grade").data().toString(), QString("LV__MAX"));
     }
 
+    // A value the editor cannot show survives opening and closing it; a real change is written.
+    void editorThatCannotShowTheValue_writesOnlyAChange_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QVariant>("odd");
+        QTest::addColumn<int>("shown"); // the spin box's value, the combo box's item
+        QTest::newRow("below the minimum") << "Count" << QVariant(0) << 1;
+        QTest::newRow("above the maximum") << "Count" << QVariant(99) << 60;
+        QTest::newRow("unknown enumeration value")
+            << "Grade" << QVariant::fromValue(Base::Level(7)) << -1;
+    }
+
+    void editorThatCannotShowTheValue_writesOnlyAChange()
+    {
+        QFETCH(QString, name);
+        QFETCH(QVariant, odd);
+        QFETCH(int, shown);
+        base->setImmediateUpdatesDisabled("Count", true);
+        base->setProperty(name.toLatin1(), odd);
+        widget->appendObject(base.get());
+        QWidget* editor = openEditor(name);
+        auto* spin = qobject_cast<QSpinBox*>(editor);
+        auto* combo = qobject_cast<QComboBox*>(editor);
+        QVERIFY(spin || combo);
+        QCOMPARE(spin ? spin->value() : combo->currentIndex(), shown);
+        commit(name);
+        QCOMPARE(base->property(name.toLatin1()), odd);
+
+        editor = openEditor(name);
+        if ((spin = qobject_cast<QSpinBox*>(editor)))
+            spin->setValue(30);
+        else if ((combo = qobject_cast<QComboBox*>(editor)))
+            combo->setCurrentIndex(combo->findText("LV__LOW"));
+        commit(name);
+        QCOMPARE(base->property(name.toLatin1()).toInt(), name == "Count" ? 30 : 0);
+    }
+
     void colourCombo_committedOnEnter()
     {
         widget->appendObject(base.get());

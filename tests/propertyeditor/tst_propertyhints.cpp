@@ -139,7 +139,10 @@ private slots:
         QCOMPARE(base.grade, Base::LV__MAX);
         combo->setCurrentIndex(3);
         QCOMPARE(base.grade, Base::LV__MAX);
-        QVERIFY(!grade.setEditorData(combo, 42));
+        // A value the enumeration does not know selects no item, and writes nothing.
+        QVERIFY(grade.setEditorData(combo, 42));
+        QCOMPARE(combo->currentIndex(), -1);
+        QCOMPARE(base.grade, Base::LV__MAX);
     }
 };
 

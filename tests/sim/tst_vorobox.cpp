@@ -225,6 +225,62 @@ private slots:
         QCOMPARE(box.factoryResets(), 0);
     }
 
+    void restart_startsFromTheSavedConfiguration_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("location"); // after the restart
+        QTest::newRow("unplug and plug") << "replug"
+                                         << "Saved";
+        QTest::newRow("control API") << "restart"
+                                     << "Saved";
+        QTest::newRow("factory reset") << "factory reset"
+                                       << "";
+    }
+
+    void restart_startsFromTheSavedConfiguration()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, location);
+        PluggedBox plugged(QStringLiteral("Store"));
+        VoroBox& box = *plugged.box;
+        std::unique_ptr<VoroComm> comm(plugged.openComm());
+        const auto send = [&](int command, const QString& argument) {
+            return VoroComm::replyText(comm->transact(command, argument));
+        };
+        QCOMPARE(send(CMD__SET_LOCATION, "Saved"), QStringLiteral("OK"));
+        QCOMPARE(send(CMD__SAVE, QString()), QStringLiteral("OK"));
+        // Set commands change what the box uses now, not what it starts from.
+        QCOMPARE(send(CMD__SET_LOCATION, "Unsaved"), QStringLiteral("OK"));
+        QCOMPARE(send(CMD__SET_ACTUATOR_SETTINGS, "1;1;16;0;0;1000;-30;30;5;5;250;0;0"),
+                 QStringLiteral("OK"));
+        QCOMPARE(send(CMD__SET_LOG_INTERVAL, "60"), QStringLiteral("OK"));
+        QCOMPARE(box.location(), QStringLiteral("Unsaved"));
+        QCOMPARE(box.actuatorSetting(1, Setpoint), 250);
+        const BoxConfig saved = box.savedConfig();
+        QCOMPARE(saved.location, QStringLiteral("Saved"));
+        QCOMPARE(saved.settings[1][Setpoint], 210);
+        QCOMPARE(saved.log_interval, 600);
+        box.advance(3600);
+
+        if (how == "replug") {
+            Bus::instance().unplug(plugged.path);
+            QCOMPARE(Bus::instance().plug(plugged.box, plugged.path), plugged.path);
+        } else if (how == "restart") {
+            box.restart();
+        } else {
+            QVERIFY(comm->factoryReset());
+        }
+        QVERIFY(plugged.plugged());
+        QVERIFY(!comm->ping()); // the old handle went with the box
+        comm.reset(plugged.openComm());
+        QVERIFY(comm->readConfig() && comm->readStatus());
+        QCOMPARE(comm->device.config.location, location);
+        QCOMPARE(comm->device.config.actuator_settings.at(1).setpoint, 210);
+        QCOMPARE(comm->device.config.log_interval, 600);
+        QCOMPARE(comm->device.status.uptime, 0);
+        QCOMPARE(box.savedConfig().location, location);
+    }
+
     void busFaults_skipThenStrikeTheirCount()
     {
         PluggedBox plugged;

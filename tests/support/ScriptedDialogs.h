@@ -8,42 +8,54 @@
 #include <QList>
 #include <QStringList>
 
+#include <functional>
+
 class ScriptedDialogs : public UserDialogs
 {
 public:
     struct Question
     {
         QWidget* parent = nullptr;
-        QString kind; // "message", "save", "open" or "directory"
+        QString kind; // "message", "choice", "save", "open" or "directory"
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         QString title;
         QString text; // the message, or the proposed path or folder of a file dialog
         QMessageBox::StandardButtons buttons;
+        QStringList choices; // the buttons of a choice
         QString filter;
         QFileDialog::Options options;
     };
 
     // Message boxes take the scripted buttons in order, then Ok or No, whichever is offered.
     QList<QMessageBox::StandardButton> buttons;
+    // Choices take the scripted indexes in order, then their default button.
+    QList<int> chosen;
     // File dialogs take the scripted paths in order, then cancel (an empty path).
     QStringList paths;
     QList<Question> asked;
+    // Runs while a question is open, before it is answered: what happens meanwhile in the
+    // nested event loop of a real dialog.
+    std::function<void(const Question&)> whileOpen;
 
     QMessageBox::StandardButton message(QWidget* parent, QMessageBox::Icon icon,
                                         const QString& title, const QString& text,
                                         QMessageBox::StandardButtons offered) override
     {
-        Question q;
-        q.parent = parent;
-        q.kind = QStringLiteral("message");
-        q.icon = icon;
-        q.title = title;
-        q.text = text;
+        Question q = box(parent, QStringLiteral("message"), icon, title, text);
         q.buttons = offered;
-        asked << q;
+        ask(q);
         if (!buttons.isEmpty())
             return buttons.takeFirst();
         return offered.testFlag(QMessageBox::Ok) ? QMessageBox::Ok : QMessageBox::No;
+    }
+    int choice(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
+               const QList<ChoiceButton>& offered, int default_button) override
+    {
+        Question q = box(parent, QStringLiteral("choice"), icon, title, text);
+        for (const ChoiceButton& b : offered)
+            q.choices << b.text;
+        ask(q);
+        return chosen.isEmpty() ? default_button : chosen.takeFirst();
     }
     QString saveFileName(QWidget* parent, const QString& caption, const QString& path,
                          const QString& filter) override
@@ -63,17 +75,34 @@ public:
         return answer;
     }
 
-    QList<Question> messages() const
+    QList<Question> messages(const QString& kind = QStringLiteral("message")) const
     {
         QList<Question> out;
         for (const Question& q : asked) {
-            if (q.kind == QLatin1String("message"))
+            if (q.kind == kind)
                 out << q;
         }
         return out;
     }
 
 private:
+    static Question box(QWidget* parent, const QString& kind, QMessageBox::Icon icon,
+                        const QString& title, const QString& text)
+    {
+        Question q;
+        q.parent = parent;
+        q.kind = kind;
+        q.icon = icon;
+        q.title = title;
+        q.text = text;
+        return q;
+    }
+    void ask(const Question& q)
+    {
+        asked << q;
+        if (whileOpen)
+            whileOpen(q);
+    }
     QString file(QWidget* parent, const QString& kind, const QString& caption, const QString& where,
                  const QString& filter)
     {
@@ -83,7 +112,7 @@ private:
         q.title = caption;
         q.text = where;
         q.filter = filter;
-        asked << q;
+        ask(q);
         return paths.isEmpty() ? QString() : paths.takeFirst();
     }
 };
