@@ -9,6 +9,8 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace {
 
@@ -17,30 +19,72 @@ struct Column
 {
     qint64 column;
     double left, right, top, bottom;
+    double inkLeft = 0, inkRight = 0; // where its line runs from its lowest to its highest point
+    void include(const QPointF& p)
+    {
+        left = std::min(left, p.x());
+        right = std::max(right, p.x());
+        reach(p.y());
+    }
+    void reach(double y)
+    {
+        top = std::min(top, y);
+        bottom = std::max(bottom, y);
+    }
 };
 
-// The outline of the ink that lines through the points of columns [from, to) of a band leave:
-// each column's extent widened by the pen's reach, neighbours meeting at the border of their
-// pixel columns, `border(k)` between columns k and k + 1.
-template<typename Border>
-QPolygonF bandOutline(const QVector<Column>& band, int from, int to, double reach,
-                      const Border& border)
+// Samples a tall column must hold to be filled: fewer are drawn as the lines they are, which
+// costs little.
+constexpr int DENSE = 5;
+
+// Where the ink of a band reaches from top to bottom, between x0 and x1.
+struct Step
 {
-    QPolygonF outline;
-    outline.reserve(4 * (to - from) + 4);
-    const double left = from == 0 ? band[0].left - reach : border(from - 1);
-    const double right = to == band.size() ? band[to - 1].right + reach : border(to - 1);
-    outline << QPointF(left, band[from].top - reach);
-    for (int k = from; k + 1 < to; ++k)
-        outline << QPointF(border(k), band[k].top - reach)
-                << QPointF(border(k), band[k + 1].top - reach);
-    outline << QPointF(right, band[to - 1].top - reach)
-            << QPointF(right, band[to - 1].bottom + reach);
-    for (int k = to - 2; k >= from; --k)
-        outline << QPointF(border(k), band[k + 1].bottom + reach)
-                << QPointF(border(k), band[k].bottom + reach);
-    outline << QPointF(left, band[from].bottom + reach);
-    return outline;
+    double x0, x1, top, bottom;
+};
+
+// The ink that lines through the points of a band's columns leave: from each column's top to
+// its bottom where its line runs from one to the other, widened by the pen's reach, and the
+// union where those overlap.
+QVector<Step> bandSteps(const QVector<Column>& band, double reach)
+{
+    QVector<double> xs;
+    xs.reserve(2 * band.size());
+    for (const Column& c : band)
+        xs << c.inkLeft - reach << c.inkRight + reach;
+    std::sort(xs.begin(), xs.end());
+    xs.erase(std::unique(xs.begin(), xs.end()), xs.end());
+    QVector<Step> steps;
+    steps.reserve(xs.size());
+    int first = 0; // the first column that may still cover what follows
+    for (int j = 0; j + 1 < xs.size(); ++j) {
+        const double x0 = xs[j], x1 = xs[j + 1];
+        while (first < band.size() && band[first].inkRight + reach <= x0)
+            ++first;
+        Step step { x0, x1, std::numeric_limits<double>::max(),
+                    std::numeric_limits<double>::lowest() };
+        for (int k = first; k < band.size() && band[k].inkLeft - reach < x1; ++k) {
+            if (band[k].inkRight + reach > x0) {
+                step.top = std::min(step.top, band[k].top - reach);
+                step.bottom = std::max(step.bottom, band[k].bottom + reach);
+            }
+        }
+        if (step.top <= step.bottom)
+            steps << step;
+    }
+    return steps;
+}
+
+// The outline of steps that follow each other without a gap.
+QPolygonF outline(const QVector<Step>& steps)
+{
+    QPolygonF polygon;
+    polygon.reserve(4 * steps.size());
+    for (const Step& step : steps)
+        polygon << QPointF(step.x0, step.top) << QPointF(step.x1, step.top);
+    for (int k = steps.size() - 1; k >= 0; --k)
+        polygon << QPointF(steps[k].x1, steps[k].bottom) << QPointF(steps[k].x0, steps[k].bottom);
+    return polygon;
 }
 
 } // namespace
@@ -83,8 +127,15 @@ void LogCurve::drawLines(QPainter* painter, const QwtScaleMap& x_map, const QwtS
     const double tall = 2 * pen_width; // a column whose points span more is part of a band
     // as QwtPlotCurve clips its lines
     const QRectF clip = canvas_rect.adjusted(-pen_width, -pen_width, pen_width, pen_width);
-    const auto map
-        = [&](const QPointF& p) { return QPointF(x_map.transform(p.x()), y_map.transform(p.y())); };
+    // Points placed as QwtPlotCurve places them: on whole pixels where Qwt aligns to them,
+    const bool align = QwtPainter::roundingAlignment(painter);
+    const auto round = [](double v) { return std::isfinite(v) ? std::floor(v + 0.5) : v; };
+    const auto map = [&](const QPointF& p) {
+        const QPointF q(x_map.transform(p.x()), y_map.transform(p.y()));
+        return align ? QPointF(round(q.x()), round(q.y())) : q;
+    };
+    // and without a point that repeats the one before.
+    const bool weed = align && testPaintAttribute(FilterPoints);
 
     QPolygonF line;
     QVector<Column> band;
@@ -97,55 +148,116 @@ void LogCurve::drawLines(QPainter* painter, const QwtScaleMap& x_map, const QwtS
     const QTransform device = painter->deviceTransform();
     const double scale = device.m11() > 0 ? device.m11() : 1.0;
     const double offset = device.m11() > 0 ? device.dx() : 0.0;
-    const auto border = [&](int k) { return (double(band[k].column + 1) - offset) / scale; };
+    const auto columnLeft = [&](qint64 column) { return (double(column) - offset) / scale; };
     const auto drawBand = [&] {
-        if (band.isEmpty())
-            return;
         painter->save();
         painter->setPen(Qt::NoPen);
         painter->setBrush(pen().color());
         // The rasterizer keeps the crossings of each pixel row in a list: a band that crosses
-        // a row hundreds of times is drawn in pieces, as Qwt draws long lines.
-        constexpr int piece = 16;
-        for (int from = 0; from < band.size(); from += piece) {
-            const int to = std::min(band.size(), from + piece);
-            const QPolygonF outline = bandOutline(band, from, to, reach, border);
-            painter->drawPolygon(QwtClipper::clipPolygonF(clip, outline, true));
+        // a row hundreds of times is drawn in pieces, as Qwt draws long lines, which meet at
+        // pixel borders.
+        constexpr double piece = 16; // device pixels
+        QVector<Step> part;
+        const auto drawPart = [&] {
+            if (!part.isEmpty())
+                painter->drawPolygon(QwtClipper::clipPolygonF(clip, outline(part), true));
+            part.clear();
+        };
+        for (Step step : bandSteps(band, reach)) {
+            if (!part.isEmpty() && part.last().x1 != step.x0)
+                drawPart(); // a gap
+            if (!part.isEmpty() && (step.x1 - part.first().x0) * scale > piece) {
+                const double border = columnLeft(qint64(std::ceil(step.x0 * scale + offset)));
+                if (border > step.x0 && border < step.x1) {
+                    part << Step { step.x0, border, step.top, step.bottom };
+                    drawPart();
+                    step.x0 = border;
+                }
+            }
+            part << step;
         }
+        drawPart();
         painter->restore();
-        band.clear();
     };
 
-    for (const ScalingPointData::Stretch& stretch : source->stretches()) {
+    // Where the line from `from` to `to` crosses the border x.
+    const auto crossing = [](const QPointF& from, const QPointF& to, double x) {
+        return from.y() + (to.y() - from.y()) * (x - from.x()) / (to.x() - from.x());
+    };
+    // The points of a stretch joined to the line, without what is no number.
+    const auto addToLine = [&](const ScalingPointData::Stretch& stretch) {
+        for (int i = 0; i < stretch.count; ++i) {
+            const QPointF p = map(source->sample(size_t(stretch.first + i)));
+            if (!std::isfinite(p.x()) || !std::isfinite(p.y()))
+                drawLine(); // a value or time that is no number leaves a gap
+            else if (!weed || line.isEmpty() || p != line.last())
+                line << p;
+        }
+    };
+    QVector<int> run; // the stretches of the band so far
+    const auto endRun = [&] {
+        const auto& stretches = source->stretches();
+        if (!band.isEmpty()) {
+            line << map(source->sample(size_t(stretches[run.first()].first)));
+            drawLine();
+            drawBand();
+            const ScalingPointData::Stretch& last = stretches[run.last()];
+            line << map(source->sample(size_t(last.first + last.count - 1)));
+        } else {
+            for (int k : run)
+                addToLine(stretches[k]);
+        }
+        band.clear();
+        run.clear();
+    };
+
+    QPointF previous; // the last point of the stretch before
+    bool after = false;
+    for (int k = 0; k < source->stretches().size(); ++k) {
+        const ScalingPointData::Stretch& stretch = source->stretches()[k];
         const QPointF first = map(source->sample(size_t(stretch.first)));
         Column c { stretch.column, first.x(), first.x(), first.y(), first.y() };
+        QPointF last = first, top = first, bottom = first;
         for (int i = 1; i < stretch.count; ++i) {
-            const QPointF p = map(source->sample(size_t(stretch.first + i)));
-            c.left = std::min(c.left, p.x());
-            c.right = std::max(c.right, p.x());
-            c.top = std::min(c.top, p.y());
-            c.bottom = std::max(c.bottom, p.y());
+            last = map(source->sample(size_t(stretch.first + i)));
+            c.include(last);
+            top = last.y() < top.y() ? last : top;
+            bottom = last.y() > bottom.y() ? last : bottom;
         }
-        const bool is_tall = stretch.inColumn && c.bottom - c.top > tall;
-        if (is_tall && !band.isEmpty() && band.last().column + 1 == c.column
-            && c.top - reach <= band.last().bottom + reach
-            && band.last().top - reach <= c.bottom + reach) {
-            band.append(c); // the band goes on; the lines between its columns lie within it
-            continue;
+        c.inkLeft = std::min(top.x(), bottom.x());
+        c.inkRight = std::max(top.x(), bottom.x());
+        // The ink of a column also reaches as high and as low as the lines that enter and
+        // leave it.
+        if (after && stretch.inColumn && previous.x() != first.x() && std::isfinite(previous.y())
+            && std::isfinite(first.y())) {
+            const bool rightwards = previous.x() < first.x();
+            const double in = columnLeft(c.column + (rightwards ? 0 : 1));
+            c.reach(crossing(previous, first, in));
+            if (!band.isEmpty()) {
+                const double out = columnLeft(band.last().column + (rightwards ? 1 : 0));
+                band.last().reach(crossing(previous, first, out));
+            }
         }
-        if (!band.isEmpty()) {
-            drawBand();
-            line << map(source->sample(size_t(stretch.first - 1))); // where the band ended
-        }
+        previous = last;
+        after = true;
+
+        const bool is_tall = stretch.inColumn && stretch.samples >= DENSE
+            && std::isfinite(c.top + c.bottom) && c.bottom - c.top > tall;
+        if (is_tall && !band.isEmpty()
+            && (band.last().column + 1 != c.column || c.top - reach > band.last().bottom + reach
+                || band.last().top - reach > c.bottom + reach
+                || c.inkLeft - reach > band.last().inkRight + reach))
+            endRun();
         if (is_tall) {
-            line << first;
-            drawLine();
-            band.append(c);
+            band.append(c); // the lines between a band's columns lie within it
+            run.append(k);
             continue;
         }
-        for (int i = 0; i < stretch.count; ++i)
-            line << map(source->sample(size_t(stretch.first + i)));
+        if (!band.isEmpty())
+            endRun();
+        addToLine(stretch);
     }
-    drawBand();
+    if (!band.isEmpty())
+        endRun();
     drawLine();
 }

@@ -17,6 +17,7 @@ void appendStretch(const QVector<QPointF>& s, int first, int low, int high, int 
 {
     Stretch stretch;
     stretch.first = out.size();
+    stretch.samples = last - first + 1;
     stretch.inColumn = column != LEFT && column != RIGHT;
     stretch.column = column;
     int kept[4] = { first, std::min(low, high), std::max(low, high), last };
@@ -187,7 +188,7 @@ private:
         }
         finish();
         if (!placed) {
-            m_data.m_stretches.append(Stretch { m_data.m_points.size(), 1, false, 0 });
+            m_data.m_stretches.append(Stretch { m_data.m_points.size(), 1, 1, false, 0 });
             m_data.m_points.append(m_s[i]);
             return;
         }

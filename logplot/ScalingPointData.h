@@ -55,12 +55,13 @@ public:
     int nearest(const QwtScaleMap& x_map, double x) const;
 
     // What thin() made of each stretch of samples that share a column: `count` points from
-    // point `first` on. A stretch outside the columns, or of a sample without a number, is no
-    // column's.
+    // point `first` on, for `samples` samples. A stretch outside the columns, or of a sample
+    // without a number, is no column's.
     struct Stretch
     {
         int first = 0;
         int count = 0;
+        int samples = 0;
         bool inColumn = false;
         qint64 column = 0;
     };
