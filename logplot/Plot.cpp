@@ -25,6 +25,10 @@ namespace {
 
 const QString DAY_FORMAT = QStringLiteral("    hh:mm\ndd.MM.yyyy"); // time above date
 const QString TIME_FORMAT = QStringLiteral("hh:mm");
+// Ticks weeks, months or years apart fall on midnight: their dates say which one.
+const QString WEEK_FORMAT = QStringLiteral("dd.MM.");
+const QString MONTH_FORMAT = QStringLiteral("MM.yyyy");
+const QString YEAR_FORMAT = QStringLiteral("yyyy");
 constexpr double TEN_MINUTES = 600000;
 
 // A scale draw whose hour labels switch between time alone and time above date; the labels it
@@ -40,9 +44,9 @@ public:
         setDateFormat(QwtDate::Minute, TIME_FORMAT);
         setDateFormat(QwtDate::Hour, TIME_FORMAT);
         setDateFormat(QwtDate::Day, DAY_FORMAT);
-        setDateFormat(QwtDate::Week, TIME_FORMAT);
-        setDateFormat(QwtDate::Month, TIME_FORMAT);
-        setDateFormat(QwtDate::Year, TIME_FORMAT);
+        setDateFormat(QwtDate::Week, WEEK_FORMAT);
+        setDateFormat(QwtDate::Month, MONTH_FORMAT);
+        setDateFormat(QwtDate::Year, YEAR_FORMAT);
     }
 
     void setHourFormat(const QString& format)

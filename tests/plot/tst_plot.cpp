@@ -205,6 +205,9 @@ private slots:
     void timeAxis_spansTheWholeLog();
     void hourLabels_showDatesOnlyForLogsOverDays();
     void dateRangeText_namesOneOrTwoDays();
+    void newestFirst_headingAndDaysGoByEarliestAndLatest();
+    void longLogs_labelTicksWithDates_data();
+    void longLogs_labelTicksWithDates();
     void hostileLogs_drawWithoutFault();
     void clear_removesCurvesAndLog();
     void render_drawsTheThreeCurves();
@@ -414,6 +417,65 @@ void TestPlot::dateRangeText_namesOneOrTwoDays()
              QStringLiteral("Friday, %1 - Saturday, %2")
                  .arg(system.toString(QDate(2021, 3, 5), QLocale::ShortFormat),
                       system.toString(QDate(2021, 3, 6), QLocale::ShortFormat)));
+}
+
+void TestPlot::newestFirst_headingAndDaysGoByEarliestAndLatest()
+{
+    const auto newestFirst = [](LogData log) {
+        for (auto& series : log.series)
+            std::reverse(series.begin(), series.end());
+        std::swap(log.firstTime, log.lastTime); // as the file reader has them
+        return log;
+    };
+    Plot plot;
+    const QLocale system = QLocale::system();
+    plot.setData(newestFirst(makeLog(morning(), 40, 3600000, roomValue)));
+    QCOMPARE(plot.dateRangeText(),
+             QStringLiteral("Friday, %1 - Saturday, %2")
+                 .arg(system.toString(QDate(2021, 3, 5), QLocale::ShortFormat),
+                      system.toString(QDate(2021, 3, 6), QLocale::ShortFormat)));
+    // a file whose first row is not its earliest: the days are those of the samples
+    LogData shuffled = makeLog(morning(), 3, 3600000, roomValue);
+    std::swap(shuffled.series[0][0], shuffled.series[0][1]);
+    shuffled.firstTime = shuffled.series[0][0].x();
+    shuffled.lastTime = shuffled.series[0][2].x();
+    shuffled.series[0][2].setX(QwtDate::toDouble(morning().addDays(2)));
+    plot.setData(shuffled);
+    QVERIFY(
+        plot.dateRangeText().endsWith(system.toString(QDate(2021, 3, 7), QLocale::ShortFormat)));
+    const auto hourFormat = [&] {
+        auto* draw = static_cast<const QwtDateScaleDraw*>(plot.axisScaleDraw(QwtPlot::xBottom));
+        return draw->dateFormat(QwtDate::Hour);
+    };
+    QCOMPARE(hourFormat(), QStringLiteral("    hh:mm\ndd.MM.yyyy"));
+    plot.setData(newestFirst(dayLog()));
+    QCOMPARE(hourFormat(), QStringLiteral("hh:mm"));
+    QVERIFY(!plot.dateRangeText().contains(QStringLiteral(" - ")));
+}
+
+void TestPlot::longLogs_labelTicksWithDates_data()
+{
+    QTest::addColumn<int>("days");
+    QTest::newRow("two months") << 60;
+    QTest::newRow("a year") << 400;
+    QTest::newRow("four years") << 1500;
+}
+
+void TestPlot::longLogs_labelTicksWithDates()
+{
+    QFETCH(int, days);
+    ShownPlot p(makeLog(morning(), days, 86400000, roomValue)); // a sample a day
+    const QwtScaleDraw* draw = p.plot.axisScaleDraw(QwtPlot::xBottom);
+    const QList<double> ticks = p.plot.axisScaleDiv(QwtPlot::xBottom).ticks(QwtScaleDiv::MajorTick);
+    QVERIFY(ticks.size() >= 3);
+    QStringList labels;
+    for (double tick : ticks)
+        labels << draw->label(tick).text();
+    QCOMPARE(QSet<QString>(labels.begin(), labels.end()).size(), labels.size()); // all differ
+    for (const QString& label : labels)
+        QVERIFY2(
+            label.contains(QRegularExpression(QStringLiteral("^(\\d\\d\\.)+(\\d{4})?$|^\\d{4}$"))),
+            qPrintable(labels.join(QLatin1Char(' '))));
 }
 
 void TestPlot::hostileLogs_drawWithoutFault()
