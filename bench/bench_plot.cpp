@@ -4,7 +4,7 @@
 //  2. the hover update (nearest sample and labels) on a 10000-sample log under 2 ms, and
 //     together with the repaint it causes under 8 ms.
 // Prints the figures and RESULT lines, and exits with 1 when a goal is missed.
-#include "bench/BenchResult.h"
+#include "BenchResult.h"
 #include "logplot/Plot.h"
 #include "logplot/PlotLabelManager.h"
 

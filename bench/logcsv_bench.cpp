@@ -2,7 +2,7 @@
 // module with datetime.strptime reading the same file in the same run; the import as the
 // main window does it (readCsvFile: file and parse) is the figure that counts.
 //   build/bench/logcsv_bench [rows]
-#include "bench/BenchResult.h"
+#include "BenchResult.h"
 #include "logplot/LogData.h"
 
 #include <QCoreApplication>
@@ -39,10 +39,18 @@ int main(int argc, char** argv)
     const int rows = argc > 1 ? std::atoi(argv[1]) : 1000000;
     const LogData log = generate(rows);
 
+    // Best of three here and below: the machine is shared, and the first read also warms the
+    // page cache.
     QElapsedTimer clock;
-    clock.start();
-    const QString text = log.toCsv();
-    const double write_s = clock.nsecsElapsed() / 1e9;
+    QString text;
+    double write_s = 1e300;
+    for (int run = 0; run < 3; ++run) {
+        text.clear();
+        text.squeeze();
+        clock.restart();
+        text = log.toCsv();
+        write_s = std::min(write_s, clock.nsecsElapsed() / 1e9);
+    }
 
     QTemporaryDir dir;
     const QString path = dir.filePath("log.csv");
@@ -51,7 +59,6 @@ int main(int argc, char** argv)
         return 1;
     out.close();
 
-    // Best of three: the machine is shared, and the first read also warms the page cache.
     double read_s = 1e300, file_s = 1e300, decode_s = 1e300;
     int counts[3] = {};
     for (int run = 0; run < 3; ++run) {
