@@ -9,26 +9,6 @@
 #include "logplot/PlotDlg.h"
 
 #include <QDir>
-#include <QFile>
-
-namespace {
-// Far beyond any log a box or the program writes; a larger file is not read into memory.
-constexpr qint64 MAX_LOG_FILE_SIZE = qint64(512) << 20;
-
-// The log a CSV file holds, from its text up to the first zero byte, read as UTF-8. False in
-// `readable` when the file cannot be read.
-LogData readLogFile(const QString& path, bool* readable)
-{
-    QFile file(path);
-    *readable = file.open(QIODevice::ReadOnly) && file.size() <= MAX_LOG_FILE_SIZE;
-    if (!*readable)
-        return LogData();
-    const QByteArray bytes = file.readAll();
-    *readable = file.error() == QFileDevice::NoError;
-    const int length = int(qstrnlen(bytes.constData(), uint(bytes.size())));
-    return LogData::fromCsv(QString::fromUtf8(bytes.constData(), length));
-}
-} // namespace
 
 void MainWindow::onLogsExported(VoroDevice::Id, const QStringList& failed_files)
 {
@@ -86,7 +66,7 @@ void MainWindow::on_actionImport_Log_triggered()
         return;
     setLastFolder(AppSettings::FOLDER_IMPORT_LOG, file);
     bool readable = false;
-    const LogData log = readLogFile(file, &readable);
+    const LogData log = LogData::readCsvFile(file, &readable);
     const QString shown = QDir::toNativeSeparators(file);
     if (!readable)
         warning(tr("Import Log"), tr("Unable to read the log file '%1'.").arg(shown));

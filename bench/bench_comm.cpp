@@ -2,6 +2,7 @@
 //  1. one full read of a box (29 transactions) against the floor of 29 bare round trips;
 //  2. the time from enqueue() to the box receiving the command while the thread idles.
 // Goals: the full read within 1.10 times the floor; enqueue-to-wire under 2 ms median.
+#include "BenchResult.h"
 #include "BenchSupport.h"
 
 #include "device/VoroCommThread.h"
@@ -33,6 +34,7 @@ bool fullReadBenchmark(const std::string& path)
         const auto start = Clock::now();
         if (!comm.readConfig() || !comm.readStatus()) {
             std::printf("full read failed\n");
+            bench::result("full read vs 29 bare round trips", 0, "<= 1.10", false, "failed");
             return false;
         }
         reads.push_back(ms(Clock::now() - start));
@@ -46,6 +48,8 @@ bool fullReadBenchmark(const std::string& path)
                 kTransactions * 2 * latency);
     std::printf("  ratio to the floor: %.3f (goal <= 1.10) %s\n", read / floor,
                 read / floor <= 1.10 ? "met" : "MISSED");
+    bench::result("full read vs 29 bare round trips", read / floor, "<= 1.10", read / floor <= 1.10,
+                  "%.3f");
     return read / floor <= 1.10;
 }
 
@@ -132,6 +136,7 @@ int main(int argc, char** argv)
         app.exec();
         if (bench.delays.empty()) {
             std::printf("enqueue to wire: no samples\n");
+            bench::result("enqueue to wire, median", 0, "< 2 ms", false, "no samples");
         } else {
             const double med = median(bench.delays);
             std::printf("enqueue to the box receiving the report (includes the %.1f ms report "
@@ -140,6 +145,7 @@ int main(int argc, char** argv)
                         percentile(bench.delays, 1.0));
             enqueue_met = med < 2.0;
             std::printf("  goal median < 2 ms: %s\n", enqueue_met ? "met" : "MISSED");
+            bench::result("enqueue to wire, median", med, "< 2 ms", enqueue_met, "%.2f ms");
             std::fflush(stdout);
         }
     }

@@ -15,11 +15,31 @@ void writeDigits(QChar* out, int value, int width)
         out[i] = QChar('0' + value % 10);
 }
 
-bool readDigits(const QChar* p, int width, int& value)
+ushort code(QChar c)
+{
+    return c.unicode();
+}
+
+ushort code(char c)
+{
+    return uchar(c);
+}
+
+QString toQString(const QChar* begin, int n)
+{
+    return QString(begin, n);
+}
+
+QString toQString(const char* begin, int n)
+{
+    return QString::fromLatin1(begin, n);
+}
+
+template<typename Char> bool readDigits(const Char* p, int width, int& value)
 {
     value = 0;
     for (int i = 0; i < width; ++i) {
-        const ushort c = p[i].unicode();
+        const ushort c = code(p[i]);
         if (c < '0' || c > '9')
             return false;
         value = value * 10 + (c - '0');
@@ -32,6 +52,7 @@ bool readDigits(const QChar* p, int width, int& value)
 void LocalDayCache::load(Day& day, const QDate& date)
 {
     day.date = date;
+    date.getDate(&day.year, &day.month, &day.day);
     const QDateTime start(date, QTime(0, 0), Qt::LocalTime);
     const QDateTime end(date.addDays(1), QTime(0, 0), Qt::LocalTime);
     day.start = start.toMSecsSinceEpoch();
@@ -77,19 +98,18 @@ void LocalDayCache::appendText(QString& out, double time)
     out.append(text, 19);
 }
 
-bool LocalDayCache::parse(const QChar* begin, const QChar* end, double& time)
+template<typename Char>
+bool LocalDayCache::parseText(const Char* begin, const Char* end, double& time)
 {
-    if (end - begin != 19 || begin[2] != QLatin1Char('.') || begin[5] != QLatin1Char('.')
-        || begin[10] != QLatin1Char(' ') || begin[13] != QLatin1Char(':')
-        || begin[16] != QLatin1Char(':'))
+    if (end - begin != 19 || code(begin[2]) != '.' || code(begin[5]) != '.'
+        || code(begin[10]) != ' ' || code(begin[13]) != ':' || code(begin[16]) != ':')
         return false;
     int d, mo, y, h, mi, s;
     if (!readDigits(begin, 2, d) || !readDigits(begin + 3, 2, mo) || !readDigits(begin + 6, 4, y)
         || !readDigits(begin + 11, 2, h) || !readDigits(begin + 14, 2, mi)
         || !readDigits(begin + 17, 2, s) || h > 23 || mi > 59 || s > 59)
         return false;
-    if (read.start == read.end || read.date.day() != d || read.date.month() != mo
-        || read.date.year() != y) {
+    if (read.start == read.end || read.day != d || read.month != mo || read.year != y) {
         if (!QDate::isValid(y, mo, d))
             return false;
         load(read, QDate(y, mo, d));
@@ -100,9 +120,19 @@ bool LocalDayCache::parse(const QChar* begin, const QChar* end, double& time)
     }
     // Qt decides which of a repeated hour's two instants a text means, and that a skipped
     // hour does not exist.
-    const QDateTime local = QDateTime::fromString(QString(begin, 19), kFormat);
+    const QDateTime local = QDateTime::fromString(toQString(begin, 19), kFormat);
     if (!local.isValid())
         return false;
     time = double(local.toMSecsSinceEpoch());
     return true;
+}
+
+bool LocalDayCache::parse(const QChar* begin, const QChar* end, double& time)
+{
+    return parseText(begin, end, time);
+}
+
+bool LocalDayCache::parse(const char* begin, const char* end, double& time)
+{
+    return parseText(begin, end, time);
 }

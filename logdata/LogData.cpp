@@ -1,12 +1,16 @@
 #include "logdata/LogData.h"
 
 #include "logdata/LocalDayCache.h"
+#include "logdata/LogCsvReader.h"
 
+#include <QFile>
 #include <QObject>
 
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <vector>
 
 void LogData::clear()
 {
@@ -94,48 +98,8 @@ void appendValue(QString& out, double value)
     out += QLatin1String(buf, int(end - buf));
 }
 
-// Reads a decimal number with '.' or ',' as separator. The common shapes ("-12", "21.5")
-// are converted here exactly (integer mantissa over a power of ten); anything else goes to
-// QString::toDouble.
-bool parseValue(const QChar* begin, const QChar* end, double& value)
-{
-    static const double kPow10[]
-        = { 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15 };
-    const QChar* p = begin;
-    const bool negative = p != end && *p == QLatin1Char('-');
-    if (negative)
-        ++p;
-    long long mantissa = 0;
-    int digits = 0, decimals = 0;
-    bool separator = false, simple = p != end;
-    for (; p != end; ++p) {
-        const ushort c = p->unicode();
-        if (c >= '0' && c <= '9') {
-            mantissa = mantissa * 10 + (c - '0');
-            decimals += separator;
-            if (++digits > 15) {
-                simple = false;
-                break;
-            }
-        } else if ((c == '.' || c == ',') && !separator) {
-            separator = true;
-        } else {
-            simple = false;
-            break;
-        }
-    }
-    if (simple && digits > 0) {
-        value = double(mantissa) / kPow10[decimals];
-        if (negative)
-            value = -value;
-        return true;
-    }
-    QString field(begin, int(end - begin));
-    field.replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    value = field.toDouble(&ok);
-    return ok;
-}
+// Files are read in pieces of this size, so that a long import touches little fresh memory.
+constexpr int READ_CHUNK = 1 << 20;
 
 } // namespace
 
@@ -160,45 +124,59 @@ QString LogData::toCsv() const
 
 LogData LogData::fromCsv(const QString& text)
 {
-    LogData log;
-    log.present = { { true, true, true } };
-    LocalDayCache days;
-    const QChar* p = text.constData();
-    const QChar* const textEnd = p + text.size();
-    while (p < textEnd) {
-        // Lines end with CR LF as written, or with LF alone from other editors.
-        const QChar* lineEnd = p;
-        while (lineEnd < textEnd && *lineEnd != QLatin1Char('\n'))
-            ++lineEnd;
-        const QChar* next = lineEnd + 1;
-        if (lineEnd > p && lineEnd[-1] == QLatin1Char('\r'))
-            --lineEnd;
+    LogCsvReader reader;
+    reader.reserveFor(text.size());
+    reader.addText(text);
+    return reader.finish();
+}
 
-        const QChar* fields[5];
-        int separators = 0;
-        fields[0] = p;
-        for (const QChar* q = p; q < lineEnd && separators < 4; ++q) {
-            if (*q == QLatin1Char(';'))
-                fields[++separators] = q + 1;
-        }
-        double t, values[3];
-        if (separators == 3 && days.parse(p, fields[1] - 1, t)
-            && parseValue(fields[1], fields[2] - 1, values[0])
-            && parseValue(fields[2], fields[3] - 1, values[1])
-            && parseValue(fields[3], lineEnd, values[2])) {
-            if (log.series[SETPOINT].isEmpty()) {
-                log.firstTime = t;
-                log.interval = 600000;
-            }
-            for (int s = 0; s < SERIES_COUNT; ++s)
-                log.series[s].append(QPointF(t, values[s]));
-        }
-        p = next;
+LogData LogData::fromCsvUtf8(const QByteArray& utf8)
+{
+    // QString(QByteArray) ends the text at the first zero byte.
+    const char* const text = utf8.constData();
+    const uint length = qstrnlen(text, uint(utf8.size()));
+    LogCsvReader reader;
+    reader.reserveFor(length);
+    reader.addUtf8(text, text + length, true);
+    return reader.finish();
+}
+
+LogData LogData::readCsvFile(const QString& path, bool* ok)
+{
+    if (ok)
+        *ok = false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return LogData();
+    // Pipes and devices report no size and may never end: what counts is what was read.
+    const qint64 size = file.size();
+    if (size > MAX_CSV_FILE_SIZE)
+        return LogData();
+    LogCsvReader reader;
+    reader.reserveFor(size);
+    std::vector<char> buffer(READ_CHUNK);
+    size_t kept = 0; // the start of a line read before
+    qint64 total = 0;
+    for (;;) {
+        if (kept == buffer.size()) // a line longer than the buffer
+            buffer.resize(2 * buffer.size());
+        const qint64 n = file.read(buffer.data() + kept, qint64(buffer.size() - kept));
+        total += n;
+        if (n < 0 || total > MAX_CSV_FILE_SIZE)
+            return LogData();
+        char* const begin = buffer.data();
+        char* end = begin + kept + n;
+        // As QString(QByteArray) reads it, the text ends at the first zero byte.
+        if (char* zero = static_cast<char*>(std::memchr(begin + kept, 0, size_t(n))))
+            end = zero;
+        const bool last = n == 0 || end < begin + kept + n;
+        const char* rest = reader.addUtf8(begin, end, last);
+        if (last)
+            break;
+        kept = size_t(end - rest);
+        std::memmove(begin, rest, kept);
     }
-    const QVector<QPointF>& setpoints = log.series[SETPOINT];
-    if (!setpoints.isEmpty())
-        log.lastTime = setpoints.last().x();
-    if (setpoints.size() >= 2)
-        log.interval = setpoints[1].x() - setpoints[0].x();
-    return log;
+    if (ok)
+        *ok = true;
+    return reader.finish();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QMetaType>
 #include <QPointF>
 #include <QString>
@@ -25,8 +26,17 @@ struct LogData
     double minValue(int s) const;
     double maxValue(int s) const;
 
+    // Larger files are no log the box or this program wrote; reading them is refused.
+    static constexpr qint64 MAX_CSV_FILE_SIZE = 256 << 20;
+
     QString toCsv() const;
     static LogData fromCsv(const QString& text);
+    // Reads the bytes of a CSV file exactly as fromCsv(QString(utf8)) reads its text, without
+    // decoding the whole text first.
+    static LogData fromCsvUtf8(const QByteArray& utf8);
+    // Reads a CSV log file; ok (when given) is false when the file cannot be read or is larger
+    // than MAX_CSV_FILE_SIZE, and the log is then empty.
+    static LogData readCsvFile(const QString& path, bool* ok = nullptr);
 
 private:
     const QVector<QPointF>* timeSeries() const;

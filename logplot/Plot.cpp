@@ -1,8 +1,8 @@
 #include "logplot/Plot.h"
 
+#include "logplot/LogCurve.h"
 #include "logplot/PlotLabelManager.h"
 #include "logplot/PlotZoomer.h"
-#include "logplot/ScalingPointData.h"
 
 #include <qwt_date.h>
 #include <qwt_date_scale_draw.h>
@@ -25,6 +25,10 @@ namespace {
 
 const QString DAY_FORMAT = QStringLiteral("    hh:mm\ndd.MM.yyyy"); // time above date
 const QString TIME_FORMAT = QStringLiteral("hh:mm");
+// Ticks weeks, months or years apart fall on midnight: their dates say which one.
+const QString WEEK_FORMAT = QStringLiteral("dd.MM.");
+const QString MONTH_FORMAT = QStringLiteral("MM.yyyy");
+const QString YEAR_FORMAT = QStringLiteral("yyyy");
 constexpr double TEN_MINUTES = 600000;
 
 // A scale draw whose hour labels switch between time alone and time above date; the labels it
@@ -40,9 +44,9 @@ public:
         setDateFormat(QwtDate::Minute, TIME_FORMAT);
         setDateFormat(QwtDate::Hour, TIME_FORMAT);
         setDateFormat(QwtDate::Day, DAY_FORMAT);
-        setDateFormat(QwtDate::Week, TIME_FORMAT);
-        setDateFormat(QwtDate::Month, TIME_FORMAT);
-        setDateFormat(QwtDate::Year, TIME_FORMAT);
+        setDateFormat(QwtDate::Week, WEEK_FORMAT);
+        setDateFormat(QwtDate::Month, MONTH_FORMAT);
+        setDateFormat(QwtDate::Year, YEAR_FORMAT);
     }
 
     void setHourFormat(const QString& format)
@@ -60,9 +64,8 @@ struct CurveStyle
     double z;
 };
 
-// Log times beyond this (about the year 5000) come only from broken data; dates and scales
-// stay within it.
-constexpr double TIME_LIMIT = 1e14;
+// Dates and scales stay within the times a log can sensibly have.
+constexpr double TIME_LIMIT = ScalingPointData::TIME_LIMIT;
 
 QDate localDate(double time)
 {
@@ -126,14 +129,14 @@ Plot::Plot(QWidget* parent)
     for (int i = 0; i < LogData::SERIES_COUNT; ++i) {
         QwtText title(tr(styles[i].title));
         title.setColor(QColor(139, 139, 139));
-        auto* curve = new QwtPlotCurve(title);
+        auto* curve = new LogCurve(title);
         curve->setPen(QPen(QBrush(styles[i].colour, Qt::SolidPattern), 2.0, Qt::SolidLine,
                            Qt::SquareCap, Qt::BevelJoin));
         curve->setAxes(xBottom, styles[i].yAxis);
         curve->setZ(styles[i].z);
         curve->setRenderHint(QwtPlotItem::RenderAntialiased, true);
         curve->setLegendAttribute(QwtPlotCurve::LegendShowLine, true);
-        m_pointSources[size_t(i)] = new ScalingPointData(MAX_CURVE_POINTS);
+        m_pointSources[size_t(i)] = new ScalingPointData;
         curve->setData(m_pointSources[size_t(i)]);
         m_curves[size_t(i)] = curve;
     }
@@ -169,17 +172,22 @@ Plot::~Plot()
 
 void Plot::clear(bool remove_curves)
 {
-    m_log = LogData();
-    measureLog();
-    setTitle(QString());
-    for (size_t i = 0; i < m_curves.size(); ++i) {
-        if (remove_curves)
-            m_curves[i]->detach();
-        m_pointSources[i]->setSamples(nullptr);
-    }
-    if (remove_curves)
+    forgetLog();
+    if (remove_curves) {
+        for (QwtPlotCurve* curve : m_curves)
+            curve->detach();
         m_placeholder->attach(this);
+    }
     replot();
+}
+
+void Plot::forgetLog()
+{
+    m_log = LogData();
+    setTitle(QString());
+    for (ScalingPointData* source : m_pointSources)
+        source->setSamples(nullptr);
+    measureLog();
 }
 
 void Plot::clear()
@@ -189,30 +197,20 @@ void Plot::clear()
 
 void Plot::setData(LogData data)
 {
-    clear(true);
+    // As after clear(): but the curves of series this log has too stay attached, since their
+    // legend entries would only be made anew.
+    forgetLog();
     m_log.series = data.series;
     m_log.present = data.present;
     m_log.firstTime = data.firstTime;
     m_log.lastTime = data.lastTime;
     m_log.interval = data.interval;
-    measureLog();
 
-    const bool one_day = localDate(m_log.firstTime) == localDate(m_log.lastTime);
-    m_labelManager->setShowDate(!one_day);
-    static_cast<LogDateScaleDraw*>(m_dateScaleDraw)
-        ->setHourFormat(one_day ? TIME_FORMAT : DAY_FORMAT);
-
-    const double interval = std::isfinite(m_log.interval) ? m_log.interval : 0;
-    const int interval_ms = int(std::clamp(interval, 0.0, double(INT_MAX)));
     bool any_present = false;
     for (size_t i = 0; i < m_curves.size(); ++i) {
         QwtPlotCurve* curve = m_curves[i];
         if (m_log.present[i]) {
-            ScalingPointData* source = m_pointSources[i];
-            source->setSamples(&m_log.series[i]);
-            source->setFirstTime(m_log.firstTime);
-            source->setIntervalMs(interval_ms);
-            source->setSampleCount(m_log.count());
+            m_pointSources[i]->setSamples(&m_log.series[i]);
             if (curve->plot() != this) {
                 curve->attach(this);
                 setCurveChecked(curve, m_checked[i]);
@@ -226,6 +224,14 @@ void Plot::setData(LogData data)
         m_placeholder->detach();
     else if (m_placeholder->plot() != this)
         m_placeholder->attach(this);
+    measureLog();
+
+    // A file need not list its rows in time order: days and heading go by the earliest and
+    // the latest sample, as the time axis does.
+    const bool one_day = localDate(startTime()) == localDate(endTime());
+    m_labelManager->setShowDate(!one_day);
+    static_cast<LogDateScaleDraw*>(m_dateScaleDraw)
+        ->setHourFormat(one_day ? TIME_FORMAT : DAY_FORMAT);
 
     autoScale();
     updateYAxes();
@@ -240,57 +246,42 @@ void Plot::updatePlot()
     replot();
 }
 
-namespace {
-
-// Extremes of the values (and, with `times`, of the times) of one series, in locals the
-// compiler can keep in registers.
-void measure(const QVector<QPointF>& series, double value_limit, double time_limit,
-             double extremes[4], bool times)
+void Plot::replot()
 {
-    double low = extremes[0], high = extremes[1], first = extremes[2], last = extremes[3];
-    for (const QPointF& p : series) {
-        const double v = p.y();
-        if (std::fabs(v) <= value_limit) { // false for NaN
-            low = std::min(low, v);
-            high = std::max(high, v);
-        }
-        if (times) {
-            const double t = p.x();
-            if (std::fabs(t) <= time_limit) {
-                first = std::min(first, t);
-                last = std::max(last, t);
-            }
-        }
-    }
-    extremes[0] = low, extremes[1] = high, extremes[2] = first, extremes[3] = last;
+    QwtPlot::replot();
+    if (m_labelManager)
+        m_labelManager->refresh();
 }
-
-} // namespace
 
 void Plot::measureLog()
 {
-    m_times = Range();
-    m_values.fill(Range());
+    m_times = ScalingPointData::Range();
+    m_values.fill(ScalingPointData::Range());
     m_times.include(m_log.firstTime, TIME_LIMIT);
     m_times.include(m_log.lastTime, TIME_LIMIT);
-    // One pass over each series the right axis shows; the times come from the first series
-    // that has samples. A long log does not fit in the caches, so each pass costs.
+    // The point sources measured their series; the times come from the first that has samples.
     bool times_done = false;
     for (size_t s = 0; s < m_values.size(); ++s) {
         if (!m_log.present[s])
             continue;
-        const QVector<QPointF>& series = m_log.series[s];
-        const bool times = !times_done && !series.isEmpty();
-        if (s == LogData::TRIAC && !times)
-            continue; // on its own axis, always 0 to 10
-        double extremes[4] = { m_values[s].low, m_values[s].high, m_times.low, m_times.high };
-        measure(series, std::numeric_limits<double>::max(), TIME_LIMIT, extremes, times);
-        m_values[s].low = extremes[0];
-        m_values[s].high = extremes[1];
-        m_times.low = extremes[2];
-        m_times.high = extremes[3];
-        times_done = times_done || times;
+        const ScalingPointData* source = m_pointSources[s];
+        m_values[s] = source->values();
+        if (!times_done && !m_log.series[s].isEmpty()) {
+            m_times.include(source->times().low, TIME_LIMIT);
+            m_times.include(source->times().high, TIME_LIMIT);
+            times_done = true;
+        }
     }
+}
+
+double Plot::startTime() const
+{
+    return m_times.isEmpty() ? m_log.firstTime : m_times.low;
+}
+
+double Plot::endTime() const
+{
+    return m_times.isEmpty() ? m_log.lastTime : m_times.high;
 }
 
 void Plot::autoScale()
@@ -383,8 +374,8 @@ QString Plot::dateRangeText() const
         const QString weekday = d.isValid() ? QObject::tr(weekdays[d.dayOfWeek() - 1]) : QString();
         return weekday + QStringLiteral(", ") + QLocale::system().toString(d, QLocale::ShortFormat);
     };
-    const QDate first = localDate(m_log.firstTime);
-    const QDate last = localDate(m_log.lastTime);
+    const QDate first = localDate(startTime());
+    const QDate last = localDate(endTime());
     QString text = day(first);
     if (last != first)
         text += QStringLiteral(" - ") + day(last);

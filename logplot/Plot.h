@@ -1,19 +1,16 @@
 #pragma once
 
 #include "logdata/LogData.h"
+#include "logplot/ScalingPointData.h"
 
 #include <qwt_plot.h>
 
-#include <algorithm>
 #include <array>
-#include <cmath>
-#include <limits>
 
 class PlotLabelManager;
 class PlotZoomer;
 class QwtDateScaleDraw;
 class QwtPlotCurve;
-class ScalingPointData;
 
 // One actuator's log: setpoint and temperature against the right axis, the TRIAC state
 // against the left one (it occupies the bottom tenth), local time along the bottom. The legend
@@ -23,9 +20,6 @@ class Plot : public QwtPlot
     Q_OBJECT
 
 public:
-    // Most points a curve draws; longer logs are thinned.
-    static constexpr int MAX_CURVE_POINTS = 10000;
-
     explicit Plot(QWidget* parent = nullptr);
     ~Plot() override;
 
@@ -42,6 +36,8 @@ public:
     bool isXZoomed() const;
 
 public slots:
+    // Also lays the hover read-out out anew on the new scales.
+    void replot() override;
     void clear(bool remove_curves);
     void clear();
     void setData(LogData data);
@@ -53,22 +49,12 @@ private slots:
     void copyToClipboard();
 
 private:
-    // The smallest and largest of the finite numbers seen (low > high: none).
-    struct Range
-    {
-        double low = std::numeric_limits<double>::max();
-        double high = std::numeric_limits<double>::lowest();
-        void include(double v, double limit)
-        {
-            if (std::fabs(v) <= limit) { // false for NaN
-                low = std::min(low, v);
-                high = std::max(high, v);
-            }
-        }
-        bool isEmpty() const { return low > high; }
-    };
-
+    // Back to the empty log; the curves stay as they are.
+    void forgetLog();
     void measureLog();
+    // The earliest and the latest time of the log: what the time axis spans.
+    double startTime() const;
+    double endTime() const;
     void updateYAxes();
     void setCurveChecked(QwtPlotCurve* curve, bool on);
 
@@ -77,8 +63,8 @@ private:
     QwtPlotCurve* m_placeholder = nullptr; // holds the legend's place while nothing is shown
     LogData m_log;
     // Found once per log: the axes are fitted at every legend click.
-    std::array<Range, LogData::SERIES_COUNT> m_values;
-    Range m_times;
+    std::array<ScalingPointData::Range, LogData::SERIES_COUNT> m_values;
+    ScalingPointData::Range m_times;
     std::array<bool, LogData::SERIES_COUNT> m_checked { { true, true, true } };
     double m_fullRangeStart = 0;
     double m_fullRangeEnd = -1.0;

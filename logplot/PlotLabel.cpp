@@ -136,12 +136,53 @@ void PlotLabel::place(const QRectF& canvas) const
 void PlotLabel::draw(QPainter* painter, const QwtScaleMap&, const QwtScaleMap&,
                      const QRectF& canvas_rect) const
 {
+    if (m_drawnByOverlay) {
+        if (!m_labels.isEmpty() && plot())
+            place(canvas_rect);
+        return;
+    }
+    paintOn(painter, canvas_rect);
+}
+
+void PlotLabel::paintOn(QPainter* painter, const QRectF& canvas_rect) const
+{
     if (m_labels.isEmpty() || !plot())
         return;
     place(canvas_rect);
     painter->save();
     paint(painter, canvas_rect);
     painter->restore();
+}
+
+QRegion PlotLabel::area(const QRectF& canvas, const QFont& font) const
+{
+    if (m_labels.isEmpty() || !plot())
+        return QRegion();
+    place(canvas);
+    // Antialiased edges reach a pixel beyond the shapes.
+    const auto pixels = [](const QRectF& r) { return r.adjusted(-2, -2, 2, 2).toAlignedRect(); };
+    const double top = canvas.top();
+    const double usable = canvas.height() - TIME_STRIP;
+    QRegion region = pixels(QRectF(m_labels.first().px, top, 0, usable));
+    for (const Label& l : m_labels) {
+        const QRectF dot(l.px - 3, l.py - 3, 6, 6);
+        region += pixels(calloutBox(l, canvas).united(dot)); // the callout runs from the dot
+    }
+    return region + pixels(timeBox(font, canvas));
+}
+
+QRectF PlotLabel::timeBox(const QFont& font, const QRectF& canvas) const
+{
+    const double top = canvas.top();
+    const double usable = canvas.height() - TIME_STRIP;
+    const double line_x = m_labels.first().px;
+    const int w = QFontMetrics(font).horizontalAdvance(m_timeText) + 10;
+    QRectF time_box(line_x - w / 2, top + usable + 1, w, 18);
+    if (time_box.left() < canvas.left())
+        time_box.moveLeft(canvas.left());
+    else if (time_box.right() > canvas.left() + canvas.width())
+        time_box.moveRight(canvas.left() + canvas.width());
+    return time_box;
 }
 
 void PlotLabel::paint(QPainter* painter, const QRectF& canvas) const
@@ -181,12 +222,7 @@ void PlotLabel::paint(QPainter* painter, const QRectF& canvas) const
         painter->drawText(box, Qt::AlignCenter, l.text);
     }
 
-    const int w = QFontMetrics(painter->font()).horizontalAdvance(m_timeText) + 10;
-    QRectF time_box(line_x - w / 2, top + usable + 1, w, 18);
-    if (time_box.left() < canvas.left())
-        time_box.moveLeft(canvas.left());
-    else if (time_box.right() > canvas.left() + canvas.width())
-        time_box.moveRight(canvas.left() + canvas.width());
+    const QRectF time_box = timeBox(painter->font(), canvas);
     painter->setPen(Qt::NoPen);
     painter->setBrush(dark);
     painter->drawRect(time_box);

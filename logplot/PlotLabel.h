@@ -3,7 +3,9 @@
 #include <qwt_plot_item.h>
 
 #include <QColor>
+#include <QFont>
 #include <QRectF>
+#include <QRegion>
 #include <QString>
 #include <QVector>
 
@@ -31,6 +33,9 @@ public:
 
     PlotLabel();
 
+    // An overlay over the canvas paints the read-out (paintOn); drawn with the canvas it is then
+    // only laid out.
+    void setDrawnByOverlay(bool on) { m_drawnByOverlay = on; }
     void setLabels(const QVector<Label>& labels) { m_labels = labels; }
     void setTimeText(const QString& text) { m_timeText = text; }
     // As last drawn: anchors computed and spread apart.
@@ -43,12 +48,18 @@ public:
 
     void draw(QPainter* painter, const QwtScaleMap& x_map, const QwtScaleMap& y_map,
               const QRectF& canvas_rect) const override;
+    // Lays the labels out on the plot's current scales and paints them.
+    void paintOn(QPainter* painter, const QRectF& canvas_rect) const;
+    // What paintOn() with this font covers, in whole pixels; nothing without labels.
+    QRegion area(const QRectF& canvas_rect, const QFont& font) const;
     int rtti() const override { return QwtPlotItem::Rtti_PlotUserItem; }
 
 private:
     void place(const QRectF& canvas) const;
     void paint(QPainter* painter, const QRectF& canvas) const;
+    QRectF timeBox(const QFont& font, const QRectF& canvas) const;
 
     mutable QVector<Label> m_labels; // anchors are worked out in draw()
     QString m_timeText;
+    bool m_drawnByOverlay = false;
 };

@@ -2,6 +2,7 @@
 
 #include "logdata/LogData.h"
 #include "logplot/PlotLabel.h"
+#include "logplot/PlotLabelOverlay.h"
 #include "logplot/ScalingPointData.h"
 
 #include <qwt_date.h>
@@ -20,9 +21,11 @@ PlotLabelManager::PlotLabelManager(QwtPlot* plot, ScalingPointData* const* point
     , m_pointSources(point_sources)
     , m_curves(curves)
     , m_label(new PlotLabel)
+    , m_overlay(new PlotLabelOverlay(m_label, plot->canvas()))
 {
     QWidget* canvas = plot->canvas();
     canvas->installEventFilter(this);
+    m_label->setDrawnByOverlay(true);
     canvas->setAttribute(Qt::WA_MouseTracking, true);
     canvas->setFocus(Qt::OtherFocusReason);
     m_label->attach(plot);
@@ -58,14 +61,19 @@ bool PlotLabelManager::eventFilter(QObject* object, QEvent* event)
         case QEvent::MouseButtonPress:
         case QEvent::Leave:
             m_label->setVisible(false);
+            refresh();
             break;
         case QEvent::MouseButtonRelease:
         case QEvent::Enter:
             if (anyCurveShown())
                 m_label->setVisible(true);
+            refresh();
             break;
         case QEvent::MouseMove:
             updateLabels(static_cast<QMouseEvent*>(event)->localPos().toPoint());
+            break;
+        case QEvent::Resize:
+            refresh();
             break;
         default:
             break;
@@ -88,32 +96,20 @@ void PlotLabelManager::updateLabels(const QPoint& m)
     if (searched < 0)
         return;
 
-    const ScalingPointData* data = m_pointSources[searched];
-    const QwtScaleMap x_map = p->canvasMap(m_curves[searched]->xAxis());
-    // Indexes past the real points repeat the last one and can never be strictly nearer.
-    const size_t n = data->pointCount();
-    double best = 1e10;
-    size_t nearest = n;
-    for (size_t i = 0; i < n; ++i) {
-        const QPointF point = data->sample(i);
-        if (!std::isfinite(point.y()))
-            continue;
-        const double distance = std::fabs(x_map.transform(point.x()) - m.x());
-        if (distance < best) {
-            best = distance;
-            nearest = i;
-        }
-    }
-    if (nearest == n)
+    // All samples, not only those the curve draws.
+    const int nearest
+        = m_pointSources[searched]->nearest(p->canvasMap(m_curves[searched]->xAxis()), m.x());
+    if (nearest < 0)
         return;
 
     QVector<PlotLabel::Label> labels;
     for (int c = 0; c < LogData::SERIES_COUNT; ++c) {
         if (!shown(c))
             continue;
-        const QPointF point = m_pointSources[c]->sample(nearest);
-        if (!std::isfinite(point.y()))
+        const QVector<QPointF>* samples = m_pointSources[c]->samples();
+        if (!samples || nearest >= samples->size() || !std::isfinite(samples->at(nearest).y()))
             continue;
+        const QPointF point = samples->at(nearest);
         PlotLabel::Label l;
         l.x = point.x();
         l.y = point.y();
@@ -130,5 +126,10 @@ void PlotLabelManager::updateLabels(const QPoint& m)
                                                       : QStringLiteral("hh:mm:ss")));
         m_label->setLabels(labels);
     }
-    p->replot();
+    refresh();
+}
+
+void PlotLabelManager::refresh()
+{
+    m_overlay->refresh();
 }

@@ -4,6 +4,7 @@
 #include <QPoint>
 
 class PlotLabel;
+class PlotLabelOverlay;
 class QwtPlot;
 class QwtPlotCurve;
 class ScalingPointData;
@@ -24,6 +25,8 @@ public:
 
     // Points the labels at the sample nearest to canvas position m.
     void updateLabels(const QPoint& m);
+    // Shows the labels as they are now, on the plot's current scales.
+    void refresh();
 
     bool eventFilter(QObject* object, QEvent* event) override;
 
@@ -35,5 +38,6 @@ private:
     ScalingPointData* const* m_pointSources; // the plot's three, in curve order
     QwtPlotCurve* const* m_curves;
     PlotLabel* m_label;
+    PlotLabelOverlay* m_overlay;
     bool m_showDate = false;
 };

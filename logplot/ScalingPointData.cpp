@@ -1,73 +1,312 @@
 #include "logplot/ScalingPointData.h"
 
-#include <algorithm>
+#include <qwt_scale_map.h>
 
-ScalingPointData::ScalingPointData(int max_points)
-    : QwtSyntheticPointData(0, QwtInterval())
-    , m_maxPoints(std::max(1, max_points))
-{ }
+#include <QRectF>
+
+namespace {
+
+using Stretch = ScalingPointData::Stretch;
+constexpr qint64 LEFT = std::numeric_limits<qint64>::min();
+constexpr qint64 RIGHT = std::numeric_limits<qint64>::max();
+
+// The samples of one stretch within one column: first, lowest, highest and last, appended in
+// their order.
+void appendStretch(const QVector<QPointF>& s, int first, int low, int high, int last, qint64 column,
+                   QVector<QPointF>& out, QVector<Stretch>& stretches)
+{
+    Stretch stretch;
+    stretch.first = out.size();
+    stretch.samples = last - first + 1;
+    stretch.inColumn = column != LEFT && column != RIGHT;
+    stretch.column = column;
+    int kept[4] = { first, std::min(low, high), std::max(low, high), last };
+    int previous = -1;
+    for (int i : kept) {
+        if (i != previous)
+            out.append(s[i]);
+        previous = i;
+    }
+    stretch.count = out.size() - stretch.first;
+    stretches.append(stretch);
+}
+
+void includeValue(double v, double& low, double& high)
+{
+    if (std::isfinite(v)) {
+        low = std::min(low, v);
+        high = std::max(high, v);
+    }
+}
+
+void includeTime(double t, double& early, double& late)
+{
+    if (std::fabs(t) <= ScalingPointData::TIME_LIMIT) {
+        early = std::min(early, t);
+        late = std::max(late, t);
+    }
+}
+
+} // namespace
 
 void ScalingPointData::setSamples(const QVector<QPointF>* series)
 {
     m_series = series;
-    // Qwt sets the rect of interest only when it next lays out the scales; a new series must
-    // not be served with the step of the old one until then.
-    updateStep();
-}
-
-void ScalingPointData::setSampleCount(int n)
-{
-    if (n <= 0)
+    m_values = Range();
+    m_times = Range();
+    m_ordered = series != nullptr;
+    m_blocks.resize(0); // keeps the room, which the next log of the same length reuses
+    m_thinned = false;
+    m_points.resize(0);
+    m_stretches.resize(0);
+    if (!series)
         return;
-    m_sampleCount = n;
-    setSize(size_t(m_maxPoints));
-    setInterval(QwtInterval(m_firstTime, m_firstTime + double(m_interval) * n));
+    // One pass in locals the compiler can keep in registers: a long log does not fit in the
+    // caches, so each pass costs.
+    const QVector<QPointF>& s = *series;
+    const int n = s.size();
+    m_blocks.reserve((n + BLOCK - 1) / BLOCK);
+    double first = m_times.low, last = m_times.high;
+    double previous = -std::numeric_limits<double>::infinity();
+    bool ordered = true;
+    constexpr double largest = std::numeric_limits<double>::max();
+    for (int b = 0; b < n; b += BLOCK) {
+        const int end = std::min(n, b + BLOCK);
+        // Without branches, which a noisy log would keep mispredicting: (x < m ? x : m) is one
+        // instruction and passes NaN over. Infinities and broken times are rare enough for
+        // a second look.
+        double low = largest, high = -largest, early = largest, late = -largest;
+        int low_at = b, high_at = b;
+        bool numbers = true;
+        for (int i = b; i < end; ++i) {
+            const double v = s[i].y(), t = s[i].x();
+            numbers &= std::fabs(v) <= largest; // false for NaN
+            low_at = v < low ? i : low_at;
+            low = v < low ? v : low;
+            high_at = v > high ? i : high_at;
+            high = v > high ? v : high;
+            early = t < early ? t : early;
+            late = t > late ? t : late;
+            ordered &= t >= previous;
+            previous = t;
+        }
+        if (!numbers) {
+            low = largest, high = -largest;
+            for (int i = b; i < end; ++i)
+                includeValue(s[i].y(), low, high);
+            low_at = high_at = b; // unused: the block is thinned sample by sample
+        }
+        if (early < -TIME_LIMIT || late > TIME_LIMIT) {
+            early = largest, late = -largest;
+            for (int i = b; i < end; ++i)
+                includeTime(s[i].x(), early, late);
+        }
+        first = std::min(first, early);
+        last = std::max(last, late);
+        const Block block { low, high, low_at, high_at, numbers };
+        m_values.low = std::min(m_values.low, low);
+        m_values.high = std::max(m_values.high, high);
+        m_blocks.append(block);
+    }
+    m_times.low = first, m_times.high = last;
+    m_ordered = ordered;
 }
 
-void ScalingPointData::updateStep()
+// Splits the samples into stretches that share a column, appending what each keeps.
+class ScalingPointData::Thinner
 {
-    m_step = 1;
-    if (!m_series)
+public:
+    Thinner(const ScalingPointData& data, const QwtScaleMap& x_map, double scale, double offset,
+            double first, double last)
+        : m_data(data)
+        , m_s(*data.m_series)
+        , m_map(x_map)
+        , m_scale(scale)
+        , m_offset(offset)
+        , m_left(first)
+        , m_right(last)
+        , m_base(std::floor(first))
+    { }
+
+    // The column of a sample by its time; LEFT or RIGHT outside the columns, NaN as LEFT.
+    qint64 column(int i) const
+    {
+        const double c = m_scale * m_map.transform(m_s[i].x()) + m_offset;
+        return !(c >= m_left) ? LEFT : c > m_right ? RIGHT : qint64(m_base) + qint64(c - m_base);
+    }
+
+    // Samples in any order, one by one.
+    void scan(int from, int to)
+    {
+        for (int i = from; i < to; ++i)
+            step(i);
+        finish();
+    }
+
+    // Samples in time order: a block whose first and last sample share a column lies in it
+    // whole, and its extremes stand for its samples.
+    void scanInOrder()
+    {
+        const int n = m_s.size();
+        for (int b = 0; b < m_data.m_blocks.size(); ++b) {
+            const Block& block = m_data.m_blocks[b];
+            const int from = b * BLOCK, to = std::min(n, from + BLOCK);
+            const qint64 c = column(from);
+            if (block.numbers && column(to - 1) == c) {
+                if (m_start >= 0 && c == m_column) {
+                    if (block.low < m_s[m_low].y())
+                        m_low = block.lowAt;
+                    if (block.high > m_s[m_high].y())
+                        m_high = block.highAt;
+                } else {
+                    finish();
+                    m_start = from, m_low = block.lowAt, m_high = block.highAt, m_column = c;
+                }
+                m_end = to - 1;
+                continue;
+            }
+            for (int i = from; i < to; ++i)
+                step(i);
+        }
+        finish();
+    }
+
+private:
+    void step(int i)
+    {
+        const double v = m_s[i].y();
+        // What a number cannot place (a value or time that is none) is kept alone.
+        const bool placed = std::isfinite(v) && !std::isnan(m_s[i].x());
+        const qint64 c = placed ? column(i) : 0;
+        if (m_start >= 0 && placed && c == m_column) {
+            if (v < m_s[m_low].y())
+                m_low = i;
+            else if (v > m_s[m_high].y())
+                m_high = i;
+            m_end = i;
+            return;
+        }
+        finish();
+        if (!placed) {
+            m_data.m_stretches.append(Stretch { m_data.m_points.size(), 1, 1, false, 0 });
+            m_data.m_points.append(m_s[i]);
+            return;
+        }
+        m_start = m_low = m_high = m_end = i;
+        m_column = c;
+    }
+
+    // Ends the stretch so far.
+    void finish()
+    {
+        if (m_start >= 0)
+            appendStretch(m_s, m_start, m_low, m_high, m_end, m_column, m_data.m_points,
+                          m_data.m_stretches);
+        m_start = -1;
+    }
+
+    const ScalingPointData& m_data;
+    const QVector<QPointF>& m_s;
+    const QwtScaleMap& m_map;
+    const double m_scale, m_offset, m_left, m_right, m_base;
+    int m_start = -1, m_low = 0, m_high = 0, m_end = 0; // the stretch so far
+    qint64 m_column = 0;
+};
+
+void ScalingPointData::thin(const QwtScaleMap& x_map, double scale, double offset, double first,
+                            double last) const
+{
+    const Columns columns { x_map.s1(), x_map.s2(), x_map.p1(), x_map.p2(),
+                            scale,      offset,     first,      last };
+    if (!m_series || (m_thinned && columns == m_columns))
         return;
-    const int length = m_series->size();
-    // the smallest step >= 2 with length / step <= max points
-    if (length > m_maxPoints)
-        m_step = std::max(2, length / (m_maxPoints + 1) + 1);
+    m_columns = columns;
+    m_thinned = true;
+    m_points.resize(0);
+    m_stretches.resize(0);
+    Thinner thinner(*this, x_map, scale, offset, first, last);
+    // Columns follow the times where the map runs left to right.
+    const bool forward = scale > 0 && (x_map.p2() - x_map.p1()) * (x_map.s2() - x_map.s1()) > 0;
+    if (m_ordered && forward)
+        thinner.scanInOrder();
+    else
+        thinner.scan(0, m_series->size());
 }
 
-void ScalingPointData::setRectOfInterest(const QRectF& rect)
+size_t ScalingPointData::size() const
 {
-    if (m_series && !m_series->isEmpty())
-        updateStep();
-    QwtSyntheticPointData::setRectOfInterest(rect);
-}
-
-size_t ScalingPointData::pointCount() const
-{
-    if (!m_series)
-        return 0;
-    const size_t real = (size_t(m_series->size()) + size_t(m_step) - 1) / size_t(m_step);
-    return std::min(real, size());
-}
-
-double ScalingPointData::average(int j) const
-{
-    const int length = m_series->size();
-    const int start = std::max(0, j - m_step / 2);
-    const int n = std::min(m_step, length - start);
-    double sum = 0;
-    for (int k = start; k < start + n; ++k)
-        sum += (*m_series)[k].y();
-    return sum / n;
+    if (m_thinned)
+        return size_t(m_points.size());
+    return m_series ? size_t(m_series->size()) : 0;
 }
 
 QPointF ScalingPointData::sample(size_t i) const
 {
-    if (!m_series || i >= size() || m_series->isEmpty())
+    if (i >= size())
         return QPointF(0, 0);
-    // Indexes past the data repeat the last real point, which draws nothing extra. Working it
-    // out from the index rather than remembering the last call keeps sample() free of state.
-    const size_t last = pointCount() - 1;
-    const int j = int(std::min(i, last)) * m_step;
-    return QPointF((*m_series)[j].x(), average(j));
+    return m_thinned ? m_points[int(i)] : (*m_series)[int(i)];
+}
+
+QRectF ScalingPointData::boundingRect() const
+{
+    if (m_values.isEmpty() || m_times.isEmpty())
+        return QRectF(1.0, 1.0, -2.0, -2.0); // Qwt's "no bounding rectangle"
+    return QRectF(m_times.low, m_values.low, m_times.high - m_times.low,
+                  m_values.high - m_values.low);
+}
+
+int ScalingPointData::nearest(const QwtScaleMap& x_map, double x) const
+{
+    if (!m_series)
+        return -1;
+    if (m_ordered)
+        return nearestInOrder(x_map, x);
+    const QVector<QPointF>& s = *m_series;
+    double best = 1e10;
+    int found = -1;
+    for (int i = 0; i < s.size(); ++i) {
+        if (!std::isfinite(s[i].y()))
+            continue;
+        const double distance = std::fabs(x_map.transform(s[i].x()) - x);
+        if (distance < best) {
+            best = distance;
+            found = i;
+        }
+    }
+    return found;
+}
+
+// The same answer from the two numbered samples on either side of x.
+int ScalingPointData::nearestInOrder(const QwtScaleMap& x_map, double x) const
+{
+    const QVector<QPointF>& s = *m_series;
+    const double time = x_map.invTransform(x);
+    const int k = int(std::lower_bound(s.begin(), s.end(), time,
+                                       [](const QPointF& p, double t) { return p.x() < t; })
+                      - s.begin());
+    int before = k - 1;
+    while (before >= 0 && !std::isfinite(s[before].y()))
+        --before;
+    int after = k;
+    while (after < s.size() && !std::isfinite(s[after].y()))
+        ++after;
+    double best = 1e10;
+    int found = -1;
+    for (int i : { before, after }) {
+        if (i < 0 || i >= s.size())
+            continue;
+        const double distance = std::fabs(x_map.transform(s[i].x()) - x);
+        if (distance < best) {
+            best = distance;
+            found = i;
+        }
+    }
+    if (found < 0)
+        return -1;
+    // Of samples at the same time the first with a number.
+    while (found > 0 && s[found - 1].x() == s[found].x())
+        --found;
+    while (!std::isfinite(s[found].y()))
+        ++found;
+    return found;
 }

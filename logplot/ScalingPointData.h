@@ -1,41 +1,110 @@
 #pragma once
 
-#include <qwt_point_data.h>
+#include <qwt_series_data.h>
 
 #include <QPointF>
 #include <QVector>
 
-// The points of one log series as a curve draws them. A series longer than `max points` is
-// thinned: point i stands for sample i × step and carries the mean of the step samples around
-// it, so a million-sample import draws as fast as a device log.
-class ScalingPointData : public QwtSyntheticPointData
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+class QwtScaleMap;
+
+// The points of one log series as a curve draws them. Of the samples that follow each other
+// within one pixel column it keeps the first, the lowest, the highest and the last, in their
+// order: a line through these covers the pixels of the line through all of them, so a
+// million-sample import draws as fast as a device log. The columns follow zoom and canvas size;
+// the hover labels and the axes read all samples.
+class ScalingPointData : public QwtSeriesData<QPointF>
 {
 public:
-    explicit ScalingPointData(int max_points);
+    // The smallest and largest of the numbers seen within a limit (low > high: none).
+    struct Range
+    {
+        double low = std::numeric_limits<double>::max();
+        double high = std::numeric_limits<double>::lowest();
+        void include(double v, double limit)
+        {
+            if (std::fabs(v) <= limit) { // false for NaN
+                low = std::min(low, v);
+                high = std::max(high, v);
+            }
+        }
+        bool isEmpty() const { return low > high; }
+    };
 
+    // Log times beyond this (about the year 5000) come only from broken data.
+    static constexpr double TIME_LIMIT = 1e14;
+
+    // Serves the samples of `series` (not owned; null for none) and measures them.
     void setSamples(const QVector<QPointF>* series);
-    void setFirstTime(double time) { m_firstTime = time; }
-    void setIntervalMs(int interval) { m_interval = interval; }
-    // Makes the source serve max points points (indexes past the data repeat the last real
-    // point); nothing for n <= 0.
-    void setSampleCount(int n);
+    const QVector<QPointF>* samples() const { return m_series; }
+    // The finite values, and the times within TIME_LIMIT.
+    const Range& values() const { return m_values; }
+    const Range& times() const { return m_times; }
 
+    // Thins the samples to the pixel columns floor(scale × x_map.transform(time) + offset) of
+    // the device drawn on. Samples left of column `first` or right of column `last` are
+    // thinned as if they shared one column each. Nothing is done again for the same columns.
+    void thin(const QwtScaleMap& x_map, double scale, double offset, double first,
+              double last) const;
+
+    // The index of the sample whose value is a number and whose time maps nearest to canvas
+    // position x (the first of equally near ones); -1 when there is none.
+    int nearest(const QwtScaleMap& x_map, double x) const;
+
+    // What thin() made of each stretch of samples that share a column: `count` points from
+    // point `first` on, for `samples` samples. A stretch outside the columns, or of a sample
+    // without a number, is no column's.
+    struct Stretch
+    {
+        int first = 0;
+        int count = 0;
+        int samples = 0;
+        bool inColumn = false;
+        qint64 column = 0;
+    };
+    const QVector<Stretch>& stretches() const { return m_stretches; }
+    bool isThinned() const { return m_thinned; }
+
+    // Before the first thin() every sample.
+    size_t size() const override;
     QPointF sample(size_t i) const override;
-    void setRectOfInterest(const QRectF& rect) override;
-    double y(double) const override { return 0; }
-
-    int step() const { return m_step; }
-    // Indexes below this carry real samples of the series.
-    size_t pointCount() const;
+    QRectF boundingRect() const override;
 
 private:
-    void updateStep();
-    double average(int j) const;
+    struct Columns
+    {
+        double s1 = 0, s2 = 0, p1 = 0, p2 = 0, scale = 0, offset = 0, first = 0, last = 0;
+        bool operator==(const Columns& o) const
+        {
+            return s1 == o.s1 && s2 == o.s2 && p1 == o.p1 && p2 == o.p2 && scale == o.scale
+                && offset == o.offset && first == o.first && last == o.last;
+        }
+    };
 
-    int m_sampleCount = -1;
-    int m_maxPoints;
-    int m_step = 1;
-    int m_interval = 0;
-    double m_firstTime = 0;
+    // The extremes of the values of BLOCK samples in a row, so that thinning a series in time
+    // order reads a few samples per column rather than all.
+    static constexpr int BLOCK = 64;
+    struct Block
+    {
+        double low, high;
+        int lowAt, highAt;
+        bool numbers; // every value is a finite number
+    };
+    class Thinner;
+
+    int nearestInOrder(const QwtScaleMap& x_map, double x) const;
+
     const QVector<QPointF>* m_series = nullptr; // not owned
+    Range m_values;
+    Range m_times;
+    bool m_ordered = false; // times never decrease, none is NaN
+    QVector<Block> m_blocks;
+    // What thin() made, and for which columns.
+    mutable QVector<QPointF> m_points;
+    mutable QVector<Stretch> m_stretches;
+    mutable Columns m_columns;
+    mutable bool m_thinned = false;
 };

@@ -3,10 +3,14 @@
 #include "logdata/LogData.h"
 
 #include <QDateTime>
+#include <QDir>
+#include <QFile>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <cmath>
+#include <cstring>
 #include <ctime>
 #include <limits>
 
@@ -16,6 +20,29 @@ const QString kFormat = QStringLiteral("dd.MM.yyyy hh:mm:ss");
 double at(const QString& text)
 {
     return double(QDateTime::fromString(text, kFormat).toMSecsSinceEpoch());
+}
+
+// Equal to the bit, NaN included.
+bool sameValue(double a, double b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+bool sameLog(const LogData& a, const LogData& b)
+{
+    if (a.present != b.present || !sameValue(a.firstTime, b.firstTime)
+        || !sameValue(a.lastTime, b.lastTime) || !sameValue(a.interval, b.interval))
+        return false;
+    for (int s = 0; s < LogData::SERIES_COUNT; ++s) {
+        if (a.series[s].size() != b.series[s].size())
+            return false;
+        for (int i = 0; i < a.series[s].size(); ++i) {
+            if (!sameValue(a.series[s][i].x(), b.series[s][i].x())
+                || !sameValue(a.series[s][i].y(), b.series[s][i].y()))
+                return false;
+        }
+    }
+    return true;
 }
 
 LogData sampleLog(int n, double start, double step)
@@ -266,6 +293,129 @@ private slots:
         QCOMPARE(log.count(), 0);
         QVERIFY(!log.present[1]);
         QCOMPARE(log.interval, 3.0);
+    }
+
+    // Import Log reads the file's bytes as QString(QByteArray) would decode them (UTF-8, ending
+    // at the first zero byte), without decoding the whole file first.
+    void bytesReadAsTheirText_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray row = "05.03.2021 14:20:00;21.5;20.9;1.0\r\n";
+        const QByteArray later = "05.03.2021 14:25:00;21.5;21.0;0.0\r\n";
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("as written")
+            << sampleLog(3360, at("28.10.2021 00:00:00"), 180000).toCsv().toUtf8();
+        QTest::newRow("line feeds only") << QByteArray(row + later).replace('\r', "");
+        QTest::newRow("carriage returns only") << QByteArray(row + later).replace('\n', "");
+        QTest::newRow("CR CR LF") << QByteArray(row + later).replace("\r\n", "\r\r\n");
+        QTest::newRow("malformed rows") << QByteArray("date;setpoint;temperature;triac\r\n"
+                                                      "05.03.2021 14:20:00;21.5;20.9;1.0;5\r\n"
+                                                      "2021-03-05 14:20:00;21.5;20.9;1.0\r\n"
+                                                      "05.03.2021 14:21:00;21.5;20.9\r\n"
+                                                      "05.03.2021 14:22:00;abc;20.9;1.0\r\n"
+                                                      "05.03.2021 14:23:00;21.5;;1.0\r\n"
+                                                      "05.03.2021 14:25:00;-;20.9;1.0\r\n"
+                                                      "\r\n");
+        QTest::newRow("other notations")
+            << QByteArray("05.03.2021 14:20:00;2.15e1; 20.5 ;+1\n05.03.2021 14:30:00;21,5;-0,5;0\n"
+                          "05.03.2021 14:40:00;nan;inf;-0\n");
+        QTest::newRow("byte order mark") << "\xEF\xBB\xBF" + row + later;
+        QTest::newRow("byte order mark before a later row") << row + "\xEF\xBB\xBF" + later;
+        QTest::newRow("two byte order marks") << "\xEF\xBB\xBF\xEF\xBB\xBF" + row + later;
+        QTest::newRow("invalid UTF-8 in a value") << QByteArray(row).replace("21.5", "21\xE2.5");
+        QTest::newRow("cut sequence before a separator")
+            << row + QByteArray(later).replace(";21.0", "\xE2\x82;21.0");
+        QTest::newRow("cut sequence before the line end")
+            << QByteArray(row).replace("\r", "\xF0\x9F\x98\r");
+        QTest::newRow("lone continuation bytes") << "\x80\x80" + row + "\xBF" + later;
+        QTest::newRow("encoded surrogate and overlong") << "\xED\xA0\x80;\xC0\x80;1;2\n" + row;
+        QTest::newRow("no-break space around a value") << QByteArray(row).replace(";20.9;",
+                                                                                  ";\xC2\xA0"
+                                                                                  "20.9\xC2\xA0;");
+        QTest::newRow("full-width digits") << QByteArray(row).replace("1.0", "\xEF\xBC\x91.0");
+        QTest::newRow("zero byte ends the text") << row + QByteArray("\0\r\n", 3) + later;
+        QTest::newRow("zero byte within a row")
+            << row + QByteArray(later).replace("21.0", QByteArray("21\0.0", 5));
+        QByteArray long_line = row;
+        long_line.insert(20, QByteArray(3 << 20, '0')); // a setpoint of three million digits
+        QTest::newRow("very long line") << row + long_line + later;
+        // Long enough to be read from a file in several pieces, with odd lines near the seams.
+        QByteArray pieces = sampleLog(80000, at("01.03.2021 00:00:00"), 60000).toCsv().toUtf8();
+        for (int at = pieces.size() - 100; at > 0; at -= 262139)
+            pieces.insert(pieces.indexOf('\n', at) + 1,
+                          "\xEF\xBB\xBF" + later + "\xC3\xA4;1;2;3\r\n");
+        QTest::newRow("pieces") << pieces;
+
+        // Lines made of the characters a log holds, bytes of UTF-8 sequences and any byte.
+        QRandomGenerator random(5);
+        static const char* const parts[] = { "05.03.2021 14:2",
+                                             "0:00",
+                                             ";",
+                                             "21.5",
+                                             "-",
+                                             ",",
+                                             "\r",
+                                             "\n",
+                                             "\r\n",
+                                             "\xEF\xBB\xBF",
+                                             "\xC3\xA4",
+                                             "\xE2\x82",
+                                             "\xAC",
+                                             "\xF0\x9F\x98\x80",
+                                             "\xC2\xA0",
+                                             " ",
+                                             "9" };
+        for (int text = 0; text < 60; ++text) {
+            QByteArray bytes;
+            for (int i = random.bounded(0, 300); i > 0; --i) {
+                if (random.bounded(20) == 0)
+                    bytes += char(random.bounded(1, 256));
+                else
+                    bytes += parts[random.bounded(int(std::size(parts)))];
+            }
+            QTest::newRow(qPrintable(QStringLiteral("random %1").arg(text))) << bytes;
+        }
+    }
+
+    void bytesReadAsTheirText()
+    {
+        QFETCH(QByteArray, bytes);
+        const LogData expected = LogData::fromCsv(QString(bytes));
+        QVERIFY(sameLog(LogData::fromCsvUtf8(bytes), expected));
+
+        QTemporaryDir dir;
+        QFile file(dir.filePath("log.csv"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        bool ok = false;
+        QVERIFY(sameLog(LogData::readCsvFile(file.fileName(), &ok), expected));
+        QVERIFY(ok);
+    }
+
+    void unreadableFilesReadAsNothing_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("readable");
+        QTest::newRow("missing") << "missing.csv" << false;
+        QTest::newRow("a folder") << "folder" << false;
+        QTest::newRow("larger than a log can be") << "huge.csv" << false;
+        QTest::newRow("a device that never ends") << "/dev/zero" << true;
+    }
+
+    void unreadableFilesReadAsNothing()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, readable);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir("folder"));
+        QFile huge(dir.filePath("huge.csv")); // sparse: takes no room on the disk
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.write("05.03.2021 14:20:00;1;2;3\r\n") > 0
+                && huge.resize(LogData::MAX_CSV_FILE_SIZE + 1));
+        huge.close();
+        bool ok = !readable;
+        const LogData log = LogData::readCsvFile(QDir(dir.path()).filePath(name), &ok);
+        QCOMPARE(ok, readable);
+        QCOMPARE(log.count(), 0);
     }
 
     void hostileTextReadsWithoutHarm()

@@ -11,19 +11,47 @@
 #include <qwt_plot_curve.h>
 #include <qwt_scale_div.h>
 
+#include <qwt_scale_map.h>
+
 #include <QImage>
 #include <QPainter>
+#include <QRandomGenerator>
 #include <QtTest>
+
+#include <cmath>
+
+using Points = QVector<QPointF>;
 
 namespace {
 
-QVector<QPointF> ramp(int n)
+// Time 0 to 100 on canvas pixels 0 to 100.
+QwtScaleMap unitMap()
 {
-    QVector<QPointF> series;
-    series.reserve(n);
-    for (int i = 0; i < n; ++i)
-        series.append(QPointF(1000.0 * i, i));
-    return series;
+    QwtScaleMap map;
+    map.setScaleInterval(0, 100);
+    map.setPaintInterval(0, 100);
+    return map;
+}
+
+Points points(const ScalingPointData& data)
+{
+    Points out;
+    for (size_t i = 0; i < data.size(); ++i)
+        out.append(data.sample(i));
+    return out;
+}
+
+// Equal, NaN included.
+bool samePoints(const Points& a, const Points& b)
+{
+    if (a.size() != b.size())
+        return false;
+    const auto same = [](double x, double y) { return x == y || (std::isnan(x) && std::isnan(y)); };
+    for (int i = 0; i < a.size(); ++i) {
+        if (!same(a[i].x(), b[i].x()) || !same(a[i].y(), b[i].y()))
+            return false;
+    }
+    return true;
 }
 
 PlotLabel::Label labelAt(const Plot& plot, double time, double py, const QString& text)
@@ -61,15 +89,18 @@ void legendClick(Plot& plot, int series)
 
 } // namespace
 
+Q_DECLARE_METATYPE(Points)
+
 class tst_PlotAids : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void thinningStep_data();
-    void thinningStep();
-    void thinnedPoints_areMeansAroundTheirSample();
-    void pointSource_withoutSeries_servesOrigin();
+    void thinning_keepsTheExtremesOfEachColumn_data();
+    void thinning_keepsTheExtremesOfEachColumn();
+    void thinning_inTimeOrder_agreesWithSampleBySample();
+    void nearestSample_inTimeOrder_agreesWithFullSearch();
+    void pointSource_withoutSeries_servesNothing();
     void smallDrag_doesNotZoom();
     void thinDrag_zoomsToTenPixelsAroundItsCentre();
     void rightClicks_zoomOutStepwiseAndToBase();
@@ -84,75 +115,118 @@ private slots:
     void label_showsOnEnterHidesOnLeaveAndPress();
 };
 
-void tst_PlotAids::thinningStep_data()
+void tst_PlotAids::thinning_keepsTheExtremesOfEachColumn_data()
 {
-    QTest::addColumn<int>("length");
-    QTest::addColumn<int>("step");
-    QTest::newRow("device log") << 1200 << 1;
-    QTest::newRow("exactly the maximum") << 10000 << 1;
-    QTest::newRow("one more") << 10001 << 2;
-    QTest::newRow("twice the maximum") << 20000 << 2;
-    QTest::newRow("just past twice") << 20002 << 3;
-    QTest::newRow("25000") << 25000 << 3;
-    QTest::newRow("a million") << 1000000 << 100;
+    // One unit of time is one pixel column; columns 0 to 99 are the canvas.
+    QTest::addColumn<Points>("samples");
+    QTest::addColumn<Points>("thinned");
+    const double nan = qQNaN();
+    QTest::newRow("fewer samples than columns")
+        << Points { { 1, 5 }, { 2, 6 }, { 3, 4 } } << Points { { 1, 5 }, { 2, 6 }, { 3, 4 } };
+    QTest::newRow("first, lowest, highest, last")
+        << Points { { 1.0, 5 }, { 1.1, 1 }, { 1.2, 3 }, { 1.3, 9 }, { 1.4, 7 }, { 1.5, 4 } }
+        << Points { { 1.0, 5 }, { 1.1, 1 }, { 1.3, 9 }, { 1.5, 4 } };
+    QTest::newRow("highest before lowest")
+        << Points { { 1.0, 5 }, { 1.1, 9 }, { 1.2, 3 }, { 1.3, 1 }, { 1.4, 4 } }
+        << Points { { 1.0, 5 }, { 1.1, 9 }, { 1.3, 1 }, { 1.4, 4 } };
+    QTest::newRow("first of equal extremes, and no point twice")
+        << Points { { 1.0, 1 }, { 1.1, 9 }, { 1.2, 1 }, { 1.3, 9 }, { 2.0, 3 } }
+        << Points { { 1.0, 1 }, { 1.1, 9 }, { 1.3, 9 }, { 2.0, 3 } };
+    QTest::newRow("a value that is no number stands alone")
+        << Points { { 1.0, 5 }, { 1.1, 1 }, { 1.2, nan }, { 1.3, 2 }, { 1.4, 3 }, { 1.5, 8 } }
+        << Points { { 1.0, 5 }, { 1.1, 1 }, { 1.2, nan }, { 1.3, 2 }, { 1.5, 8 } };
+    QTest::newRow("a time that is no number stands alone")
+        << Points { { 1.0, 5 }, { nan, 1 }, { 1.2, 3 } }
+        << Points { { 1.0, 5 }, { nan, 1 }, { 1.2, 3 } };
+    QTest::newRow("beyond the canvas one column each side")
+        << Points { { -50, 5 }, { -45, 6 }, { -40, 1 }, { -30, 9 }, { -25, 7 }, { -20, 4 },
+                    { 50, 2 },  { 300, 3 }, { 350, 2 }, { 400, 0 }, { 500, 1 } }
+        << Points { { -50, 5 }, { -40, 1 }, { -30, 9 }, { -20, 4 },
+                    { 50, 2 },  { 300, 3 }, { 400, 0 }, { 500, 1 } };
+    QTest::newRow("newest first") << Points {
+        { 3.5, 1 }, { 3.3, 3 }, { 3.2, 7 }, { 3.1, 2 }, { 2.9, 4 }, { 2.8, 0 }, { 2.1, 5 }
+    } << Points { { 3.5, 1 }, { 3.2, 7 }, { 3.1, 2 }, { 2.9, 4 }, { 2.8, 0 }, { 2.1, 5 } };
+    QTest::newRow("back and forth between columns")
+        << Points { { 1.1, 1 }, { 1.2, 2 }, { 2.1, 3 }, { 1.3, 4 }, { 1.4, 5 }, { 1.5, 6 } }
+        << Points { { 1.1, 1 }, { 1.2, 2 }, { 2.1, 3 }, { 1.3, 4 }, { 1.5, 6 } };
 }
 
-void tst_PlotAids::thinningStep()
+void tst_PlotAids::thinning_keepsTheExtremesOfEachColumn()
 {
-    QFETCH(int, length);
-    QFETCH(int, step);
-    const QVector<QPointF> series = ramp(length);
-    ScalingPointData data(Plot::MAX_CURVE_POINTS);
-    data.setSamples(&series);
-    data.setRectOfInterest(QRectF(0, 0, 1, 1));
-    QCOMPARE(data.step(), step);
-    QVERIFY(length / step <= Plot::MAX_CURVE_POINTS);
+    QFETCH(Points, samples);
+    QFETCH(Points, thinned);
+    ScalingPointData data;
+    data.setSamples(&samples);
+    QCOMPARE(data.size(), size_t(samples.size())); // every sample until the first thinning
+    data.thin(unitMap(), 1, 0, -2, 102);
+    QVERIFY2(samePoints(points(data), thinned), qPrintable(QString::number(data.size())));
+    // The stretches cover the points, in order.
+    int next = 0;
+    for (const ScalingPointData::Stretch& stretch : data.stretches()) {
+        QCOMPARE(stretch.first, next);
+        next += stretch.count;
+    }
+    QCOMPARE(next, thinned.size());
 }
 
-void tst_PlotAids::thinnedPoints_areMeansAroundTheirSample()
+void tst_PlotAids::thinning_inTimeOrder_agreesWithSampleBySample()
 {
-    const QVector<QPointF> series = ramp(25000);
-    ScalingPointData data(Plot::MAX_CURVE_POINTS);
-    data.setSamples(&series);
-    data.setFirstTime(0);
-    data.setIntervalMs(1000);
-    data.setSampleCount(series.size());
-    data.setRectOfInterest(QRectF(0, 0, 1, 1));
-    QCOMPARE(data.size(), size_t(10000));
-    QCOMPARE(data.pointCount(), size_t(8334));
-    QCOMPARE(data.sample(0), QPointF(0, 1)); // samples 0, 1, 2
-    QCOMPARE(data.sample(1), QPointF(3000, 3)); // samples 2, 3, 4
-    QCOMPARE(data.sample(100), QPointF(300000, 300));
-    QCOMPARE(data.sample(8333), QPointF(24999000, 24998.5)); // the last two only
-    // past the data the last real point repeats
-    QCOMPARE(data.sample(8334), data.sample(8333));
-    QCOMPARE(data.sample(9999), data.sample(8333));
-    QCOMPARE(data.sample(10000), QPointF(0, 0));
-    QCOMPARE(data.y(5), 0.0);
-
-    // a device log is served unchanged
-    const QVector<QPointF> small = ramp(1200);
-    data.setSamples(&small);
-    QCOMPARE(data.step(), 1); // without waiting for the next rect of interest
-    for (size_t i : { size_t(0), size_t(1), size_t(777), size_t(1199) })
-        QCOMPARE(data.sample(i), small.at(int(i)));
+    // A long noisy series with gaps of no numbers; a time that is no number at its end takes
+    // the thinning off its shortcut for samples in time order, and adds only itself.
+    QRandomGenerator random(9);
+    Points ordered;
+    double v = 20;
+    for (int i = 0; i < 40000; ++i) {
+        v += random.bounded(2.0) - 1;
+        ordered.append(QPointF(i * 0.01 + (i % 7 == 0 ? 0 : 0.001), i % 997 < 3 ? qQNaN() : v));
+    }
+    Points unordered = ordered;
+    unordered.append(QPointF(qQNaN(), 1));
+    for (double offset : { 0.0, 0.3, -150.0 }) {
+        ScalingPointData a, b;
+        a.setSamples(&ordered);
+        b.setSamples(&unordered);
+        a.thin(unitMap(), 2, offset, -3, 303);
+        b.thin(unitMap(), 2, offset, -3, 303);
+        Points expected = points(b);
+        expected.removeLast();
+        QVERIFY(points(a).size() < ordered.size() / 10);
+        QVERIFY(samePoints(points(a), expected));
+    }
 }
 
-void tst_PlotAids::pointSource_withoutSeries_servesOrigin()
+void tst_PlotAids::nearestSample_inTimeOrder_agreesWithFullSearch()
 {
-    ScalingPointData data(Plot::MAX_CURVE_POINTS);
+    Points ordered;
+    for (int i = 0; i < 3000; ++i) // runs without numbers, and times given twice
+        ordered.append(QPointF((i - i % 3 / 2) * 0.05, i % 400 < 60 ? qQNaN() : i));
+    Points unordered = ordered;
+    unordered.append(QPointF(qQNaN(), 1));
+    ScalingPointData a, b;
+    a.setSamples(&ordered);
+    b.setSamples(&unordered);
+    for (double x = -20; x < 170; x += 0.37)
+        QCOMPARE(a.nearest(unitMap(), x), b.nearest(unitMap(), x));
+    QCOMPARE(a.nearest(unitMap(), 0.0), 60); // the first with a number
+    const Points none { { 1, qQNaN() }, { 2, qInf() } };
+    a.setSamples(&none);
+    QCOMPARE(a.nearest(unitMap(), 1.0), -1);
+}
+
+void tst_PlotAids::pointSource_withoutSeries_servesNothing()
+{
+    ScalingPointData data;
     QCOMPARE(data.size(), size_t(0));
-    data.setSampleCount(0);
-    data.setSampleCount(-5);
-    QCOMPARE(data.size(), size_t(0));
-    data.setSampleCount(3);
-    QCOMPARE(data.size(), size_t(10000));
     QCOMPARE(data.sample(0), QPointF(0, 0));
-    const QVector<QPointF> empty;
+    data.thin(unitMap(), 1, 0, -2, 102);
+    QCOMPARE(data.size(), size_t(0));
+    QVERIFY(data.boundingRect().width() < 0);
+    QCOMPARE(data.nearest(unitMap(), 5), -1);
+    const Points empty;
     data.setSamples(&empty);
-    data.setRectOfInterest(QRectF());
+    data.thin(unitMap(), 1, 0, -2, 102);
     QCOMPARE(data.sample(5), QPointF(0, 0));
-    QCOMPARE(data.pointCount(), size_t(0));
+    QCOMPARE(data.size(), size_t(0));
 }
 
 void tst_PlotAids::smallDrag_doesNotZoom()
