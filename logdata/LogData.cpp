@@ -2,8 +2,6 @@
 
 #include "logdata/LocalDayCache.h"
 
-#include <QObject>
-
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -142,7 +140,8 @@ bool parseValue(const QChar* begin, const QChar* end, double& value)
 QString LogData::toCsv() const
 {
     const int n = count();
-    QString out = QObject::tr("date;setpoint;temperature;triac") + QStringLiteral("\r\n");
+    // The header names the columns for the readers of the file, whatever the user's language.
+    QString out = QStringLiteral("date;setpoint;temperature;triac\r\n");
     out.reserve(out.size() + n * 40);
     LocalDayCache days;
     for (int i = 0; i < n; ++i) {
