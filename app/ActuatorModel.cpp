@@ -10,22 +10,33 @@ namespace {
 
 bool s_settingsCopied = false;
 
-// A stored tenth as the table shows it: one decimal, '.' as separator.
-QString tenths(int value, const char* unit)
+// A stored tenth as the table shows it: one decimal, '.' as separator, in the unit's format
+// ("%1 °C").
+QString tenths(int value, const QString& format)
 {
-    return QStringLiteral("%1 ").arg(value / 10.0, 0, 'f', 1) + QString::fromUtf8(unit);
+    return format.arg(value / 10.0, 0, 'f', 1);
+}
+
+QString degrees(int tenth)
+{
+    return tenths(tenth, ActuatorModel::tr("%1 °C"));
+}
+
+QString kelvins(int tenth)
+{
+    return tenths(tenth, ActuatorModel::tr("%1 K"));
 }
 
 QString resistance(int tenth_ohms)
 {
     if (tenth_ohms > ActuatorData::MAX_VALID_RESISTANCE)
         return QStringLiteral("-");
-    return tenths(tenth_ohms, "Ohm");
+    return tenths(tenth_ohms, ActuatorModel::tr("%1 Ohm"));
 }
 
 QString ohms(quint32 value)
 {
-    return QStringLiteral("%1 Ohm").arg(value);
+    return ActuatorModel::tr("%1 Ohm").arg(value);
 }
 
 QString decimal(int tenth)
@@ -62,8 +73,10 @@ const ActuatorColumn* ActuatorModel::column(const QModelIndex& index) const
 
 QString ActuatorModel::errorText(quint8 errors)
 {
-    static const char* const names[]
-        = { "E__SENSOR_NC", "E__SENSOR_OUT_OF_RANGE", "E__POT_NC", "E__POT_OUT_OF_RANGE" };
+    static const char* const names[] = { QT_TRANSLATE_NOOP("QObject", "E__SENSOR_NC"),
+                                         QT_TRANSLATE_NOOP("QObject", "E__SENSOR_OUT_OF_RANGE"),
+                                         QT_TRANSLATE_NOOP("QObject", "E__POT_NC"),
+                                         QT_TRANSLATE_NOOP("QObject", "E__POT_OUT_OF_RANGE") };
     QStringList texts;
     for (int bit = 0; bit < 4; ++bit) {
         if (errors & (1 << bit))
@@ -80,15 +93,15 @@ QVariant ActuatorModel::displayData(const ActuatorColumn& c, int row) const
     case ROW_LOCATION:
         return c.location;
     case ROW_TEMPERATURE:
-        return tenths(d.temperature, "°C");
+        return degrees(d.temperature);
     case ROW_RESISTANCE:
         return resistance(d.sensor_resistance);
     case ROW_POT_SHIFT:
-        return tenths(d.pot_shift, "K");
+        return kelvins(d.pot_shift);
     case ROW_POT_RESISTANCE:
         return resistance(d.pot_resistance);
     case ROW_POT_SETPOINT:
-        return tenths(d.pot_setpoint, "°C");
+        return degrees(d.pot_setpoint);
     case ROW_TRIAC:
         return d.triac ? QObject::tr("On") : QObject::tr("Off");
     case ROW_ERRORS:
@@ -98,21 +111,21 @@ QVariant ActuatorModel::displayData(const ActuatorColumn& c, int row) const
     case ROW_SENSOR_TYPE:
         return s.sensor_type;
     case ROW_SENSOR_OFFSET:
-        return tenths(s.sensor_offset, "K");
+        return kelvins(s.sensor_offset);
     case ROW_POT_MIN:
         return ohms(s.pot_min);
     case ROW_POT_MAX:
         return ohms(s.pot_max);
     case ROW_POT_SHIFT_MIN:
-        return tenths(s.pot_shift_min, "K");
+        return kelvins(s.pot_shift_min);
     case ROW_POT_SHIFT_MAX:
-        return tenths(s.pot_shift_max, "K");
+        return kelvins(s.pot_shift_max);
     case ROW_HYSTERESIS_HEATING:
-        return tenths(s.hysteresis_heating, "K");
+        return kelvins(s.hysteresis_heating);
     case ROW_HYSTERESIS_COOLING:
-        return tenths(s.hysteresis_cooling, "K");
+        return kelvins(s.hysteresis_cooling);
     case ROW_SETPOINT:
-        return tenths(s.setpoint, "°C");
+        return degrees(s.setpoint);
     case ROW_ACTUATOR_TYPE:
         return s.actuator_type;
     default: // the check box, the combo box and the buttons draw themselves

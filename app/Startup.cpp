@@ -4,6 +4,7 @@
 #include "device/AppSettings.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QTranslator>
 
 #include <memory>
@@ -13,7 +14,33 @@ bool loadTranslation(QTranslator& translator, const QString& language)
     return translator.load(QStringLiteral("voro_") + language, QStringLiteral(":/"));
 }
 
-int startApplication(int argc, char** argv, const std::function<void(QWidget*)>& started)
+namespace {
+// Qt's German catalogue is written for Germany; Swiss German writes "ss" for "ß", as ours does.
+class SwissGermanTranslator : public QTranslator
+{
+public:
+    QString translate(const char* context, const char* source, const char* disambiguation,
+                      int n) const override
+    {
+        QString text = QTranslator::translate(context, source, disambiguation, n);
+        return text.isNull() ? text : text.replace(QChar(0x00DF), QLatin1String("ss"));
+    }
+};
+} // namespace
+
+std::unique_ptr<QTranslator> qtTranslation(const QString& language)
+{
+    auto translator = language.startsWith(QLatin1String("de"))
+        ? std::make_unique<SwissGermanTranslator>()
+        : std::make_unique<QTranslator>();
+    if (!translator->load(QStringLiteral("qtbase_") + language,
+                          QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
+        return nullptr;
+    return translator;
+}
+
+int startApplication(int argc, char** argv, const std::function<void(QWidget*)>& started,
+                     const QString& language)
 {
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps, true);
@@ -21,11 +48,15 @@ int startApplication(int argc, char** argv, const std::function<void(QWidget*)>&
         Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication app(argc, argv);
 
-    // Released with the process: the texts it translates live as long as the program.
+    const QString lang = language.isEmpty() ? AppSettings::language() : language;
+    // Released with the process: the texts they translate live as long as the program.
+    // Qt's own catalogue is optional (a separate package); ours is searched first.
+    if (auto qt = qtTranslation(lang))
+        QCoreApplication::installTranslator(qt.release());
     auto* translator = new QTranslator;
     // Identifiers such as "E__SENSOR_NC" read well only through the catalogue, also in English;
     // a language without a catalogue runs with the raw texts.
-    loadTranslation(*translator, AppSettings::language());
+    loadTranslation(*translator, lang);
     QCoreApplication::installTranslator(translator);
 
     auto window = std::make_unique<MainWindow>();

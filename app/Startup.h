@@ -1,16 +1,23 @@
 #pragma once
 
-#include <functional>
+#include <QString>
+#include <QTranslator>
 
-class QString;
-class QTranslator;
+#include <functional>
+#include <memory>
+
 class QWidget;
 
-// The program: high-DPI set-up, the translation of the stored language, the main window and
-// the event loop. `started` sees the shown window before the loop runs (the simulator's demo
-// uses it for its screenshot).
+// The program: high-DPI set-up, the translation of the stored language (or of `language`
+// when one is given, for this run only), the main window and the event loop. `started` sees
+// the shown window before the loop runs (the simulator's demo uses it for its screenshot).
 int startApplication(int argc, char** argv,
-                     const std::function<void(QWidget* window)>& started = {});
+                     const std::function<void(QWidget* window)>& started = {},
+                     const QString& language = QString());
 
 // Loads the catalogue "voro_<language>" from the resources into `translator`.
 bool loadTranslation(QTranslator& translator, const QString& language);
+
+// Qt's own catalogue of the language (standard buttons, file dialogs) from where Qt's
+// translations are installed, German in Swiss spelling; null when the system has none for it.
+std::unique_ptr<QTranslator> qtTranslation(const QString& language);

@@ -1,6 +1,7 @@
 // The program on simulated hardware: plugs in a few virtual boxes, then starts as usual.
 // Options for the demo script: --screenshot FILE grabs the window after --after MS and quits.
 // --old-firmware adds a third box whose firmware is older than the program's, to see the update.
+// --language CODE runs in that language ("en", "de", "fr") without changing the stored one.
 #include "app/Startup.h"
 #include "sim/DemoScenario.h"
 
@@ -17,6 +18,7 @@ int main(int argc, char** argv)
     QString screenshot;
     int after_ms = 5000;
     bool old_firmware = false;
+    QString language;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--old-firmware") == 0)
             old_firmware = true;
@@ -26,9 +28,11 @@ int main(int argc, char** argv)
             screenshot = QString::fromLocal8Bit(argv[++i]);
         else if (std::strcmp(argv[i], "--after") == 0)
             after_ms = std::stoi(argv[++i]);
+        else if (std::strcmp(argv[i], "--language") == 0)
+            language = QString::fromLocal8Bit(argv[++i]);
     }
     hidsim::plugDemoScenario(old_firmware);
-    return startApplication(argc, argv, [&](QWidget* window) {
+    const auto started = [&](QWidget* window) {
         if (screenshot.isEmpty())
             return;
         QTimer::singleShot(after_ms, window, [window, screenshot] {
@@ -37,5 +41,6 @@ int main(int argc, char** argv)
                         qPrintable(screenshot));
             QCoreApplication::exit(saved ? 0 : 1);
         });
-    });
+    };
+    return startApplication(argc, argv, started, language);
 }

@@ -4,7 +4,6 @@
 
 #include <QDebug>
 #include <QDir>
-#include <QObject>
 #include <QSaveFile>
 
 LogExport::LogExport(const QString& chosen, const QString& location, const QDateTime& now)
@@ -33,7 +32,8 @@ QString LogExport::folderFor(const QString& chosen, const QString& location, con
 
 QString LogExport::fileName(const QString& folder, int index, const QString& actuator_location)
 {
-    QString name = folder + QDir::separator() + QObject::tr("actuator_%1").arg(index + 1);
+    // Not translated: exports made in any language sort and read alike.
+    QString name = folder + QDir::separator() + QStringLiteral("actuator_%1").arg(index + 1);
     if (!actuator_location.isEmpty())
         name += QLatin1Char('_') + makeFileName(actuator_location, QString(), QString());
     return name + QStringLiteral(".csv");

@@ -4,7 +4,6 @@
 #include "logdata/LogCsvReader.h"
 
 #include <QFile>
-#include <QObject>
 
 #include <charconv>
 #include <cmath>
@@ -106,7 +105,8 @@ constexpr int READ_CHUNK = 1 << 20;
 QString LogData::toCsv() const
 {
     const int n = count();
-    QString out = QObject::tr("date;setpoint;temperature;triac") + QStringLiteral("\r\n");
+    // The header names the columns for the readers of the file, whatever the user's language.
+    QString out = QStringLiteral("date;setpoint;temperature;triac\r\n");
     out.reserve(out.size() + n * 40);
     LocalDayCache days;
     for (int i = 0; i < n; ++i) {

@@ -22,6 +22,7 @@ constexpr char SINGLE_STEP[] = "singleStep";
 constexpr char PRECISION[] = "precision";
 constexpr char MAX_VISIBLE_ITEMS[] = "max_visible_items";
 constexpr char LABELS[] = "labels";
+constexpr char VERBATIM[] = "verbatim";
 
 // Hints about one value of an enumeration carry the value in their name.
 QString disabledHint(int value);

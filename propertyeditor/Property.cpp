@@ -51,7 +51,7 @@ QVariant Property::value(int role) const
     const QVariant raw = m_propertyObject->property(propertyName().constData());
     // Values that are catalogue identifiers (such as "Cooling") read translated. Only the
     // display is translated: an editor filled with the translation would write it back.
-    if (role == Qt::DisplayRole && raw.userType() == QMetaType::QString)
+    if (role == Qt::DisplayRole && raw.userType() == QMetaType::QString && !isVerbatim())
         return QObject::tr(raw.toString().toUtf8().constData());
     return raw;
 }
@@ -227,6 +227,11 @@ bool Property::isHidden() const
 bool Property::immediateUpdatesDisabled() const
 {
     return hint(EditorHints::IMMEDIATE_UPDATES_DISABLED).toBool();
+}
+
+bool Property::isVerbatim() const
+{
+    return hint(EditorHints::VERBATIM).toBool();
 }
 
 int Property::maxVisibleItems() const

@@ -47,6 +47,7 @@ public:
     QColor foreground() const;
     bool isHidden() const;
     bool immediateUpdatesDisabled() const;
+    bool isVerbatim() const;
     int maxVisibleItems() const;
     bool isItemDisabled(int value) const;
     QString itemText(int value) const;

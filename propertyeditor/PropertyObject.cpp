@@ -54,6 +54,11 @@ void PropertyObject::setDisplayName(const char* property, const QString& name)
     setOrRemove(property, EditorHints::DISPLAY_NAME, name, !name.isEmpty());
 }
 
+void PropertyObject::setVerbatim(const char* property, bool verbatim)
+{
+    setHint(property, EditorHints::VERBATIM, verbatim);
+}
+
 void PropertyObject::setHidden(const char* property, bool hidden)
 {
     setHint(property, EditorHints::HIDDEN, hidden);

@@ -34,6 +34,8 @@ public:
     void setHidden(const char* property, bool hidden);
     // Spin boxes then write the object only when editing is committed, not at every step.
     void setImmediateUpdatesDisabled(const char* property, bool disabled);
+    // A text value shown as it is, never looked up in the catalogue (names, versions).
+    void setVerbatim(const char* property, bool verbatim);
     void setMinimum(const char* property, const QVariant& minimum);
     void setMaximum(const char* property, const QVariant& maximum);
     void setPrecision(const char* property, int decimals);

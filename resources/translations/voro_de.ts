@@ -2,6 +2,463 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AboutDlg</name>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>%1 Configuration and Diagnostic Utility</source>
+        <translation>%1 Konfigurations- und Diagnoseprogramm</translation>
+    </message>
+    <message>
+        <source>Version: %1
+Bundled Firmware: %2</source>
+        <translation>Version: %1
+Mitgelieferte Firmware: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ActuatorModel</name>
+    <message>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
+    </message>
+    <message>
+        <source>%1 K</source>
+        <translation>%1 K</translation>
+    </message>
+    <message>
+        <source>%1 Ohm</source>
+        <translation>%1 Ohm</translation>
+    </message>
+    <message>
+        <source>Actuator %1</source>
+        <translation>Stellantrieb %1</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Aktiv</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Standort</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>Resistance</source>
+        <translation>Widerstand</translation>
+    </message>
+    <message>
+        <source>Potentiometer Shift</source>
+        <translation>Sollwertverschiebung</translation>
+    </message>
+    <message>
+        <source>Potentiometer Resistance</source>
+        <translation>Potentiometer-Widerstand</translation>
+    </message>
+    <message>
+        <source>Potentiometer Setpoint</source>
+        <translation>Potentiometer-Sollwert</translation>
+    </message>
+    <message>
+        <source>TRIAC</source>
+        <translation>TRIAC</translation>
+    </message>
+    <message>
+        <source>Errors</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Mem Errors</source>
+        <translation>Gespeicherte Fehler</translation>
+    </message>
+    <message>
+        <source>Control Source</source>
+        <translation>Regelquelle</translation>
+    </message>
+    <message>
+        <source>Sensor Type</source>
+        <translation>Fühlertyp</translation>
+    </message>
+    <message>
+        <source>Sensor Offset</source>
+        <translation>Fühlerkorrektur</translation>
+    </message>
+    <message>
+        <source>Potentiometer Min Resistance</source>
+        <translation>Potentiometer-Widerstand min.</translation>
+    </message>
+    <message>
+        <source>Potentiometer Max Resistance</source>
+        <translation>Potentiometer-Widerstand max.</translation>
+    </message>
+    <message>
+        <source>Potentiometer Min Shift</source>
+        <translation>Sollwertverschiebung min.</translation>
+    </message>
+    <message>
+        <source>Potentiometer Max Shift</source>
+        <translation>Sollwertverschiebung max.</translation>
+    </message>
+    <message>
+        <source>Hysterresis Heating</source>
+        <translation>Hysterese Heizen</translation>
+    </message>
+    <message>
+        <source>Hysteresis Cooling</source>
+        <translation>Hysterese Kühlen</translation>
+    </message>
+    <message>
+        <source>Setpoint</source>
+        <translation>Sollwert</translation>
+    </message>
+    <message>
+        <source>Actuator Type</source>
+        <translation>Stellantriebstyp</translation>
+    </message>
+</context>
+<context>
+    <name>ColorCombo</name>
+    <message>
+        <source>Custom</source>
+        <translation>Benutzerdefiniert</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdater</name>
+    <message>
+        <source>Firmware Update</source>
+        <translation>Firmware-Update</translation>
+    </message>
+    <message>
+        <source>The update failed %1 times in a row (last: %2). The device stays in its bootloader; unplug it and plug it in again to try once more.</source>
+        <translation>Das Update ist %1-mal nacheinander fehlgeschlagen (zuletzt: %2). Das Gerät bleibt im Bootloader; trennen Sie es und schliessen Sie es wieder an, um es erneut zu versuchen.</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>keine Antwort</translation>
+    </message>
+</context>
+<context>
+    <name>FwProgrammer</name>
+    <message>
+        <source>Complete</source>
+        <translation>abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Failed. Device not connected.</source>
+        <translation>fehlgeschlagen. Gerät nicht verbunden.</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Failed. Unable to communicate with device.</source>
+        <translation>fehlgeschlagen. Keine Kommunikation mit dem Gerät möglich.</translation>
+    </message>
+    <message>
+        <source>Timed out waiting for device</source>
+        <translation>– Zeitüberschreitung beim Warten auf das Gerät</translation>
+    </message>
+    <message>
+        <source>Device Attached.</source>
+        <translation>Gerät angeschlossen.</translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation>Verbindung wird hergestellt...</translation>
+    </message>
+    <message>
+        <source>Device Detached.</source>
+        <translation>Gerät getrennt.</translation>
+    </message>
+    <message>
+        <source>Device Ready</source>
+        <translation>Gerät bereit</translation>
+    </message>
+    <message>
+        <source>Unable to communicate with device</source>
+        <translation>Keine Kommunikation mit dem Gerät möglich</translation>
+    </message>
+    <message>
+        <source>Operation timed out</source>
+        <translation>Zeitüberschreitung</translation>
+    </message>
+    <message>
+        <source>The device reports more memory than this program can hold. Nothing was written.</source>
+        <translation>Das Gerät meldet mehr Speicher, als dieses Programm verarbeiten kann. Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Unexpected internal error encountered.  Recommend restarting the application to avoid bricking the device.</source>
+        <translation>Unerwarteter interner Fehler. Starten Sie das Programm neu, damit das Gerät nicht unbrauchbar wird.</translation>
+    </message>
+    <message>
+        <source>Warning: This HEX file does not contain config bit information.
+
+Automatically disabling config bit reprogramming to avoid leaving the device in a state that could prevent further bootloading.</source>
+        <translation>Warnung: Diese HEX-Datei enthält keine Konfigurationsbits.
+
+Das Programmieren der Konfigurationsbits wird automatisch ausgeschaltet, damit das Gerät weiterhin über den Bootloader aktualisiert werden kann.</translation>
+    </message>
+    <message>
+        <source>Opened: </source>
+        <translation>Geöffnet: </translation>
+    </message>
+    <message>
+        <source>Error: Could not open file</source>
+        <translation>Fehler: Die Datei konnte nicht geöffnet werden:</translation>
+    </message>
+    <message>
+        <source>No address within range in file:</source>
+        <translation>Keine Adresse im gültigen Bereich in der Datei:</translation>
+    </message>
+    <message>
+        <source>Verify the correct firmware image was specified and is designed for your device.</source>
+        <translation>Prüfen Sie, ob das richtige Firmware-Image angegeben wurde und ob es für Ihr Gerät bestimmt ist.</translation>
+    </message>
+    <message>
+        <source>Error in hex file.  Please make sure the firmware image supplied was designed for the device to be programmed.</source>
+        <translation>Fehler in der HEX-Datei. Stellen Sie sicher, dass das Firmware-Image für das zu programmierende Gerät bestimmt ist.</translation>
+    </message>
+    <message>
+        <source>Memory allocation failed.  Please close other applications to free up system RAM and try again.</source>
+        <translation>Es konnte kein Speicher reserviert werden. Schliessen Sie andere Programme, um Arbeitsspeicher freizugeben, und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Error in file.  Please make sure the firmware image supplied was designed for the device to be programmed.</source>
+        <translation>Fehler in der Datei. Stellen Sie sicher, dass das Firmware-Image für das zu programmierende Gerät bestimmt ist.</translation>
+    </message>
+    <message>
+        <source>Failed to import:</source>
+        <translation>Import fehlgeschlagen:</translation>
+    </message>
+    <message>
+        <source>Erasing Device... (this may take several seconds)</source>
+        <translation>Gerät wird gelöscht... (dies kann einige Sekunden dauern)</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Writing Device Program Memory...</source>
+        <translation>Programmspeicher wird geschrieben...</translation>
+    </message>
+    <message>
+        <source>Writing Device EEPROM Memory...</source>
+        <translation>EEPROM wird geschrieben...</translation>
+    </message>
+    <message>
+        <source>Unable to unlock Configuration bits</source>
+        <translation>Die Konfigurationsbits konnten nicht entsperrt werden</translation>
+    </message>
+    <message>
+        <source>Unlocked Configuration bits successfully</source>
+        <translation>Konfigurationsbits entsperrt</translation>
+    </message>
+    <message>
+        <source>Writing Device Config Words...</source>
+        <translation>Konfigurationsworte werden geschrieben...</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>Creating Firmware Backup...</source>
+        <translation>Firmware-Sicherung wird erstellt...</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Revert</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Device Actions</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Export Settings</source>
+        <translation>Einstellungen exportieren</translation>
+    </message>
+    <message>
+        <source>Import Settings</source>
+        <translation>Einstellungen importieren</translation>
+    </message>
+    <message>
+        <source>Export Logs</source>
+        <translation>Protokolle exportieren</translation>
+    </message>
+    <message>
+        <source>Import Log</source>
+        <translation>Protokoll importieren</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Firmware Update</source>
+        <translation>Firmware-Update</translation>
+    </message>
+    <message>
+        <source>Reset To Factory Defaults</source>
+        <translation>Auf Werkseinstellungen zurücksetzen</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Copy Settings</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Paste Settings</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Clear Errors</source>
+        <translation>Fehler löschen</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Protokoll</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Settings Conflict Detected</source>
+        <translation>Konflikt bei den Einstellungen</translation>
+    </message>
+    <message>
+        <source>The device settings have been changed externally.
+
+What would you like to do?
+
+Reloading will discard your local changes and load the externally changed settings.
+Keeping local settings will ignore the changes made externally.</source>
+        <translation>Die Einstellungen des Geräts wurden von aussen geändert.
+
+Wie möchten Sie vorgehen?
+
+Beim Neuladen werden Ihre lokalen Änderungen verworfen und die von aussen geänderten Einstellungen geladen.
+Beim Beibehalten der lokalen Einstellungen werden die Änderungen von aussen ignoriert.</translation>
+    </message>
+    <message>
+        <source>Reload Device Settings</source>
+        <translation>Geräteeinstellungen neu laden</translation>
+    </message>
+    <message>
+        <source>Keep Local Settings</source>
+        <translation>Lokale Einstellungen beibehalten</translation>
+    </message>
+    <message>
+        <source>Log Export</source>
+        <translation>Protokollexport</translation>
+    </message>
+    <message>
+        <source>All logs have been exported.</source>
+        <translation>Alle Protokolle wurden exportiert.</translation>
+    </message>
+    <message>
+        <source>The logs have been exported, except these files, which could not be written:
+%1</source>
+        <translation>Die Protokolle wurden exportiert, ausser diesen Dateien, die nicht geschrieben werden konnten:
+%1</translation>
+    </message>
+    <message>
+        <source>No change has been detected.</source>
+        <translation>Es wurde keine Änderung festgestellt.</translation>
+    </message>
+    <message>
+        <source>The settings have been successfully imported.</source>
+        <translation>Die Einstellungen wurden erfolgreich importiert.</translation>
+    </message>
+    <message>
+        <source>Unable to read the log file &apos;%1&apos;.</source>
+        <translation>Die Protokolldatei «%1» kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; holds no valid log data.</source>
+        <translation>Die Datei «%1» enthält keine gültigen Protokolldaten.</translation>
+    </message>
+    <message>
+        <source>Do you really want to update the firmware?</source>
+        <translation>Möchten Sie die Firmware wirklich aktualisieren?</translation>
+    </message>
+    <message>
+        <source>Do you really want to reset to factory defaults? All settings will be reset.</source>
+        <translation>Möchten Sie das Gerät wirklich auf die Werkseinstellungen zurücksetzen? Alle Einstellungen werden zurückgesetzt.</translation>
+    </message>
+</context>
+<context>
+    <name>OpenFailureNotice</name>
+    <message>
+        <source>A voro-BOX was found at %1 but cannot be opened, most likely because this user has no permission to use it.</source>
+        <translation>Unter %1 wurde eine voro-BOX gefunden, die sich nicht öffnen lässt, wahrscheinlich weil dieser Benutzer keine Berechtigung dafür hat.</translation>
+    </message>
+    <message>
+        <source>Install the voro-box-cdu package (or its udev rule 70-voro-box.rules), then plug the box in again.</source>
+        <translation>Installieren Sie das Paket voro-box-cdu (oder seine udev-Regel 70-voro-box.rules) und schliessen Sie das Gerät danach erneut an.</translation>
+    </message>
+</context>
+<context>
+    <name>Plot</name>
+    <message>
+        <source>Triac</source>
+        <translation>TRIAC</translation>
+    </message>
+    <message>
+        <source>Temperature [C]</source>
+        <translation>Temperatur [°C]</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Setpoint</source>
+        <translation>Sollwert</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+</context>
+<context>
+    <name>PlotDlg</name>
+    <message>
+        <source>Actuator %1</source>
+        <translation>Stellantrieb %1</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>ST__10K3A1_NTC</source>
@@ -54,6 +511,348 @@
     <message>
         <source>ST__NI1000_TK5000</source>
         <translation>NI1000 TK5000</translation>
+    </message>
+    <message>
+        <source>E__SENSOR_NC</source>
+        <translation>Fühler nicht angeschlossen</translation>
+    </message>
+    <message>
+        <source>E__SENSOR_OUT_OF_RANGE</source>
+        <translation>Fühler ausserhalb des Messbereichs</translation>
+    </message>
+    <message>
+        <source>E__POT_NC</source>
+        <translation>Potentiometer nicht angeschlossen</translation>
+    </message>
+    <message>
+        <source>E__POT_OUT_OF_RANGE</source>
+        <translation>Potentiometer ausserhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>ControlProperties</source>
+        <translation>Regelung</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Betriebsart</translation>
+    </message>
+    <message>
+        <source>Mode.ToolTip</source>
+        <translation>Lokal: Das Gerät regelt selbständig. Extern: Ein Gebäudeleitsystem gibt die Werte über RS485 (Modbus) vor.</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Heizen / Kühlen</translation>
+    </message>
+    <message>
+        <source>Type.ToolTip</source>
+        <translation>Ob das Gerät heizt oder kühlt oder dem Signal am Eingang X19 folgt</translation>
+    </message>
+    <message>
+        <source>CurrentType</source>
+        <translation>Aktuell Heizen / Kühlen</translation>
+    </message>
+    <message>
+        <source>CurrentType.ToolTip</source>
+        <translation>Ob das Gerät zurzeit heizt oder kühlt</translation>
+    </message>
+    <message>
+        <source>Cooling</source>
+        <translation>Kühlen</translation>
+    </message>
+    <message>
+        <source>Heating</source>
+        <translation>Heizen</translation>
+    </message>
+    <message>
+        <source>InfoProperties</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>FirmwareVersion</source>
+        <translation>Firmware-Version</translation>
+    </message>
+    <message>
+        <source>FirmwareVersion.ToolTip</source>
+        <translation>Firmware, mit der das Gerät läuft</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Standort</translation>
+    </message>
+    <message>
+        <source>Location.ToolTip</source>
+        <translation>Bezeichnung des Geräts, höchstens 24 Zeichen</translation>
+    </message>
+    <message>
+        <source>Uptime</source>
+        <translation>Betriebszeit</translation>
+    </message>
+    <message>
+        <source>Uptime.ToolTip</source>
+        <translation>Zeit seit dem letzten Start des Geräts (Tage, Stunden:Minuten:Sekunden)</translation>
+    </message>
+    <message>
+        <source>ConfigWriteCount</source>
+        <translation>EEPROM-Schreibzyklen</translation>
+    </message>
+    <message>
+        <source>ConfigWriteCount.ToolTip</source>
+        <translation>Wie oft das Gerät seine Einstellungen ins EEPROM geschrieben hat</translation>
+    </message>
+    <message>
+        <source>FlashWriteCount</source>
+        <translation>Flash-Schreibzyklen</translation>
+    </message>
+    <message>
+        <source>FlashWriteCount.ToolTip</source>
+        <translation>Wie oft das Gerät seinen Flash-Speicher beschrieben hat</translation>
+    </message>
+    <message>
+        <source>LogProperties</source>
+        <translation>Protokoll</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>Intervall [min]</translation>
+    </message>
+    <message>
+        <source>Interval.ToolTip</source>
+        <translation>Wie oft das Gerät Sollwert, Temperatur und TRIAC-Zustand jedes Stellantriebs aufzeichnet (1 bis 60 Minuten)</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Aufzeichnungsdauer</translation>
+    </message>
+    <message>
+        <source>Duration.ToolTip</source>
+        <translation>Wie weit das Protokoll bei diesem Intervall zurückreicht (1200 Einträge)</translation>
+    </message>
+    <message>
+        <source>RS485Properties</source>
+        <translation>RS485</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Address.ToolTip</source>
+        <translation>Modbus-Adresse des Geräts am RS485-Bus</translation>
+    </message>
+    <message>
+        <source>Baudrate</source>
+        <translation>Baudrate</translation>
+    </message>
+    <message>
+        <source>Baudrate.ToolTip</source>
+        <translation>Übertragungsgeschwindigkeit des RS485-Busses in bit/s</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Parität</translation>
+    </message>
+    <message>
+        <source>Parity.ToolTip</source>
+        <translation>Paritätsbit des RS485-Busses</translation>
+    </message>
+    <message>
+        <source>StopBits</source>
+        <translation>Stoppbits</translation>
+    </message>
+    <message>
+        <source>StopBits.ToolTip</source>
+        <translation>Stoppbits des RS485-Busses</translation>
+    </message>
+    <message>
+        <source>ResponseDelay</source>
+        <translation>Antwortverzögerung [ms]</translation>
+    </message>
+    <message>
+        <source>ResponseDelay.ToolTip</source>
+        <translation>Wartezeit des Geräts, bevor es auf eine Modbus-Anfrage antwortet (0 bis 255 ms)</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>Gerade</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <translation>Ungerade</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Montag</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Dienstag</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Mittwoch</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Donnerstag</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Freitag</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samstag</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Sonntag</translation>
+    </message>
+    <message>
+        <source>CM__LOCAL</source>
+        <translation>Lokal</translation>
+    </message>
+    <message>
+        <source>CM__EXTERNAL</source>
+        <translation>Extern</translation>
+    </message>
+    <message>
+        <source>CT__DEFINED_BY_INPUT</source>
+        <translation>Gemäss X19</translation>
+    </message>
+    <message>
+        <source>CT__HEATING</source>
+        <translation>Heizen</translation>
+    </message>
+    <message>
+        <source>CT__COOLING</source>
+        <translation>Kühlen</translation>
+    </message>
+    <message>
+        <source>CS__SENSORS</source>
+        <translation>Fühler</translation>
+    </message>
+    <message>
+        <source>CS__ACTUATOR_1</source>
+        <translation>Stellantrieb 1</translation>
+    </message>
+    <message>
+        <source>CS__ACTUATOR_2</source>
+        <translation>Stellantrieb 2</translation>
+    </message>
+    <message>
+        <source>CS__ACTUATOR_3</source>
+        <translation>Stellantrieb 3</translation>
+    </message>
+    <message>
+        <source>CS__ACTUATOR_4</source>
+        <translation>Stellantrieb 4</translation>
+    </message>
+    <message>
+        <source>CS__ACTUATOR_5</source>
+        <translation>Stellantrieb 5</translation>
+    </message>
+    <message>
+        <source>CS__ACTUATOR_6</source>
+        <translation>Stellantrieb 6</translation>
+    </message>
+    <message>
+        <source>CS__ACTUATOR_7</source>
+        <translation>Stellantrieb 7</translation>
+    </message>
+    <message>
+        <source>CS__ACTUATOR_8</source>
+        <translation>Stellantrieb 8</translation>
+    </message>
+    <message>
+        <source>AT__NC</source>
+        <translation>Stromlos zu</translation>
+    </message>
+    <message>
+        <source>AT__NO</source>
+        <translation>Stromlos offen</translation>
+    </message>
+</context>
+<context>
+    <name>QPropertyModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+</context>
+<context>
+    <name>VoroManager</name>
+    <message>
+        <source>Firmware Update</source>
+        <translation>Firmware-Update</translation>
+    </message>
+    <message>
+        <source>A new firmware is available, do you want to update the device &apos;%1&apos;?</source>
+        <translation>Eine neue Firmware ist verfügbar. Möchten Sie das Gerät «%1» aktualisieren?</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Update</translation>
+    </message>
+    <message>
+        <source>Unable to communicate with device &apos;%1&apos; with firmware version &apos;%2&apos;, please use a newer version of the %3-CDU.</source>
+        <translation>Mit dem Gerät «%1» mit der Firmware-Version «%2» ist keine Kommunikation möglich. Bitte verwenden Sie eine neuere Version des %3-CDU.</translation>
+    </message>
+    <message>
+        <source>The firmware &apos;%1&apos; of device &apos;%2&apos; has to be updated</source>
+        <translation>Die Firmware «%1» des Geräts «%2» muss aktualisiert werden.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Unable to communicate with device &apos;%1&apos; with firmware version &apos;%2&apos;.</source>
+        <translation>Mit dem Gerät «%1» mit der Firmware-Version «%2» ist keine Kommunikation möglich.</translation>
+    </message>
+    <message>
+        <source>Export Logs</source>
+        <translation>Protokolle exportieren</translation>
+    </message>
+    <message>
+        <source>Export Settings</source>
+        <translation>Einstellungen exportieren</translation>
+    </message>
+    <message>
+        <source>Unable to write the settings file &apos;%1&apos;.</source>
+        <translation>Die Einstellungsdatei «%1» kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Import Settings</source>
+        <translation>Einstellungen importieren</translation>
+    </message>
+    <message>
+        <source>Unable to read the settings file &apos;%1&apos;.</source>
+        <translation>Die Einstellungsdatei «%1» kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is not a settings file: it has no readable group &apos;%2&apos;.</source>
+        <translation>Die Datei «%1» ist keine Einstellungsdatei: Sie enthält keine lesbare Gruppe «%2».</translation>
+    </message>
+    <message>
+        <source>The settings file &apos;%1&apos; holds a value for &apos;%2&apos; that the device cannot take. Nothing has been imported.</source>
+        <translation>Die Einstellungsdatei «%1» enthält für «%2» einen Wert, den das Gerät nicht übernehmen kann. Es wurde nichts importiert.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,454 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>AboutDlg</name>
+    <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Configuration and Diagnostic Utility</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version: %1
+Bundled Firmware: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ActuatorModel</name>
+    <message>
+        <source>%1 °C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 K</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Ohm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Actuator %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resistance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Potentiometer Shift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Potentiometer Resistance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Potentiometer Setpoint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TRIAC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Errors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mem Errors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Control Source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sensor Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sensor Offset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Potentiometer Min Resistance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Potentiometer Max Resistance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Potentiometer Min Shift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Potentiometer Max Shift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hysterresis Heating</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hysteresis Cooling</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Setpoint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Actuator Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ColorCombo</name>
+    <message>
+        <source>Custom</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdater</name>
+    <message>
+        <source>Firmware Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The update failed %1 times in a row (last: %2). The device stays in its bootloader; unplug it and plug it in again to try once more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FwProgrammer</name>
+    <message>
+        <source>Complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed. Device not connected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed. Unable to communicate with device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timed out waiting for device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device Attached.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device Detached.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device Ready</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to communicate with device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Operation timed out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The device reports more memory than this program can hold. Nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unexpected internal error encountered.  Recommend restarting the application to avoid bricking the device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning: This HEX file does not contain config bit information.
+
+Automatically disabling config bit reprogramming to avoid leaving the device in a state that could prevent further bootloading.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opened: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: Could not open file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No address within range in file:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verify the correct firmware image was specified and is designed for your device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error in hex file.  Please make sure the firmware image supplied was designed for the device to be programmed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memory allocation failed.  Please close other applications to free up system RAM and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error in file.  Please make sure the firmware image supplied was designed for the device to be programmed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to import:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Erasing Device... (this may take several seconds)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing Device Program Memory...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing Device EEPROM Memory...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to unlock Configuration bits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unlocked Configuration bits successfully</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing Device Config Words...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Creating Firmware Backup...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Revert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device Actions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Logs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset To Factory Defaults</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear Errors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings Conflict Detected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The device settings have been changed externally.
+
+What would you like to do?
+
+Reloading will discard your local changes and load the externally changed settings.
+Keeping local settings will ignore the changes made externally.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reload Device Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep Local Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All logs have been exported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The logs have been exported, except these files, which could not be written:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No change has been detected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings have been successfully imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to read the log file &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; holds no valid log data.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you really want to update the firmware?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you really want to reset to factory defaults? All settings will be reset.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OpenFailureNotice</name>
+    <message>
+        <source>A voro-BOX was found at %1 but cannot be opened, most likely because this user has no permission to use it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install the voro-box-cdu package (or its udev rule 70-voro-box.rules), then plug the box in again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Plot</name>
+    <message>
+        <source>Triac</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature [C]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Setpoint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlotDlg</name>
+    <message>
+        <source>Actuator %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>AT__NC</source>
@@ -186,6 +634,216 @@
     <message>
         <source>StopBits</source>
         <translation>Stop Bits</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mode.ToolTip</source>
+        <translation>Local: the device regulates on its own. External: a building system sets the values over RS485 (Modbus).</translation>
+    </message>
+    <message>
+        <source>Type.ToolTip</source>
+        <translation>Whether the device heats or cools, or follows the signal on input X19</translation>
+    </message>
+    <message>
+        <source>CurrentType.ToolTip</source>
+        <translation>Whether the device heats or cools at the moment</translation>
+    </message>
+    <message>
+        <source>Cooling</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Heating</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FirmwareVersion.ToolTip</source>
+        <translation>The firmware the device runs</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location.ToolTip</source>
+        <translation>The device&apos;s name, at most 24 characters</translation>
+    </message>
+    <message>
+        <source>Uptime</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uptime.ToolTip</source>
+        <translation>Time since the device last started (days, hours:minutes:seconds)</translation>
+    </message>
+    <message>
+        <source>ConfigWriteCount.ToolTip</source>
+        <translation>How often the device has written its settings to its EEPROM</translation>
+    </message>
+    <message>
+        <source>FlashWriteCount.ToolTip</source>
+        <translation>How often the device has written its flash memory</translation>
+    </message>
+    <message>
+        <source>Interval.ToolTip</source>
+        <translation>How often the device records setpoint, temperature and TRIAC state of every actuator (1 to 60 minutes)</translation>
+    </message>
+    <message>
+        <source>Duration.ToolTip</source>
+        <translation>How far back the log reaches at this interval (1200 records)</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address.ToolTip</source>
+        <translation>The device&apos;s Modbus address on the RS485 line</translation>
+    </message>
+    <message>
+        <source>Baudrate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Baudrate.ToolTip</source>
+        <translation>Transmission speed of the RS485 line in bit/s</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parity.ToolTip</source>
+        <translation>Parity bit of the RS485 line</translation>
+    </message>
+    <message>
+        <source>StopBits.ToolTip</source>
+        <translation>Stop bits of the RS485 line</translation>
+    </message>
+    <message>
+        <source>ResponseDelay.ToolTip</source>
+        <translation>How long the device waits before it answers a Modbus request (0 to 255 ms)</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QPropertyModel</name>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VoroManager</name>
+    <message>
+        <source>Firmware Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A new firmware is available, do you want to update the device &apos;%1&apos;?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to communicate with device &apos;%1&apos; with firmware version &apos;%2&apos;, please use a newer version of the %3-CDU.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The firmware &apos;%1&apos; of device &apos;%2&apos; has to be updated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to communicate with device &apos;%1&apos; with firmware version &apos;%2&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Logs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to write the settings file &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to read the settings file &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is not a settings file: it has no readable group &apos;%2&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings file &apos;%1&apos; holds a value for &apos;%2&apos; that the device cannot take. Nothing has been imported.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

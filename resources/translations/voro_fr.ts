@@ -2,6 +2,463 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>AboutDlg</name>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>%1 Configuration and Diagnostic Utility</source>
+        <translation>Utilitaire de configuration et de diagnostic %1</translation>
+    </message>
+    <message>
+        <source>Version: %1
+Bundled Firmware: %2</source>
+        <translation>Version&#xa0;: %1
+Firmware fourni&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ActuatorModel</name>
+    <message>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
+    </message>
+    <message>
+        <source>%1 K</source>
+        <translation>%1 K</translation>
+    </message>
+    <message>
+        <source>%1 Ohm</source>
+        <translation>%1 Ω</translation>
+    </message>
+    <message>
+        <source>Actuator %1</source>
+        <translation>Actionneur %1</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Actif</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Emplacement</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Température</translation>
+    </message>
+    <message>
+        <source>Resistance</source>
+        <translation>Résistance</translation>
+    </message>
+    <message>
+        <source>Potentiometer Shift</source>
+        <translation>Décalage de consigne</translation>
+    </message>
+    <message>
+        <source>Potentiometer Resistance</source>
+        <translation>Résistance potentiomètre</translation>
+    </message>
+    <message>
+        <source>Potentiometer Setpoint</source>
+        <translation>Consigne potentiomètre</translation>
+    </message>
+    <message>
+        <source>TRIAC</source>
+        <translation>TRIAC</translation>
+    </message>
+    <message>
+        <source>Errors</source>
+        <translation>Erreurs</translation>
+    </message>
+    <message>
+        <source>Mem Errors</source>
+        <translation>Erreurs mémorisées</translation>
+    </message>
+    <message>
+        <source>Control Source</source>
+        <translation>Source de régulation</translation>
+    </message>
+    <message>
+        <source>Sensor Type</source>
+        <translation>Type de sonde</translation>
+    </message>
+    <message>
+        <source>Sensor Offset</source>
+        <translation>Correction de sonde</translation>
+    </message>
+    <message>
+        <source>Potentiometer Min Resistance</source>
+        <translation>Résistance potentiomètre min.</translation>
+    </message>
+    <message>
+        <source>Potentiometer Max Resistance</source>
+        <translation>Résistance potentiomètre max.</translation>
+    </message>
+    <message>
+        <source>Potentiometer Min Shift</source>
+        <translation>Décalage de consigne min.</translation>
+    </message>
+    <message>
+        <source>Potentiometer Max Shift</source>
+        <translation>Décalage de consigne max.</translation>
+    </message>
+    <message>
+        <source>Hysterresis Heating</source>
+        <translation>Hystérésis chauffage</translation>
+    </message>
+    <message>
+        <source>Hysteresis Cooling</source>
+        <translation>Hystérésis refroidissement</translation>
+    </message>
+    <message>
+        <source>Setpoint</source>
+        <translation>Consigne</translation>
+    </message>
+    <message>
+        <source>Actuator Type</source>
+        <translation>Type d&apos;actionneur</translation>
+    </message>
+</context>
+<context>
+    <name>ColorCombo</name>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisée</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdater</name>
+    <message>
+        <source>Firmware Update</source>
+        <translation>Mise à jour du firmware</translation>
+    </message>
+    <message>
+        <source>The update failed %1 times in a row (last: %2). The device stays in its bootloader; unplug it and plug it in again to try once more.</source>
+        <translation>La mise à jour a échoué %1 fois de suite (dernier état&#xa0;: %2). L&apos;appareil reste dans son bootloader; débranchez-le puis rebranchez-le pour réessayer.</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>pas de réponse</translation>
+    </message>
+</context>
+<context>
+    <name>FwProgrammer</name>
+    <message>
+        <source>Complete</source>
+        <translation>terminé</translation>
+    </message>
+    <message>
+        <source>Failed. Device not connected.</source>
+        <translation>échoué. Appareil non connecté.</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>échoué</translation>
+    </message>
+    <message>
+        <source>Failed. Unable to communicate with device.</source>
+        <translation>échoué. Communication impossible avec l&apos;appareil.</translation>
+    </message>
+    <message>
+        <source>Timed out waiting for device</source>
+        <translation>– délai d&apos;attente de l&apos;appareil dépassé</translation>
+    </message>
+    <message>
+        <source>Device Attached.</source>
+        <translation>Appareil raccordé.</translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation>Connexion en cours...</translation>
+    </message>
+    <message>
+        <source>Device Detached.</source>
+        <translation>Appareil déconnecté.</translation>
+    </message>
+    <message>
+        <source>Device Ready</source>
+        <translation>Appareil prêt</translation>
+    </message>
+    <message>
+        <source>Unable to communicate with device</source>
+        <translation>Communication impossible avec l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>Operation timed out</source>
+        <translation>Délai d&apos;attente dépassé</translation>
+    </message>
+    <message>
+        <source>The device reports more memory than this program can hold. Nothing was written.</source>
+        <translation>L&apos;appareil annonce plus de mémoire que ce programme ne peut en traiter. Rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>Unexpected internal error encountered.  Recommend restarting the application to avoid bricking the device.</source>
+        <translation>Erreur interne inattendue. Redémarrez le programme pour ne pas rendre l&apos;appareil inutilisable.</translation>
+    </message>
+    <message>
+        <source>Warning: This HEX file does not contain config bit information.
+
+Automatically disabling config bit reprogramming to avoid leaving the device in a state that could prevent further bootloading.</source>
+        <translation>Avertissement&#xa0;: ce fichier HEX ne contient pas de bits de configuration.
+
+La programmation des bits de configuration est désactivée automatiquement afin que l&apos;appareil puisse encore être mis à jour par son bootloader.</translation>
+    </message>
+    <message>
+        <source>Opened: </source>
+        <translation>Ouvert&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Error: Could not open file</source>
+        <translation>Erreur&#xa0;: impossible d&apos;ouvrir le fichier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>No address within range in file:</source>
+        <translation>Aucune adresse dans la plage valable dans le fichier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Verify the correct firmware image was specified and is designed for your device.</source>
+        <translation>Vérifiez que la bonne image du firmware a été indiquée et qu&apos;elle est prévue pour votre appareil.</translation>
+    </message>
+    <message>
+        <source>Error in hex file.  Please make sure the firmware image supplied was designed for the device to be programmed.</source>
+        <translation>Erreur dans le fichier HEX. Assurez-vous que l&apos;image du firmware est prévue pour l&apos;appareil à programmer.</translation>
+    </message>
+    <message>
+        <source>Memory allocation failed.  Please close other applications to free up system RAM and try again.</source>
+        <translation>L&apos;allocation de mémoire a échoué. Fermez d&apos;autres applications pour libérer de la mémoire vive, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>Error in file.  Please make sure the firmware image supplied was designed for the device to be programmed.</source>
+        <translation>Erreur dans le fichier. Assurez-vous que l&apos;image du firmware est prévue pour l&apos;appareil à programmer.</translation>
+    </message>
+    <message>
+        <source>Failed to import:</source>
+        <translation>Échec de l&apos;importation&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Erasing Device... (this may take several seconds)</source>
+        <translation>Effacement de l&apos;appareil... (cela peut prendre quelques secondes)</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>Effacement</translation>
+    </message>
+    <message>
+        <source>Writing Device Program Memory...</source>
+        <translation>Écriture de la mémoire programme...</translation>
+    </message>
+    <message>
+        <source>Writing Device EEPROM Memory...</source>
+        <translation>Écriture de l&apos;EEPROM...</translation>
+    </message>
+    <message>
+        <source>Unable to unlock Configuration bits</source>
+        <translation>Impossible de déverrouiller les bits de configuration</translation>
+    </message>
+    <message>
+        <source>Unlocked Configuration bits successfully</source>
+        <translation>Bits de configuration déverrouillés</translation>
+    </message>
+    <message>
+        <source>Writing Device Config Words...</source>
+        <translation>Écriture des mots de configuration...</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>Chargement</translation>
+    </message>
+    <message>
+        <source>Creating Firmware Backup...</source>
+        <translation>Création d&apos;une sauvegarde du firmware...</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Revert</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Device Actions</source>
+        <translation>Appareil</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Export Settings</source>
+        <translation>Exporter les paramètres</translation>
+    </message>
+    <message>
+        <source>Import Settings</source>
+        <translation>Importer les paramètres</translation>
+    </message>
+    <message>
+        <source>Export Logs</source>
+        <translation>Exporter les journaux</translation>
+    </message>
+    <message>
+        <source>Import Log</source>
+        <translation>Importer un journal</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Firmware Update</source>
+        <translation>Mise à jour du firmware</translation>
+    </message>
+    <message>
+        <source>Reset To Factory Defaults</source>
+        <translation>Rétablir les réglages d&apos;usine</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Copy Settings</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Paste Settings</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>Clear Errors</source>
+        <translation>Effacer erreurs</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Journal</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Settings Conflict Detected</source>
+        <translation>Conflit de paramètres détecté</translation>
+    </message>
+    <message>
+        <source>The device settings have been changed externally.
+
+What would you like to do?
+
+Reloading will discard your local changes and load the externally changed settings.
+Keeping local settings will ignore the changes made externally.</source>
+        <translation>Les paramètres de l&apos;appareil ont été modifiés de l&apos;extérieur.
+
+Que souhaitez-vous faire?
+
+Recharger annule vos modifications locales et charge les paramètres modifiés de l&apos;extérieur.
+Conserver les paramètres locaux ignore les modifications faites de l&apos;extérieur.</translation>
+    </message>
+    <message>
+        <source>Reload Device Settings</source>
+        <translation>Recharger les paramètres de l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>Keep Local Settings</source>
+        <translation>Conserver les paramètres locaux</translation>
+    </message>
+    <message>
+        <source>Log Export</source>
+        <translation>Exportation des journaux</translation>
+    </message>
+    <message>
+        <source>All logs have been exported.</source>
+        <translation>Tous les journaux ont été exportés.</translation>
+    </message>
+    <message>
+        <source>The logs have been exported, except these files, which could not be written:
+%1</source>
+        <translation>Les journaux ont été exportés, sauf les fichiers suivants, qui n&apos;ont pas pu être écrits&#xa0;:
+%1</translation>
+    </message>
+    <message>
+        <source>No change has been detected.</source>
+        <translation>Aucune modification n&apos;a été détectée.</translation>
+    </message>
+    <message>
+        <source>The settings have been successfully imported.</source>
+        <translation>Les paramètres ont été importés avec succès.</translation>
+    </message>
+    <message>
+        <source>Unable to read the log file &apos;%1&apos;.</source>
+        <translation>Impossible de lire le fichier journal «%1».</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; holds no valid log data.</source>
+        <translation>Le fichier «%1» ne contient aucune donnée de journal valable.</translation>
+    </message>
+    <message>
+        <source>Do you really want to update the firmware?</source>
+        <translation>Voulez-vous vraiment mettre à jour le firmware?</translation>
+    </message>
+    <message>
+        <source>Do you really want to reset to factory defaults? All settings will be reset.</source>
+        <translation>Voulez-vous vraiment rétablir les réglages d&apos;usine? Tous les paramètres seront réinitialisés.</translation>
+    </message>
+</context>
+<context>
+    <name>OpenFailureNotice</name>
+    <message>
+        <source>A voro-BOX was found at %1 but cannot be opened, most likely because this user has no permission to use it.</source>
+        <translation>Un boîtier voro-BOX a été trouvé sous %1 mais ne peut pas être ouvert, très probablement parce que cet utilisateur n&apos;a pas l&apos;autorisation de l&apos;utiliser.</translation>
+    </message>
+    <message>
+        <source>Install the voro-box-cdu package (or its udev rule 70-voro-box.rules), then plug the box in again.</source>
+        <translation>Installez le paquet voro-box-cdu (ou sa règle udev 70-voro-box.rules), puis rebranchez le boîtier.</translation>
+    </message>
+</context>
+<context>
+    <name>Plot</name>
+    <message>
+        <source>Triac</source>
+        <translation>TRIAC</translation>
+    </message>
+    <message>
+        <source>Temperature [C]</source>
+        <translation>Température [°C]</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>Setpoint</source>
+        <translation>Consigne</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Température</translation>
+    </message>
+</context>
+<context>
+    <name>PlotDlg</name>
+    <message>
+        <source>Actuator %1</source>
+        <translation>Actionneur %1</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>ST__10K3A1_NTC</source>
@@ -54,6 +511,348 @@
     <message>
         <source>ST__NI1000_TK5000</source>
         <translation>NI1000 TK5000</translation>
+    </message>
+    <message>
+        <source>E__SENSOR_NC</source>
+        <translation>Sonde non raccordée</translation>
+    </message>
+    <message>
+        <source>E__SENSOR_OUT_OF_RANGE</source>
+        <translation>Sonde hors plage</translation>
+    </message>
+    <message>
+        <source>E__POT_NC</source>
+        <translation>Potentiomètre non raccordé</translation>
+    </message>
+    <message>
+        <source>E__POT_OUT_OF_RANGE</source>
+        <translation>Potentiomètre hors plage</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Enclenché</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Déclenché</translation>
+    </message>
+    <message>
+        <source>ControlProperties</source>
+        <translation>Régulation</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Mode.ToolTip</source>
+        <translation>Local&#xa0;: l&apos;appareil régule de manière autonome. Externe&#xa0;: un système de gestion du bâtiment fixe les valeurs par RS485 (Modbus).</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Chauffage / refroidissement</translation>
+    </message>
+    <message>
+        <source>Type.ToolTip</source>
+        <translation>Chauffage ou refroidissement, ou selon le signal de l&apos;entrée X19</translation>
+    </message>
+    <message>
+        <source>CurrentType</source>
+        <translation>Chauffage / refroid. actuel</translation>
+    </message>
+    <message>
+        <source>CurrentType.ToolTip</source>
+        <translation>Si l&apos;appareil chauffe ou refroidit en ce moment</translation>
+    </message>
+    <message>
+        <source>Cooling</source>
+        <translation>Refroidissement</translation>
+    </message>
+    <message>
+        <source>Heating</source>
+        <translation>Chauffage</translation>
+    </message>
+    <message>
+        <source>InfoProperties</source>
+        <translation>Informations</translation>
+    </message>
+    <message>
+        <source>FirmwareVersion</source>
+        <translation>Version du firmware</translation>
+    </message>
+    <message>
+        <source>FirmwareVersion.ToolTip</source>
+        <translation>Firmware installé dans l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Emplacement</translation>
+    </message>
+    <message>
+        <source>Location.ToolTip</source>
+        <translation>Nom de l&apos;appareil, 24 caractères au plus</translation>
+    </message>
+    <message>
+        <source>Uptime</source>
+        <translation>Durée de fonctionnement</translation>
+    </message>
+    <message>
+        <source>Uptime.ToolTip</source>
+        <translation>Temps écoulé depuis le dernier démarrage de l&apos;appareil (jours, heures:minutes:secondes)</translation>
+    </message>
+    <message>
+        <source>ConfigWriteCount</source>
+        <translation>Écritures EEPROM</translation>
+    </message>
+    <message>
+        <source>ConfigWriteCount.ToolTip</source>
+        <translation>Nombre d&apos;écritures des paramètres dans l&apos;EEPROM de l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>FlashWriteCount</source>
+        <translation>Écritures flash</translation>
+    </message>
+    <message>
+        <source>FlashWriteCount.ToolTip</source>
+        <translation>Nombre d&apos;écritures dans la mémoire flash de l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>LogProperties</source>
+        <translation>Journal</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>Intervalle [min]</translation>
+    </message>
+    <message>
+        <source>Interval.ToolTip</source>
+        <translation>Fréquence à laquelle l&apos;appareil enregistre la consigne, la température et l&apos;état du TRIAC de chaque actionneur (1 à 60 minutes)</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Durée d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Duration.ToolTip</source>
+        <translation>Période couverte par le journal à cet intervalle (1200 enregistrements)</translation>
+    </message>
+    <message>
+        <source>RS485Properties</source>
+        <translation>RS485</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Address.ToolTip</source>
+        <translation>Adresse Modbus de l&apos;appareil sur le bus RS485</translation>
+    </message>
+    <message>
+        <source>Baudrate</source>
+        <translation>Débit en bauds</translation>
+    </message>
+    <message>
+        <source>Baudrate.ToolTip</source>
+        <translation>Vitesse de transmission du bus RS485 en bit/s</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Parité</translation>
+    </message>
+    <message>
+        <source>Parity.ToolTip</source>
+        <translation>Bit de parité du bus RS485</translation>
+    </message>
+    <message>
+        <source>StopBits</source>
+        <translation>Bits d&apos;arrêt</translation>
+    </message>
+    <message>
+        <source>StopBits.ToolTip</source>
+        <translation>Bits d&apos;arrêt du bus RS485</translation>
+    </message>
+    <message>
+        <source>ResponseDelay</source>
+        <translation>Délai de réponse [ms]</translation>
+    </message>
+    <message>
+        <source>ResponseDelay.ToolTip</source>
+        <translation>Temps d&apos;attente de l&apos;appareil avant de répondre à une requête Modbus (0 à 255 ms)</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>Paire</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <translation>Impaire</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Lundi</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Mardi</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Mercredi</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Jeudi</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Vendredi</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samedi</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Dimanche</translation>
+    </message>
+    <message>
+        <source>CM__LOCAL</source>
+        <translation>Local</translation>
+    </message>
+    <message>
+        <source>CM__EXTERNAL</source>
+        <translation>Externe</translation>
+    </message>
+    <message>
+        <source>CT__DEFINED_BY_INPUT</source>
+        <translation>Selon X19</translation>
+    </message>
+    <message>
+        <source>CT__HEATING</source>
+        <translation>Chauffage</translation>
+    </message>
+    <message>
+        <source>CT__COOLING</source>
+        <translation>Refroidissement</translation>
+    </message>
+    <message>
+        <source>CS__SENSORS</source>
+        <translation>Sondes</translation>
+    </message>
+    <message>
+        <source>CS__ACTUATOR_1</source>
+        <translation>Actionneur 1</translation>
+    </message>
+    <message>
+        <source>CS__ACTUATOR_2</source>
+        <translation>Actionneur 2</translation>
+    </message>
+    <message>
+        <source>CS__ACTUATOR_3</source>
+        <translation>Actionneur 3</translation>
+    </message>
+    <message>
+        <source>CS__ACTUATOR_4</source>
+        <translation>Actionneur 4</translation>
+    </message>
+    <message>
+        <source>CS__ACTUATOR_5</source>
+        <translation>Actionneur 5</translation>
+    </message>
+    <message>
+        <source>CS__ACTUATOR_6</source>
+        <translation>Actionneur 6</translation>
+    </message>
+    <message>
+        <source>CS__ACTUATOR_7</source>
+        <translation>Actionneur 7</translation>
+    </message>
+    <message>
+        <source>CS__ACTUATOR_8</source>
+        <translation>Actionneur 8</translation>
+    </message>
+    <message>
+        <source>AT__NC</source>
+        <translation>Fermé (NF)</translation>
+    </message>
+    <message>
+        <source>AT__NO</source>
+        <translation>Ouvert (NO)</translation>
+    </message>
+</context>
+<context>
+    <name>QPropertyModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valeur</translation>
+    </message>
+</context>
+<context>
+    <name>VoroManager</name>
+    <message>
+        <source>Firmware Update</source>
+        <translation>Mise à jour du firmware</translation>
+    </message>
+    <message>
+        <source>A new firmware is available, do you want to update the device &apos;%1&apos;?</source>
+        <translation>Un nouveau firmware est disponible. Voulez-vous mettre à jour l&apos;appareil «%1»?</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Mise à jour</translation>
+    </message>
+    <message>
+        <source>Unable to communicate with device &apos;%1&apos; with firmware version &apos;%2&apos;, please use a newer version of the %3-CDU.</source>
+        <translation>Impossible de communiquer avec l&apos;appareil «%1» doté du firmware «%2». Veuillez utiliser une version plus récente du %3-CDU.</translation>
+    </message>
+    <message>
+        <source>The firmware &apos;%1&apos; of device &apos;%2&apos; has to be updated</source>
+        <translation>Le firmware «%1» de l&apos;appareil «%2» doit être mis à jour.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Unable to communicate with device &apos;%1&apos; with firmware version &apos;%2&apos;.</source>
+        <translation>Impossible de communiquer avec l&apos;appareil «%1» doté du firmware «%2».</translation>
+    </message>
+    <message>
+        <source>Export Logs</source>
+        <translation>Exporter les journaux</translation>
+    </message>
+    <message>
+        <source>Export Settings</source>
+        <translation>Exporter les paramètres</translation>
+    </message>
+    <message>
+        <source>Unable to write the settings file &apos;%1&apos;.</source>
+        <translation>Impossible d&apos;écrire le fichier de paramètres «%1».</translation>
+    </message>
+    <message>
+        <source>Import Settings</source>
+        <translation>Importer les paramètres</translation>
+    </message>
+    <message>
+        <source>Unable to read the settings file &apos;%1&apos;.</source>
+        <translation>Impossible de lire le fichier de paramètres «%1».</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is not a settings file: it has no readable group &apos;%2&apos;.</source>
+        <translation>Le fichier «%1» n&apos;est pas un fichier de paramètres&#xa0;: il ne contient aucun groupe «%2» lisible.</translation>
+    </message>
+    <message>
+        <source>The settings file &apos;%1&apos; holds a value for &apos;%2&apos; that the device cannot take. Nothing has been imported.</source>
+        <translation>Le fichier de paramètres «%1» contient pour «%2» une valeur que l&apos;appareil ne peut pas accepter. Rien n&apos;a été importé.</translation>
     </message>
 </context>
 </TS>

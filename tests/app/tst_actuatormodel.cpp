@@ -87,6 +87,7 @@ private slots:
     void displayAndEditTexts();
     void errorTexts_listKnownBitsInOrder();
     void headers_nameRowsAndActuators();
+    void french_headersUnitsStatesAndErrors();
     void edits_data();
     void edits();
     void edit_roundsLikeTheBoxInSinglePrecision();
@@ -235,6 +236,31 @@ void tst_ActuatorModel::headers_nameRowsAndActuators()
     for (int row = M::ROW_SPACER_1; row < M::ROW_COUNT; ++row)
         QCOMPARE(f.model.headerData(row, Qt::Vertical).toString(), QString());
     QVERIFY(!f.model.headerData(0, Qt::Vertical, Qt::ToolTipRole).isValid());
+}
+
+void tst_ActuatorModel::french_headersUnitsStatesAndErrors()
+{
+    QTranslator french;
+    QVERIFY(french.load(QStringLiteral("voro_fr"), QStringLiteral(":/")));
+    QCoreApplication::installTranslator(&french);
+    const auto restore = qScopeGuard([&] { QCoreApplication::removeTranslator(&french); });
+    Fixture f;
+    f.box.data[0].triac = true;
+    f.box.data[0].errors = 0x3;
+    f.box.settings[0].pot_min = 500;
+    f.update();
+    QCOMPARE(f.model.headerData(0, Qt::Horizontal).toString(), QStringLiteral("Actionneur 1"));
+    QCOMPARE(f.model.headerData(M::ROW_SETPOINT, Qt::Vertical).toString(),
+             QStringLiteral("Consigne"));
+    QCOMPARE(f.cell(M::ROW_TEMPERATURE, 0).toString(), QStringLiteral("20.0 °C"));
+    QCOMPARE(f.cell(M::ROW_RESISTANCE, 0).toString(), QStringLiteral("1000.0 Ω"));
+    QCOMPARE(f.cell(M::ROW_POT_MIN, 0).toString(), QStringLiteral("500 Ω"));
+    QCOMPARE(f.cell(M::ROW_SENSOR_OFFSET, 0).toString(), QStringLiteral("0.0 K"));
+    QCOMPARE(f.cell(M::ROW_TRIAC, 0).toString(), QStringLiteral("Enclenché"));
+    QCOMPARE(f.cell(M::ROW_TRIAC, 1).toString(), QStringLiteral("Déclenché"));
+    QCOMPARE(f.cell(M::ROW_ERRORS, 0).toString(),
+             QStringLiteral("Sonde non raccordée, Sonde hors plage"));
+    QCOMPARE(f.cell(M::ROW_LOCATION, 0).toString(), QStringLiteral("Room 1")); // as the box has it
 }
 
 void tst_ActuatorModel::edits_data()

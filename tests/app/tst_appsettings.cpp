@@ -1,6 +1,6 @@
 // Per-user settings and the compiled translation catalogues.
-#include "device/AppSettings.h"
 #include "app/Startup.h"
+#include "device/AppSettings.h"
 
 #include <QDir>
 #include <QSettings>
@@ -78,12 +78,18 @@ private slots:
                                      << "Capture Window";
         QTest::newRow("de sensor") << "de" << true << "ST__NI1000_TK5000"
                                    << "NI1000 TK5000";
-        QTest::newRow("de error raw") << "de" << true << "E__SENSOR_NC"
-                                      << "E__SENSOR_NC";
+        QTest::newRow("de error") << "de" << true << "E__SENSOR_NC"
+                                  << "Fühler nicht angeschlossen";
+        QTest::newRow("de input") << "de" << true << "CT__DEFINED_BY_INPUT"
+                                  << "Gemäss X19";
+        QTest::newRow("de property") << "de" << true << "Location"
+                                     << "Standort";
         QTest::newRow("fr sensor") << "fr" << true << "ST__10K_NTC_CAREL"
                                    << "10K NTC Carel";
-        QTest::newRow("fr source raw") << "fr" << true << "CS__SENSORS"
-                                       << "CS__SENSORS";
+        QTest::newRow("fr source") << "fr" << true << "CS__SENSORS"
+                                   << "Sondes";
+        QTest::newRow("fr actuator type") << "fr" << true << "AT__NC"
+                                          << "Fermé (NF)";
         QTest::newRow("no catalogue") << "xx" << false << "ST__PT1000"
                                       << "ST__PT1000";
     }
@@ -99,6 +105,37 @@ private slots:
         QCoreApplication::installTranslator(&translator);
         QCOMPARE(QObject::tr(source.toLatin1().constData()), text);
         QCoreApplication::removeTranslator(&translator);
+    }
+
+    // Standard buttons and file dialogs come from Qt's own catalogue, when it is installed.
+    void qtCatalogue_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("de yes") << "de"
+                                << "&Yes"
+                                << "&Ja";
+        QTest::newRow("de close, Swiss") << "de"
+                                         << "Close"
+                                         << "Schliessen";
+        QTest::newRow("fr no") << "fr"
+                               << "&No"
+                               << "&Non";
+    }
+
+    void qtCatalogue()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, source);
+        QFETCH(QString, text);
+        QVERIFY(!qtTranslation("xx"));
+        std::unique_ptr<QTranslator> translator = qtTranslation(language);
+        if (!translator)
+            QSKIP("Qt's translations are not installed (qttranslations5-l10n)");
+        QCoreApplication::installTranslator(translator.get());
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", source.toUtf8().constData()), text);
+        QCoreApplication::removeTranslator(translator.get());
     }
 
     void logoIsInTheResources() { QVERIFY(!QImage(":/Images/image_logo.png").isNull()); }

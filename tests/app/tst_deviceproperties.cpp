@@ -3,8 +3,8 @@
 #include "app/LogProperties.h"
 #include "app/RS485Properties.h"
 #include "app/Startup.h"
-#include "records/VoroDevice.h"
 #include "propertyeditor/QPropertyEditorWidget.h"
+#include "records/VoroDevice.h"
 #include "tests/propertyeditor/ModelRows.h"
 
 #include <QAbstractItemModelTester>
@@ -155,7 +155,7 @@ private slots:
         for (int g = 0; g < 4; ++g) {
             QVERIFY(editor->isExpanded(model->index(g, 0)));
             for (int r = 0; r < model->rowCount(model->index(g, 0)); ++r)
-                QVERIFY(!value(g, r).data(Qt::ToolTipRole).isValid()); // the catalogue has none
+                QVERIFY(!value(g, r).data(Qt::ToolTipRole).toString().isEmpty());
         }
 
         record.status.cooling = false;
@@ -163,6 +163,28 @@ private slots:
         refresh();
         QCOMPARE(value(0, 2).data().toString(), QString("0d 00:00:00"));
         QCOMPARE(value(1, 2).data().toString(), QString("Heating"));
+    }
+
+    // What the box reports stays as it is, even where it reads like a catalogue entry.
+    void german_namesAndValuesTranslated_boxTextsVerbatim()
+    {
+        QTranslator german;
+        QVERIFY(loadTranslation(german, "de"));
+        QCoreApplication::installTranslator(&german);
+        const auto restore = qScopeGuard([&] { QCoreApplication::removeTranslator(&german); });
+        record.config.location = "Heating";
+        record.firmware_version = "Cooling";
+        showGroups(false);
+        const QAbstractItemModel* model = editor->model();
+        QCOMPARE(rowTexts(model, QModelIndex()),
+                 (QStringList { "Info=", "Regelung=", "RS485=", "Protokoll=" }));
+        QCOMPARE(rowTexts(model, model->index(0, 0)).mid(0, 2),
+                 (QStringList { "Firmware-Version=Cooling", "Standort=Heating" }));
+        QCOMPARE(rowTexts(model, model->index(1, 0)),
+                 (QStringList { "Betriebsart=Extern", "Heizen / Kühlen=Gemäss X19",
+                                "Aktuell Heizen / Kühlen=Kühlen" }));
+        QCOMPARE(value(2, 2).data().toString(), QString("Gerade"));
+        QVERIFY(value(3, 0).data(Qt::ToolTipRole).toString().startsWith("Wie oft"));
     }
 
     void readOnlyFlag_locksEveryEditableEntry()
