@@ -17,6 +17,8 @@ struct Fault
         SlowReply, // the answer comes late but in time (`delay`, default 300 ms)
         WriteFailure, // the host's write fails; the device sees nothing
         UnplugMidTransaction, // the device takes the report and is unplugged before answering
+        DuplicateReply, // the answer comes twice: the copy waits as a stale report for the
+                        // host's next request
     };
 
     static constexpr std::chrono::milliseconds LATE_DELAY { 1500 };

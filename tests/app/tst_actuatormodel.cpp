@@ -308,11 +308,13 @@ void tst_ActuatorModel::edits()
     Fixture f;
     QCOMPARE(f.edit(row, 0, value, role), accepted);
     QCOMPARE(f.edited.count(), accepted ? 1 : 0);
+    ActuatorSettings settings;
     if (accepted) {
         const Edit e = f.edited.takeFirst();
         QCOMPARE(e.index, 0);
         QCOMPARE(e.settings.toText(), stored);
         QCOMPARE(e.location, QStringLiteral("Room 1"));
+        settings = e.settings;
     } else {
         QCOMPARE(f.changed->count(), 0);
     }
@@ -320,7 +322,7 @@ void tst_ActuatorModel::edits()
     // the edit reaches the shown record: an update with the same settings announces nothing
     f.changed->clear();
     if (accepted)
-        f.box.settings[0] = ActuatorSettings::fromText(stored, &accepted);
+        f.box.settings[0] = settings;
     f.update();
     QCOMPARE(f.changed->count(), 0);
 }
