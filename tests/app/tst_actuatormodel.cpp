@@ -463,11 +463,15 @@ void tst_ActuatorModel::activeCheckBox_togglesAndGreysColumn()
 void tst_ActuatorModel::colours_followErrorsActivityAndControlSource()
 {
     Fixture f;
-    f.box.data[0].errors = 0x5;
-    f.box.data[0].mem_errors = 0x1;
-    f.box.data[1] = f.box.data[0];
+    // The same errors at three actuators, copied from a value of their own: copying one element
+    // of the vector into another goes through two detaching operator[] calls, and GCC's
+    // instrumented builds then take the source for a reference the second detach may free.
+    ActuatorData faulty = f.box.data.at(0);
+    faulty.errors = 0x5;
+    faulty.mem_errors = 0x1;
+    for (int i : { 0, 1, 2 })
+        f.box.data[i] = faulty;
     f.box.settings[1].active = false;
-    f.box.data[2] = f.box.data[0];
     f.box.settings[2].control_source = VoroDefinitions::CS__ACTUATOR_1;
     f.update();
 
