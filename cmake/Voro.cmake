@@ -5,6 +5,15 @@ if(VORO_SANITIZE)
     add_link_options(-fsanitize=${VORO_SANITIZE})
 endif()
 
+# What the sanitizers are told in every test: report with a stack and end the test at the first
+# finding (undefined behaviour too, which would otherwise print a line and go on), and pass over
+# what Qt's own plugins and libraries leave behind (tests/*.supp).
+set(VORO_SANITIZER_ENVIRONMENT
+    "ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:halt_on_error=1"
+    "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0"
+    "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1"
+    "TSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/tsan.supp:halt_on_error=0:second_deadlock_stack=1")
+
 # Our own code is held to warnings-as-errors; Qt's and Qwt's headers are system headers.
 function(voro_warnings target)
     target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
@@ -38,7 +47,7 @@ function(voro_add_test name)
     set_tests_properties(${name} PROPERTIES
         TIMEOUT ${ARG_TIMEOUT}
         LABELS "${ARG_LABEL}"
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_CONFIG_HOME=${home}/config;HOME=${home};QT_LOGGING_RULES=qt.qpa.*=false")
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_CONFIG_HOME=${home}/config;HOME=${home};QT_LOGGING_RULES=qt.qpa.*=false;${VORO_SANITIZER_ENVIRONMENT}")
 endfunction()
 
 # A benchmark: built with the rest, run by hand (see bench/README.md), never by CTest.

@@ -23,6 +23,14 @@ bool LogExport::takeLog(const VoroDevice& data)
     return index < VoroDefinitions::ACTUATOR_COUNT;
 }
 
+QStringList LogExport::unwrittenFiles(const QStringList& actuator_locations) const
+{
+    QStringList files = failed;
+    for (int i = index; i < VoroDefinitions::ACTUATOR_COUNT; ++i)
+        files << fileName(folder, i, actuator_locations.value(i));
+    return files;
+}
+
 QString LogExport::folderFor(const QString& chosen, const QString& location, const QDateTime& now)
 {
     const QChar separator = QDir::separator();

@@ -23,6 +23,9 @@ public:
     bool takeLog(const VoroDevice& data);
     // The files that could not be written so far.
     QStringList failedFiles() const { return failed; }
+    // For an export that cannot go on: the files that could not be written and those that
+    // were never reached, named after the box's actuator locations.
+    QStringList unwrittenFiles(const QStringList& actuator_locations) const;
 
     // <chosen>/<the box's location as a file name, "voro-BOX" without one>/<yyyy_MM_dd_hh_mm_ss>
     static QString folderFor(const QString& chosen, const QString& location, const QDateTime& now);

@@ -56,3 +56,9 @@ int HidDevice::read(uint8_t* buffer, int length, int timeout_ms)
         return hid_read(handle, buffer, size_t(length));
     return hid_read_timeout(handle, buffer, size_t(length), timeout_ms);
 }
+
+int HidDevice::readWaiting(uint8_t* buffer, int length)
+{
+    // hidapi returns at once for a time-out of 0, whatever the handle's blocking mode.
+    return handle ? hid_read_timeout(handle, buffer, size_t(length), 0) : 0;
+}

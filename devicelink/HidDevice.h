@@ -47,6 +47,9 @@ public:
     bool write(const uint8_t* data, int length);
     // hidapi's result: bytes read, 0 on time-out, -1 on error. timeout_ms <= 0 blocks.
     int read(uint8_t* buffer, int length, int timeout_ms);
+    // An input report that is already waiting, without waiting for one: bytes read, 0 when
+    // none is there, -1 on error.
+    int readWaiting(uint8_t* buffer, int length);
 
 private:
     hid_device_* handle = nullptr;

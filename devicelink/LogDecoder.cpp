@@ -14,28 +14,33 @@ int word(const char* at)
 }
 } // namespace
 
-Header parseHeader(const QString& text)
+bool parseHeader(const QString& text, Header& header)
 {
-    Header header;
     const QStringList parts = text.split(QLatin1Char(';'));
     if (parts.size() != 2)
-        return header;
-    header.offset = parts.at(0).toInt();
-    header.interval = parts.at(1).toInt();
-    if (header.interval <= 0)
-        header.interval = Header::DEFAULT_INTERVAL;
-    return header;
+        return false;
+    bool offset_ok = false, interval_ok = false;
+    const int offset = parts.at(0).toInt(&offset_ok, 10);
+    const int interval = parts.at(1).toInt(&interval_ok, 10);
+    if (!offset_ok || !interval_ok || offset < 0 || interval < 1)
+        return false;
+    header = Header { offset, interval };
+    return true;
 }
 
-bool decodeChunk(const QString& reply, QVector<Sample>& newest_first)
+Chunk decodeChunk(const QString& reply, QVector<Sample>& newest_first)
 {
     const int end = reply.indexOf(QLatin1Char(';'));
     if (end <= 0)
-        return false;
-    const auto decoded = QByteArray::fromBase64Encoding(reply.left(end).toLatin1(),
+        return Chunk::End;
+    const QString base64 = reply.left(end);
+    const auto decoded = QByteArray::fromBase64Encoding(base64.toLatin1(),
                                                         QByteArray::AbortOnBase64DecodingErrors);
-    if (!decoded || decoded.decoded.isEmpty())
-        return false;
+    // toLatin1 turns what Latin-1 lacks into '?', which no Base64 text holds.
+    if (!decoded)
+        return Chunk::Invalid;
+    if (decoded.decoded.isEmpty())
+        return Chunk::End;
     const QByteArray& bytes = decoded.decoded;
     for (int at = 0; at + RECORD_SIZE <= bytes.size(); at += RECORD_SIZE) {
         const int w1 = word(bytes.constData() + at);
@@ -45,7 +50,7 @@ bool decodeChunk(const QString& reply, QVector<Sample>& newest_first)
         s.triac = (w1 & kTriacBit) != 0;
         newest_first.append(s);
     }
-    return true;
+    return Chunk::Records;
 }
 
 LogData buildLog(const QVector<Sample>& newest_first, const Header& header, const QDateTime& now)

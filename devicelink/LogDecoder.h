@@ -22,23 +22,27 @@ struct Sample
 struct Header
 {
     int offset = 0; // seconds since the newest sample was taken
-    int interval = DEFAULT_INTERVAL; // seconds between samples
-
-    static constexpr int DEFAULT_INTERVAL = 600;
+    int interval = 600; // seconds between samples
 };
 
-// A box keeps 1200 records; a box that sends more than this is not believed any further.
+// A box keeps 1200 records; a box that sends more than this is not believed.
 constexpr int MAX_SAMPLES = 20000;
 constexpr int RECORD_SIZE = 4;
 
-// Two numbers joined by ';'; anything else gives offset 0 and interval 600. An interval that is
-// not positive would stack every sample on one instant, so it is taken as 600 too.
-Header parseHeader(const QString& text);
+// Two numbers joined by ';': an offset that is not negative and an interval of at least one
+// second (the box refuses any shorter one). False for anything else, which leaves `header` as
+// it was: a log cannot be placed in time without its header.
+bool parseHeader(const QString& text, Header& header);
 
-// Appends the records of one chunk reply to `newest_first`. False when the reply ends the log:
-// no ';', nothing before it, or text that is not Base64 or decodes to no bytes. Trailing bytes
-// that do not make a whole record are ignored.
-bool decodeChunk(const QString& reply, QVector<Sample>& newest_first);
+enum class Chunk {
+    Records, // the chunk's records were appended
+    End, // the regular end of the log: no ';', nothing before it, or nothing once decoded
+    Invalid, // text before the ';' that is not Base64: a corrupt reply, not an end
+};
+
+// Appends the records of one chunk reply to `newest_first`. Trailing bytes that do not make a
+// whole record are ignored.
+Chunk decodeChunk(const QString& reply, QVector<Sample>& newest_first);
 
 // The log of the samples: oldest first, `interval` apart, the newest `offset` seconds before
 // `now`. No samples give an empty log.

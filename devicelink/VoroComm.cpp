@@ -1,25 +1,25 @@
 #include "devicelink/VoroComm.h"
 
 #include "devicelink/LogDecoder.h"
+#include "devicelink/ReplyText.h"
 #include "devicelink/VoroCommands.h"
 
 #include <QDebug>
 #include <QTextBoundaryFinder>
 
-#include <algorithm>
 #include <cstring>
+#include <limits>
 
 namespace {
-// A reply that must be a number: 0 for anything else, as the box's older firmware expects.
-int replyNumber(const QByteArray& reply)
-{
-    const int end = reply.indexOf('\0');
-    return (end < 0 ? reply : reply.left(end)).toInt(nullptr, 10);
-}
-
 QByteArray local(const QString& text)
 {
     return text.toLocal8Bit();
+}
+
+// The reply's text for a message, however broken.
+QByteArray shown(const QByteArray& reply)
+{
+    return local(VoroComm::replyText(reply));
 }
 } // namespace
 
@@ -42,6 +42,7 @@ QByteArray VoroComm::transact(uint8_t command, const QString& argument, bool wai
                int(text.size()));
         return QByteArray();
     }
+    discardWaitingReports(command);
     uint8_t out[REPORT_SIZE] = {};
     out[1] = command;
     std::memcpy(out + 2, text.constData(), size_t(text.size()));
@@ -56,18 +57,38 @@ QByteArray VoroComm::transact(uint8_t command, const QString& argument, bool wai
     return QByteArray(reinterpret_cast<const char*>(in + 1), REPLY_SIZE);
 }
 
-QString VoroComm::replyText(const QByteArray& reply)
+void VoroComm::discardWaitingReports(uint8_t command)
 {
-    const int end = reply.indexOf('\0');
-    return QString::fromUtf8(end < 0 ? reply : reply.left(end));
+    // The answer to this request can only come after it: whatever waits now is the late
+    // answer to an earlier one, and taken for this one it would shift every answer after it.
+    uint8_t stale[REPORT_SIZE];
+    for (int n = 0; n < MAX_DISCARDED_REPORTS; ++n) {
+        std::memset(stale, 0, sizeof stale);
+        if (hid->readWaiting(stale, REPORT_SIZE) <= 0)
+            return;
+        qDebug("discarded a stale reply to command 0x%02x before command 0x%02x: %08x", stale[0],
+               command, hid->id.getHash());
+    }
 }
 
-bool VoroComm::ask(uint8_t command, const QString& argument, QString& text)
+QString VoroComm::replyText(const QByteArray& reply)
+{
+    return QString::fromUtf8(ReplyText::bytes(reply));
+}
+
+bool VoroComm::ask(uint8_t command, const QString& argument, const char* missing,
+                   const char* invalid, const std::function<bool(const QByteArray&)>& take)
 {
     const QByteArray reply = transact(command, argument);
-    if (reply.isNull())
+    if (reply.isNull()) {
+        if (missing)
+            qDebug("%s", missing);
         return false;
-    text = replyText(reply);
+    }
+    if (!take(reply)) {
+        qDebug("%s: %s", invalid, shown(reply).constData());
+        return false; // nothing of an invalid answer reaches the record
+    }
     return true;
 }
 
@@ -75,19 +96,36 @@ template<typename Record>
 bool VoroComm::readRecord(uint8_t command, const QString& argument, const char* missing,
                           const char* invalid, Record& record)
 {
-    QString text;
-    if (!ask(command, argument, text)) {
-        qDebug("%s", missing);
-        return false;
-    }
-    bool ok = false;
-    const Record parsed = Record::fromText(text, &ok);
-    if (!ok) {
-        qDebug("%s: %s", invalid, local(text).constData());
-        return false; // an invalid text never reaches the record
-    }
-    record = parsed;
-    return true;
+    return ask(command, argument, missing, invalid, [&record](const QByteArray& reply) {
+        bool ok = false;
+        const Record parsed = Record::fromText(replyText(reply), &ok);
+        if (ok)
+            record = parsed;
+        return ok;
+    });
+}
+
+bool VoroComm::askNumber(uint8_t command, int min, const char* missing, const char* invalid,
+                         int& value)
+{
+    return ask(command, QString(), missing, invalid, [&](const QByteArray& reply) {
+        return ReplyText::toNumber(reply, min, std::numeric_limits<int>::max(), value);
+    });
+}
+
+bool VoroComm::askVersion(const char* missing, QString& version)
+{
+    return ask(
+        CMD__GET_FIRMWARE_VERSION, QString(), missing, "invalid firmware version",
+        [&version](const QByteArray& reply) { return ReplyText::toVersion(reply, version); });
+}
+
+bool VoroComm::askText(uint8_t command, const QString& argument, const char* missing, QString& text)
+{
+    return ask(command, argument, missing, nullptr, [&text](const QByteArray& reply) {
+        text = ReplyText::toText(reply);
+        return true;
+    });
 }
 
 bool VoroComm::set(uint8_t command, const QString& argument, const char* failure)
@@ -100,38 +138,29 @@ bool VoroComm::set(uint8_t command, const QString& argument, const char* failure
 
 bool VoroComm::ping()
 {
-    return !transact(CMD__GET_PROTOCOL_VERSION, QString()).isNull();
+    int version = 0;
+    return askNumber(CMD__GET_PROTOCOL_VERSION, 0, nullptr, "invalid protocol version", version);
 }
 
 bool VoroComm::readIdentity()
 {
-    const QByteArray version = transact(CMD__GET_PROTOCOL_VERSION, QString());
-    if (version.isNull())
-        return false;
-    device.protocol_version = replyNumber(version);
-    return ask(CMD__GET_LOCATION, QString(), device.config.location)
-        && ask(CMD__GET_FIRMWARE_VERSION, QString(), device.firmware_version);
+    // A missing answer is left to the thread, which reports the failed start.
+    return askNumber(CMD__GET_PROTOCOL_VERSION, 0, nullptr, "invalid protocol version",
+                     device.protocol_version)
+        && askText(CMD__GET_LOCATION, QString(), nullptr, device.config.location)
+        && askVersion(nullptr, device.firmware_version);
 }
 
 bool VoroComm::readConfig()
 {
     VoroConfig& config = device.config;
-    if (!ask(CMD__GET_FIRMWARE_VERSION, QString(), device.firmware_version)) {
-        qDebug("unable to get firmware version");
-        return false;
-    }
-    const QByteArray interval = transact(CMD__GET_LOG_INTERVAL, QString());
-    if (interval.isNull()) {
-        qDebug("unable to get log interval");
-        return false;
-    }
-    config.log_interval = replyNumber(interval);
-    if (!ask(CMD__GET_LOCATION, QString(), config.location)) {
-        qDebug("unable to get location");
-        return false;
-    }
-    if (!readRecord(CMD__GET_COMMON_SETTINGS, QString(), "unable to get settings",
-                    "invalid common settings", config.common))
+    // The box refuses a log interval under one second.
+    if (!askVersion("unable to get firmware version", device.firmware_version)
+        || !askNumber(CMD__GET_LOG_INTERVAL, 1, "unable to get log interval",
+                      "invalid log interval", config.log_interval)
+        || !askText(CMD__GET_LOCATION, QString(), "unable to get location", config.location)
+        || !readRecord(CMD__GET_COMMON_SETTINGS, QString(), "unable to get settings",
+                       "invalid common settings", config.common))
         return false;
 
     config.actuator_settings.clear();
@@ -151,10 +180,9 @@ bool VoroComm::readActuatorConfig(int index)
         return false;
     device.config.actuator_settings.append(settings);
     QString text;
-    if (!ask(CMD__GET_ACTUATOR_LOCATION, QString::number(index), text)) {
-        qDebug("unable to get actuator location");
+    if (!askText(CMD__GET_ACTUATOR_LOCATION, QString::number(index),
+                 "unable to get actuator location", text))
         return false;
-    }
     device.config.actuator_locations.append(text);
     return true;
 }
@@ -250,21 +278,38 @@ bool VoroComm::testActuator(int index, uint8_t on)
 bool VoroComm::readLog(int index)
 {
     device.log.clear();
-    QString text;
-    if (!ask(CMD__READ_LOG, QString::number(index), text)) {
+    const QByteArray opening = transact(CMD__READ_LOG, QString::number(index));
+    if (opening.isNull()) {
         qDebug("unable to get actuator log");
         return false;
     }
-    const LogDecoder::Header header = LogDecoder::parseHeader(text);
+    LogDecoder::Header header;
+    if (!LogDecoder::parseHeader(replyText(opening), header)) {
+        qDebug("invalid actuator log header: %s", shown(opening).constData());
+        return false;
+    }
     qDebug("offset: %d, interval: %d", header.offset, header.interval);
 
-    // Each empty request brings the next chunk; silence, like an empty chunk, ends the log.
+    // Each empty request brings the next chunk until the box marks the end. Silence is no end:
+    // the log would be cut short without a word, and the late chunk would answer the next
+    // request.
     QVector<LogDecoder::Sample> samples;
-    while (ask(CMD__READ_LOG, QString(), text) && LogDecoder::decodeChunk(text, samples)) {
-        if (samples.size() >= LogDecoder::MAX_SAMPLES) {
-            qDebug("log longer than %d records, the rest is ignored", LogDecoder::MAX_SAMPLES);
-            samples.resize(LogDecoder::MAX_SAMPLES);
+    for (;;) {
+        const QByteArray reply = transact(CMD__READ_LOG, QString());
+        if (reply.isNull()) {
+            qDebug("unable to get actuator log chunk");
+            return false;
+        }
+        const LogDecoder::Chunk chunk = LogDecoder::decodeChunk(replyText(reply), samples);
+        if (chunk == LogDecoder::Chunk::End)
             break;
+        if (chunk == LogDecoder::Chunk::Invalid) {
+            qDebug("invalid actuator log chunk: %s", shown(reply).constData());
+            return false;
+        }
+        if (samples.size() > LogDecoder::MAX_SAMPLES) {
+            qDebug("invalid actuator log: more than %d records", LogDecoder::MAX_SAMPLES);
+            return false;
         }
     }
     device.log = LogDecoder::buildLog(samples, header, QDateTime::currentDateTime());

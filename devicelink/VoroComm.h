@@ -1,13 +1,14 @@
 #pragma once
 
-#include "records/VoroDevice.h"
 #include "devicelink/HidDevice.h"
+#include "records/VoroDevice.h"
 
 #include <QByteArray>
 #include <QObject>
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 
 // The transport of one box: a command code and a text argument go out in one output report,
 // the answer comes back in one input report that echoes the code. The composite operations
@@ -22,6 +23,8 @@ public:
     static constexpr int ARGUMENT_SIZE = 63; // UTF-8 bytes an argument may take
     static constexpr int REPLY_SIZE = 64; // what follows the echo in the reply buffer
     static constexpr int REPLY_TIMEOUT_MS = 1000;
+    // More than the kernel queues per handle: a box that keeps sending cannot hold us here.
+    static constexpr int MAX_DISCARDED_REPORTS = 128;
     static constexpr const char* FACTORY_RESET_CODE = "1630497258";
 
     // Takes ownership of `hid`.
@@ -30,11 +33,17 @@ public:
 
     // One request and, if `wait_reply`, its answer: the 64 bytes after the echo. A null array
     // means failure (refused write, silence, wrong echo, an argument too long for a report)
-    // or that no answer was asked for.
+    // or that no answer was asked for. Input reports already waiting before the request are
+    // late answers to earlier ones: they are discarded, never taken for this answer.
     QByteArray transact(uint8_t command, const QString& argument, bool wait_reply = true);
     // The text of an answer: up to its first zero byte, decoded as UTF-8.
     static QString replyText(const QByteArray& reply);
 
+    // The reads take an answer only when it is wholly what it must be (a number, a version of
+    // dot-separated numbers, a record whose every field is within its range; free text is
+    // always taken); any other fails the read with a message naming it, and nothing of it
+    // reaches the record.
+    // A ping is answered with the protocol version.
     bool ping();
     bool readIdentity();
     bool readConfig();
@@ -43,7 +52,8 @@ public:
     bool writeActuatorSettings(const VoroConfig& config);
     bool clearErrors(int index);
     bool testActuator(int index, uint8_t on);
-    // Reads one actuator's log into device.log; a log cut short keeps what arrived.
+    // Reads one actuator's log into device.log. Only the box's end mark ends it: a chunk that
+    // does not come, or does not decode, fails the read.
     bool readLog(int index);
     bool factoryReset();
     bool enterBootloader();
@@ -52,10 +62,17 @@ public:
     VoroDevice device; // the working copy the read commands fill
 
 private:
-    // The answer's text in `text`; false on failure.
-    bool ask(uint8_t command, const QString& argument, QString& text);
-    // A record in its text form: silence logs `missing`, a text that does not parse logs
-    // `invalid` with the text.
+    void discardWaitingReports(uint8_t command);
+    // One request whose answer `take` reads as what it must be. Silence logs `missing` (when
+    // given), an answer that `take` refuses logs `invalid` with its text; either is false.
+    bool ask(uint8_t command, const QString& argument, const char* missing, const char* invalid,
+             const std::function<bool(const QByteArray&)>& take);
+    // A number from `min` up.
+    bool askNumber(uint8_t command, int min, const char* missing, const char* invalid, int& value);
+    bool askVersion(const char* missing, QString& version);
+    // Free text: every answer is taken (see ReplyText::toText).
+    bool askText(uint8_t command, const QString& argument, const char* missing, QString& text);
+    // A record in its text form.
     template<typename Record>
     bool readRecord(uint8_t command, const QString& argument, const char* missing,
                     const char* invalid, Record& record);

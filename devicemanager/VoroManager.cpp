@@ -308,12 +308,20 @@ void VoroManager::onOperationFinished(VoroDevice::Id id, const VoroCommThread::O
 void VoroManager::onThreadFinished(VoroDevice::Id id)
 {
     const auto found = boxes.find(id);
+    std::optional<QStringList> unfinished_export;
     if (found != boxes.end()) {
-        detector->removeDevice(found->second.hid_id);
-        found->second.thread->deleteLater();
-        boxes.erase(found); // an export of a dropped box ends without completing
+        Box& b = found->second;
+        detector->removeDevice(b.hid_id);
+        b.thread->deleteLater();
+        if (b.log_export)
+            unfinished_export = b.log_export->unwrittenFiles(b.device_config.actuator_locations);
+        boxes.erase(found);
     }
     qDebug("device %d deleted", id);
+    // An export the box's end has cut short is over too: the user learns which files are
+    // missing.
+    if (unfinished_export)
+        emit logExportComplete(id, *unfinished_export);
     emit deviceDeleted(id);
 }
 

@@ -87,8 +87,9 @@ signals:
     void deviceDeleted(VoroDevice::Id id);
     // A log read outside an export; the log is in device(id).log.
     void logRead(VoroDevice::Id id, int actuator_index);
-    // All eight log files of the export are done; `failed_files` lists those that could not
-    // be written (empty when all were).
+    // The log export has ended: all eight files are written, or `failed_files` names those
+    // that are not (could not be written, or never read because the box was dropped in the
+    // middle; then this comes just before deviceDeleted).
     void logExportComplete(VoroDevice::Id id, const QStringList& failed_files);
     // A box was found but its device node could not be opened, or was opened; emitted at every
     // attempt, also for boxes in their bootloader that the firmware updater opens and reports

@@ -14,8 +14,9 @@ CommonSettings CommonSettings::fromText(const QString& text, bool* ok)
 {
     RecordText in(text);
     CommonSettings c;
-    *ok = in.count() == 3 && in.toInt(0, c.control_mode) && in.toInt(1, c.control_type)
-        && in.toInt(2, c.modbus_response_delay);
+    *ok = in.count() == 3 && in.toEnum(0, c.control_mode, "ControlMode")
+        && in.toEnum(1, c.control_type, "ControlType")
+        && in.toInt(2, c.modbus_response_delay, 0, MAX_RESPONSE_DELAY);
     return c;
 }
 
@@ -46,13 +47,16 @@ ActuatorSettings ActuatorSettings::fromText(const QString& text, bool* ok)
 {
     RecordText in(text);
     ActuatorSettings a;
+    // The limits are read as int, as the box parses them when they come back.
     int pot_min = 0, pot_max = 0;
-    *ok = in.count() == 12 && in.toBool(0, a.active) && in.toInt(1, a.sensor_type)
-        && in.toInt(2, a.sensor_offset) && in.toInt(3, pot_min) && in.toInt(4, pot_max)
-        && in.toInt(5, a.pot_shift_min) && in.toInt(6, a.pot_shift_max)
-        && in.toInt(7, a.hysteresis_heating) && in.toInt(8, a.hysteresis_cooling)
-        && in.toInt(9, a.setpoint) && in.toInt(10, a.actuator_type)
-        && in.toInt(11, a.control_source);
+    const int lo = RecordText::WORD_MIN, hi = RecordText::WORD_MAX;
+    *ok = in.count() == 12 && in.toBool(0, a.active) && in.toEnum(1, a.sensor_type, "SensorType")
+        && in.toInt(2, a.sensor_offset, lo, hi) && in.toInt(3, pot_min, 0)
+        && in.toInt(4, pot_max, 0) && in.toInt(5, a.pot_shift_min, lo, hi)
+        && in.toInt(6, a.pot_shift_max, lo, hi) && in.toInt(7, a.hysteresis_heating, 0, hi)
+        && in.toInt(8, a.hysteresis_cooling, 0, hi) && in.toInt(9, a.setpoint, lo, hi)
+        && in.toEnum(10, a.actuator_type, "ActuatorType")
+        && in.toEnum(11, a.control_source, "ControlSource");
     a.pot_min = quint32(pot_min);
     a.pot_max = quint32(pot_max);
     return a;

@@ -14,7 +14,10 @@ struct CommonSettings
     int control_type = VoroDefinitions::CT__HEATING;
     int modbus_response_delay = 10; // ms the box waits before answering on RS485
 
-    // "control_mode;control_type;modbus_response_delay"
+    static constexpr int MAX_RESPONSE_DELAY = 255; // the box keeps it in a byte
+
+    // "control_mode;control_type;modbus_response_delay"; a text that does not parse, or an
+    // enumeration value without a key, or a delay beyond a byte, is invalid.
     QString toText() const;
     static CommonSettings fromText(const QString& text, bool* ok);
 
@@ -39,7 +42,9 @@ struct ActuatorSettings
     int setpoint = 0;
     int actuator_type = VoroDefinitions::AT__NC;
 
-    // Twelve fields with control_source last, as the box expects them.
+    // Twelve fields with control_source last, as the box expects them. Reading refuses what the
+    // box could not take back: enumeration values without a key, negative potentiometer
+    // limits, 0.1-unit values beyond 16 bits, negative hystereses.
     QString toText() const;
     static ActuatorSettings fromText(const QString& text, bool* ok);
 

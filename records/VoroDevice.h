@@ -1,7 +1,7 @@
 #pragma once
 
-#include "records/VoroConfig.h"
 #include "logdata/LogData.h"
+#include "records/VoroConfig.h"
 
 #include <QMetaType>
 #include <QString>
@@ -20,6 +20,10 @@ struct DeviceStatus
     quint32 config_write_count = 0;
     quint32 flash_write_count = 0; // 0xFFFFFFFF when the box does not report it
 
+    static constexpr int MAX_MODBUS_ADDRESS = 255; // one byte on the bus
+
+    // At least eight fields; a parity of one character, counts, address, baud rate, stop bits
+    // and uptime not negative.
     static DeviceStatus fromText(const QString& text, bool* ok);
 };
 
@@ -38,6 +42,8 @@ struct ActuatorData
     quint8 errors = 0; // VoroDefinitions::ErrorFlag bits
     quint8 mem_errors = 0; // latched errors, same bits
 
+    // At least eight fields; resistances not negative, error bits within a byte. Temperatures
+    // are only shown and may be anything the box reports.
     static ActuatorData fromText(const QString& text, bool* ok);
 };
 

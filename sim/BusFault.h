@@ -18,6 +18,8 @@ struct Fault
         WriteFailure, // the host's write fails; the device sees nothing
         UnplugMidTransaction, // the device takes the report and is unplugged before answering
         OpenFailure, // opening the device's path fails, as for a node this user may not open
+        DuplicateReply, // the answer comes twice: the copy waits as a stale report for the
+                        // host's next request
     };
 
     static constexpr std::chrono::milliseconds LATE_DELAY { 1500 };

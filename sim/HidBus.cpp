@@ -124,6 +124,9 @@ public:
             case Fault::SlowReply:
                 extra_delay += fault->replyDelay();
                 break;
+            case Fault::DuplicateReply:
+                bus.deliver(slot, bytes, extra_delay);
+                break;
             }
         }
         bus.deliver(slot, bytes, extra_delay);

@@ -13,7 +13,10 @@
 
 using hidsim::Bus;
 using hidsim::Fault;
+using LogDecoder::Chunk;
 using LogDecoder::Sample;
+
+Q_DECLARE_METATYPE(LogDecoder::Chunk)
 
 namespace {
 // Encodes the records as the box does, with Python's struct and base64: eleven records a
@@ -77,7 +80,7 @@ private slots:
 
         QVector<Sample> decoded;
         for (const QString& chunk : chunks)
-            QVERIFY(LogDecoder::decodeChunk(chunk, decoded));
+            QCOMPARE(LogDecoder::decodeChunk(chunk, decoded), Chunk::Records);
         QCOMPARE(decoded.size(), records.size());
         for (int i = 0; i < records.size(); ++i) {
             QCOMPARE(decoded.at(i).setpoint, records.at(i).setpoint);
@@ -91,7 +94,8 @@ private slots:
         // w1 = 0x44BA: TRIAC on, setpoint 21.0 °C; w2 = 0x00D7: 21.5 °C.
         // w1 = 0x03E8, w2 = 0xFF9C: setpoint 0.0 °C, -10.0 °C, TRIAC off.
         QVector<Sample> s;
-        QVERIFY(LogDecoder::decodeChunk(chunkOf(QByteArray::fromHex("ba44d700e8039cff")), s));
+        QCOMPARE(LogDecoder::decodeChunk(chunkOf(QByteArray::fromHex("ba44d700e8039cff")), s),
+                 Chunk::Records);
         QCOMPARE(s.size(), 2);
         const LogData log = LogDecoder::buildLog(s, { 0, 60 }, QDateTime::currentDateTime());
         // newest first on the wire, oldest first in the log
@@ -106,50 +110,62 @@ private slots:
     void chunkEnds_data()
     {
         QTest::addColumn<QString>("reply");
-        QTest::addColumn<bool>("goesOn");
+        QTest::addColumn<Chunk>("outcome");
         QTest::addColumn<int>("records");
-        QTest::newRow("one record") << "AAAAAA==;" << true << 1;
-        QTest::newRow("text after ';' ignored") << "AAAAAA==;AAAAAA==" << true << 1;
-        QTest::newRow("trailing bytes ignored") << QString(chunkOf("\1\2\3\4\5\6")) << true << 1;
-        QTest::newRow("less than a record") << QString(chunkOf("\1\2\3")) << true << 0;
-        QTest::newRow("only ';'") << ";" << false << 0;
-        QTest::newRow("no ';'") << "AAAAAA==" << false << 0;
-        QTest::newRow("empty") << "" << false << 0;
-        QTest::newRow("not Base64") << "A*A!AA==;" << false << 0;
-        QTest::newRow("an error text") << "ERR" << false << 0;
-        QTest::newRow("not Latin-1") << QStringLiteral("AAAA\u20ac;") << false << 0;
+        QTest::newRow("one record") << "AAAAAA==;" << Chunk::Records << 1;
+        QTest::newRow("text after ';' ignored") << "AAAAAA==;AAAAAA==" << Chunk::Records << 1;
+        QTest::newRow("trailing bytes ignored")
+            << QString(chunkOf("\1\2\3\4\5\6")) << Chunk::Records << 1;
+        QTest::newRow("less than a record") << QString(chunkOf("\1\2\3")) << Chunk::Records << 0;
+        QTest::newRow("only ';'") << ";" << Chunk::End << 0;
+        QTest::newRow("no ';'") << "AAAAAA==" << Chunk::End << 0;
+        QTest::newRow("empty") << "" << Chunk::End << 0;
+        QTest::newRow("an error text") << "ERR" << Chunk::End << 0;
+        QTest::newRow("one character") << "A;" << Chunk::End << 0;
+        QTest::newRow("not Base64") << "A*A!AA==;" << Chunk::Invalid << 0;
+        QTest::newRow("not Latin-1") << QStringLiteral("AAAA\u20ac;") << Chunk::Invalid << 0;
     }
 
     void chunkEnds()
     {
         QFETCH(QString, reply);
-        QFETCH(bool, goesOn);
+        QFETCH(Chunk, outcome);
         QFETCH(int, records);
         QVector<Sample> s;
-        QCOMPARE(LogDecoder::decodeChunk(reply, s), goesOn);
+        QCOMPARE(LogDecoder::decodeChunk(reply, s), outcome);
         QCOMPARE(s.size(), records);
     }
 
     void header_data()
     {
         QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("valid");
         QTest::addColumn<int>("offset");
         QTest::addColumn<int>("interval");
-        QTest::newRow("two numbers") << "120;600" << 120 << 600;
-        QTest::newRow("one field") << "120" << 0 << 600;
-        QTest::newRow("three fields") << "1;2;3" << 0 << 600;
-        QTest::newRow("not numbers") << "a;b" << 0 << 600;
-        QTest::newRow("offset not a number") << "x;300" << 0 << 300;
-        QTest::newRow("zero interval") << "5;0" << 5 << 600;
-        QTest::newRow("negative interval") << "5;-60" << 5 << 600;
+        QTest::newRow("two numbers") << "120;600" << true << 120 << 600;
+        QTest::newRow("sampled just now") << "0;1" << true << 0 << 1;
+        QTest::newRow("one field") << "120" << false << 0 << 0;
+        QTest::newRow("three fields") << "1;2;3" << false << 0 << 0;
+        QTest::newRow("not numbers") << "a;b" << false << 0 << 0;
+        QTest::newRow("offset not a number") << "x;300" << false << 0 << 0;
+        QTest::newRow("negative offset") << "-5;300" << false << 0 << 0;
+        QTest::newRow("zero interval") << "5;0" << false << 0 << 0;
+        QTest::newRow("negative interval") << "5;-60" << false << 0 << 0;
+        QTest::newRow("a chunk") << "AAAAAA==;" << false << 0 << 0;
     }
 
     void header()
     {
         QFETCH(QString, text);
-        const LogDecoder::Header h = LogDecoder::parseHeader(text);
-        QTEST(h.offset, "offset");
-        QTEST(h.interval, "interval");
+        QFETCH(bool, valid);
+        LogDecoder::Header h { -1, -1 };
+        QCOMPARE(LogDecoder::parseHeader(text, h), valid);
+        if (valid) {
+            QTEST(h.offset, "offset");
+            QTEST(h.interval, "interval");
+        } else {
+            QCOMPARE(h.offset, -1); // untouched
+        }
     }
 
     void timeAxis()
@@ -217,14 +233,83 @@ private slots:
         QCOMPARE(plugged.box->receivedArguments(CMD__READ_LOG).size(), 112);
     }
 
-    void readLog_cutShort_keepsWhatArrived()
+    // Only the box's end mark ends a log: a chunk that does not come, or that is not Base64, or
+    // a header that is not one, fails the read, whatever arrived before.
+    void readLog_failures_data()
+    {
+        QTest::addColumn<int>("cutAfter"); // chunks before the box falls silent; -1 never
+        QTest::addColumn<QByteArray>("header"); // a scripted header, or null for the box's
+        QTest::addColumn<QByteArray>("chunk"); // a scripted first chunk, or null
+        QTest::addColumn<QString>("message");
+        QTest::newRow("silent after three chunks")
+            << 3 << QByteArray() << QByteArray() << "unable to get actuator log chunk";
+        QTest::newRow("silent at once")
+            << 0 << QByteArray() << QByteArray() << "unable to get actuator log chunk";
+        QTest::newRow("header of one field")
+            << -1 << QByteArray("600") << QByteArray() << "invalid actuator log header: 600";
+        QTest::newRow("header with a chunk's text") << -1 << QByteArray("AAAAAA==;") << QByteArray()
+                                                    << "invalid actuator log header: AAAAAA==;";
+        QTest::newRow("chunk not Base64") << -1 << QByteArray("0;60") << QByteArray("AA*A;")
+                                          << "invalid actuator log chunk: AA*A;";
+    }
+    void readLog_failures()
+    {
+        QFETCH(int, cutAfter);
+        QFETCH(QByteArray, header);
+        QFETCH(QByteArray, chunk);
+        QFETCH(QString, message);
+        PluggedBox plugged;
+        if (cutAfter >= 0)
+            plugged.box->cutLogShort(cutAfter);
+        if (!header.isNull())
+            plugged.box->overrideReply(CMD__READ_LOG, header);
+        if (!chunk.isNull())
+            plugged.box->overrideReply(CMD__READ_LOG, chunk);
+        std::unique_ptr<VoroComm> comm(plugged.openComm());
+        MessageLog messages;
+        QVERIFY(!comm->readLog(0));
+        QVERIFY(messages.messages().endsWith(message));
+    }
+
+    // A copy of an answer left waiting (a late or a repeated one) is discarded before the next
+    // request, so that no chunk is taken twice or in another's place.
+    void readLog_staleReportsWaiting_areDiscarded_data()
+    {
+        QTest::addColumn<int>("skip"); // 0x20 requests before the one answered twice
+        QTest::newRow("header") << 0;
+        QTest::newRow("a chunk in the middle") << 40;
+        QTest::newRow("the end mark") << 110;
+    }
+    void readLog_staleReportsWaiting_areDiscarded()
+    {
+        QFETCH(int, skip);
+        PluggedBox plugged;
+        plugged.inject(Fault::once(Fault::DuplicateReply, CMD__READ_LOG, skip));
+        std::unique_ptr<VoroComm> comm(plugged.openComm());
+        MessageLog messages;
+        QVERIFY(comm->readLog(2));
+        QVERIFY(sameSamples(comm->device.log, plugged.box->log(2)));
+        QCOMPARE(messages.messages().filter("discarded a stale reply to command 0x20").size(), 1);
+        QVERIFY(comm->readLog(3)); // and the next log starts clean
+        QVERIFY(sameSamples(comm->device.log, plugged.box->log(3)));
+    }
+
+    // A chunk that comes after its time-out fails the read; its late copy never answers a
+    // later request as if it were that request's answer.
+    void readLog_lateChunk_failsAndIsNeverTakenForTheNextAnswer()
     {
         PluggedBox plugged;
-        plugged.box->cutLogShort(3);
+        plugged.inject(Fault::once(Fault::LateReply, CMD__READ_LOG, 5));
         std::unique_ptr<VoroComm> comm(plugged.openComm());
-        QVERIFY(comm->readLog(0));
-        const QVector<hidsim::LogRecord> all = plugged.box->log(0);
-        QVERIFY(sameSamples(comm->device.log, all.mid(all.size() - 33)));
+        MessageLog messages;
+        QVERIFY(!comm->readLog(1));
+        QVERIFY(messages.contains("unable to get actuator log chunk"));
+        // The late chunk lands while the next read waits for its header: that read fails too,
+        // rather than take a chunk of actuator 1 for its header (or, had it come before the
+        // request, it would have been discarded).
+        QVERIFY(!comm->readLog(2) || sameSamples(comm->device.log, plugged.box->log(2)));
+        QVERIFY(comm->readLog(3));
+        QVERIFY(sameSamples(comm->device.log, plugged.box->log(3)));
     }
 
     void readLog_noOpeningReply_fails()
@@ -241,24 +326,25 @@ private slots:
     }
 
     // A box that never stops sending chunks is not believed beyond a bound.
-    void readLog_endlessChunks_stopAtTheBound()
+    void readLog_endlessChunks_failAtTheBound()
     {
         PluggedBox plugged;
         plugged.box->overrideReply(CMD__READ_LOG, "0;60");
         plugged.box->overrideReply(CMD__READ_LOG, chunkOf(QByteArray(44, '\x10')), -1);
         std::unique_ptr<VoroComm> comm(plugged.openComm());
-        QVERIFY(comm->readLog(0));
-        QCOMPARE(comm->device.log.count(), LogDecoder::MAX_SAMPLES);
+        MessageLog messages;
+        QVERIFY(!comm->readLog(0));
+        QVERIFY(messages.contains("invalid actuator log: more than 20000 records"));
     }
 
-    void readLog_garbageChunks_neverCrash()
+    void readLog_garbageReplies_failWithoutHarm()
     {
         PluggedBox plugged;
         plugged.inject(Fault::always(Fault::GarbageReply, CMD__READ_LOG));
         std::unique_ptr<VoroComm> comm(plugged.openComm());
         for (int index = 0; index < 8; ++index) {
-            QVERIFY(comm->readLog(index));
-            QVERIFY(comm->device.log.count() <= LogDecoder::MAX_SAMPLES);
+            QVERIFY(!comm->readLog(index));
+            QCOMPARE(comm->device.log.count(), 0);
         }
     }
 };

@@ -70,18 +70,95 @@ private:
 private slots:
     void init() { Bus::instance().setLatency(std::chrono::microseconds(0)); }
 
-    void ping_andProtocolVersionAsNumber()
+    // The identity decides how the box is treated: an answer that is not wholly what it must
+    // be fails the read, says so, and leaves nothing of itself in the record.
+    void readIdentity_garbage_data()
     {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("protocol version with a letter")
+            << int(CMD__GET_PROTOCOL_VERSION) << QByteArray("v2") << "invalid protocol version: v2";
+        QTest::newRow("protocol version with a dot")
+            << int(CMD__GET_PROTOCOL_VERSION) << QByteArray("2.0")
+            << "invalid protocol version: 2.0";
+        QTest::newRow("negative protocol version")
+            << int(CMD__GET_PROTOCOL_VERSION) << QByteArray("-2") << "invalid protocol version: -2";
+        QTest::newRow("empty protocol version")
+            << int(CMD__GET_PROTOCOL_VERSION) << QByteArray("") << "invalid protocol version: ";
+        QTest::newRow("firmware version with a letter")
+            << int(CMD__GET_FIRMWARE_VERSION) << QByteArray("1.1.2.l7")
+            << "invalid firmware version: 1.1.2.l7";
+        QTest::newRow("firmware version with an empty part")
+            << int(CMD__GET_FIRMWARE_VERSION) << QByteArray("1..2")
+            << "invalid firmware version: 1..2";
+        QTest::newRow("empty firmware version")
+            << int(CMD__GET_FIRMWARE_VERSION) << QByteArray("") << "invalid firmware version: ";
+    }
+    void readIdentity_garbage()
+    {
+        QFETCH(int, command);
+        QFETCH(QByteArray, reply);
+        QFETCH(QString, message);
         PluggedBox plugged;
+        plugged.box->setFirmwareVersion(QStringLiteral("1.1.2.17"));
+        plugged.box->overrideReply(command, reply);
         std::unique_ptr<VoroComm> comm(plugged.openComm());
-        QVERIFY(comm->ping());
-        plugged.box->overrideReply(CMD__GET_PROTOCOL_VERSION, "v2");
+        comm->device.protocol_version = 7; // what an earlier read left
+        MessageLog log;
+        QVERIFY(!comm->readIdentity());
+        QCOMPARE(log.messages().size(), 1);
+        QVERIFY2(log.messages().first().startsWith(message), qPrintable(log.messages().first()));
+        const int expected_protocol = command == CMD__GET_PROTOCOL_VERSION ? 7 : 2;
+        QCOMPARE(comm->device.protocol_version, expected_protocol);
+        QVERIFY(comm->device.firmware_version.isNull());
+        if (command == CMD__GET_PROTOCOL_VERSION) { // a ping asks for it too
+            plugged.box->overrideReply(command, reply);
+            QVERIFY(!comm->ping());
+            QVERIFY(comm->ping());
+        }
+    }
+
+    // Free text stays as the box stores it, whatever it holds: a name never makes a box
+    // unusable. What is not UTF-8 shows byte by byte.
+    void locations_keptAsTheBoxSendsThem_data()
+    {
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<QString>("location");
+        const QString euros(21, QChar(0x20AC));
+        const QString accents(31, QChar(0xE9));
+        QTest::newRow("separators") << QByteArray("Hall; east") << "Hall; east";
+        QTest::newRow("empty") << QByteArray("") << "";
+        QTest::newRow("control characters") << QByteArray("a\tb\x01") << "a\tb\x01";
+        QTest::newRow("byte order mark")
+            << QByteArray("\xef\xbb\xbfX") << QString(QChar(0xFEFF)) + QLatin1Char('X');
+        QTest::newRow("63 bytes") << euros.toUtf8() << euros;
+        // 62 bytes of accents and the first byte of a euro sign: the report had no more room
+        QTest::newRow("last character cut by the report")
+            << (accents + QChar(0x20AC)).toUtf8() << accents;
+        QTest::newRow("Latin-1, written by other means") << QByteArray("K\xfc"
+                                                                       "che")
+                                                         << QString::fromUtf8("Küche");
+        QTest::newRow("broken UTF-8") << QByteArray("Lab\xc3("
+                                                    "2")
+                                      << QString::fromLatin1("Lab\xc3(2");
+    }
+    void locations_keptAsTheBoxSendsThem()
+    {
+        QFETCH(QByteArray, reply);
+        QFETCH(QString, location);
+        PluggedBox plugged;
+        plugged.box->overrideReply(CMD__GET_LOCATION, reply, 2);
+        plugged.box->overrideReply(CMD__GET_ACTUATOR_LOCATION, reply);
+        std::unique_ptr<VoroComm> comm(plugged.openComm());
+        MessageLog log;
         QVERIFY(comm->readIdentity());
-        QCOMPARE(comm->device.protocol_version, 0);
-        QVERIFY(comm->readIdentity());
-        QCOMPARE(comm->device.protocol_version, 2);
-        plugged.inject(Fault::once(Fault::WriteFailure));
-        QVERIFY(!comm->ping());
+        QCOMPARE(comm->device.config.location, location);
+        QVERIFY(comm->readConfig());
+        QCOMPARE(comm->device.config.location, location);
+        QCOMPARE(comm->device.config.actuator_locations.first(), location);
+        for (const QString& message : log.messages())
+            QVERIFY2(message.startsWith("text not UTF-8"), qPrintable(message));
     }
 
     void readIdentity_readsThreeValuesAndNothingElse()
@@ -160,16 +237,63 @@ private slots:
         invalidRow("settings not numbers", 0x05, "1;16;x;0;1000;-30;30;5;5;210;0;2",
                    QStringLiteral("invalid actuator settings: 1;16;x;0;1000;-30;30;5;5;210;0;2"));
         failureRow("location of the eighth actuator", 0x08, 7, "unable to get actuator location");
+        // Answers that do not parse, or hold a value their field cannot take, are failures too.
+        invalidRow("firmware version not a version", 0xE3, "1.1.2.17 beta",
+                   "invalid firmware version: 1.1.2.17 beta");
+        invalidRow("log interval not a number", 0x21, "6OO", "invalid log interval: 6OO");
+        invalidRow("log interval of zero", 0x21, "0", "invalid log interval: 0");
+        invalidRow("response delay beyond a byte", 0x02, "0;1;256",
+                   "invalid common settings: 0;1;256");
+        invalidRow("control type without a key", 0x02, "0;3;10", "invalid common settings: 0;3;10");
+        invalidRow("negative potentiometer limit", 0x05, "1;16;-5;-1;1000;-30;30;5;5;210;0;2",
+                   "invalid actuator settings: 1;16;-5;-1;1000;-30;30;5;5;210;0;2");
+        invalidRow("sensor type without a key", 0x05, "1;11;-5;0;1000;-30;30;5;5;210;0;2",
+                   "invalid actuator settings: 1;11;-5;0;1000;-30;30;5;5;210;0;2");
+        invalidRow("setpoint beyond 16 bits", 0x05, "1;16;-5;0;1000;-30;30;5;5;32768;0;2",
+                   "invalid actuator settings: 1;16;-5;0;1000;-30;30;5;5;32768;0;2");
+        invalidRow("control source beyond the eighth actuator", 0x05,
+                   "1;16;-5;0;1000;-30;30;5;5;210;0;9",
+                   "invalid actuator settings: 1;16;-5;0;1000;-30;30;5;5;210;0;9");
     }
     void readConfig_failures()
     {
         QFETCH(QString, message);
         PluggedBox plugged;
         std::unique_ptr<VoroComm> comm(plugged.openComm());
+        comm->device.config.log_interval = 42; // what an earlier read left
         arrange(plugged);
         MessageLog log;
         QVERIFY(!comm->readConfig());
-        QCOMPARE(log.messages(), QStringList { message });
+        QCOMPARE(log.messages().size(), 1);
+        QVERIFY2(log.messages().first().startsWith(message), qPrintable(log.messages().first()));
+        if (log.messages().first().contains("log interval"))
+            QCOMPARE(comm->device.config.log_interval, 42);
+    }
+
+    // Odd values the box can hold and take back are read as they are.
+    void readConfig_oddButRepresentableValues()
+    {
+        PluggedBox plugged;
+        plugged.box->overrideReply(0x21, "1");
+        plugged.box->overrideReply(0x02, "1;0;255");
+        plugged.box->overrideReply(0x05, "-3;19;-32768;2147483647;0;32767;-32768;0;32767;-40;1;8");
+        plugged.box->overrideReply(0xE3, "2");
+        std::unique_ptr<VoroComm> comm(plugged.openComm());
+        QVERIFY(comm->readConfig());
+        const VoroConfig& c = comm->device.config;
+        QCOMPARE(comm->device.firmware_version, QStringLiteral("2"));
+        QCOMPARE(c.log_interval, 1);
+        QCOMPARE(c.common.modbus_response_delay, 255);
+        const ActuatorSettings& a = c.actuator_settings.first();
+        QVERIFY(a.active);
+        QCOMPARE(a.pot_min, 2147483647u);
+        QCOMPARE(a.setpoint, -40);
+        QCOMPARE(a.sensor_offset, -32768);
+        QCOMPARE(a.control_source, 8);
+        // and the save sends them back as they came
+        QVERIFY(comm->writeActuatorSettings(c));
+        QCOMPARE(plugged.box->receivedArguments(0x06).first(),
+                 QStringLiteral("0;1;19;-32768;2147483647;0;32767;-32768;0;32767;-40;1;8"));
     }
 
     void readConfig_missingFifthSettings_keepsFourEntries()
@@ -225,6 +349,10 @@ private slots:
         failureRow("data of the sixth actuator", 0x04, 5, "unable to get actuator data");
         invalidRow("data with two fields", 0x04, "215;10950",
                    QStringLiteral("invalid actuator data: 215;10950"));
+        invalidRow("error bits beyond a byte", 0x04, "215;10950;0;17000000;0;1;256;0",
+                   QStringLiteral("invalid actuator data: 215;10950;0;17000000;0;1;256;0"));
+        invalidRow("negative uptime", 0x01, "1;19200;e;1;-5;0;0;3;4",
+                   QStringLiteral("invalid status: 1;19200;e;1;-5;0;0;3;4"));
     }
     void readStatus_failures()
     {
@@ -434,19 +562,20 @@ private slots:
         QVERIFY(comm->enterBootloader()); // even towards a box that is gone
     }
 
-    void hostileReplies_failCleanlyOrParseWithinBounds()
+    void hostileReplies_failCleanly()
     {
         PluggedBox plugged;
         std::unique_ptr<VoroComm> comm(plugged.openComm());
         plugged.inject(Fault::always(Fault::GarbageReply));
         MessageLog log;
         for (int round = 0; round < 50; ++round) {
-            comm->readIdentity();
-            QVERIFY(comm->device.firmware_version.size() <= VoroComm::REPLY_SIZE);
+            QVERIFY(!comm->readIdentity());
             QVERIFY(!comm->readConfig());
             QVERIFY(!comm->readStatus());
+            QVERIFY(!comm->ping());
         }
-        QCOMPARE(log.messages().size(), 100);
+        QCOMPARE(log.messages().size(), 200); // one message for each failure
+        QVERIFY(comm->device.firmware_version.isNull());
     }
 };
 

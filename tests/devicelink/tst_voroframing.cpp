@@ -104,14 +104,47 @@ private slots:
         QVERIFY(timer.elapsed() < VoroComm::REPLY_TIMEOUT_MS); // neither waited for a reply
     }
 
-    void replyNotAwaited_staysQueuedAndSpoilsTheNextRequest()
+    // Whatever waits in the input queue before a request answers an earlier one: a reply not
+    // awaited, or one the box sent twice. It is discarded and logged, and the request gets its
+    // own answer, also where the stale one carries the same echo.
+    void staleReportsWaiting_areDiscardedBeforeTheRequest_data()
     {
+        QTest::addColumn<int>("staleCommand");
+        QTest::addColumn<QString>("staleArgument");
+        QTest::addColumn<bool>("awaited");
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("argument");
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("reply not awaited")
+            << int(CMD__GET_PROTOCOL_VERSION) << "" << false << int(CMD__GET_LOCATION) << ""
+            << "Room 1";
+        QTest::newRow("same command, another actuator")
+            << int(CMD__GET_ACTUATOR_LOCATION) << "0" << true << int(CMD__GET_ACTUATOR_LOCATION)
+            << "1"
+            << "Second";
+    }
+    void staleReportsWaiting_areDiscardedBeforeTheRequest()
+    {
+        QFETCH(int, staleCommand);
+        QFETCH(QString, staleArgument);
+        QFETCH(bool, awaited);
+        QFETCH(int, command);
+        QFETCH(QString, argument);
         PluggedBox plugged;
+        plugged.box->setActuatorLocation(0, QStringLiteral("First"));
+        plugged.box->setActuatorLocation(1, QStringLiteral("Second"));
         std::unique_ptr<VoroComm> comm(plugged.openComm());
-        QVERIFY(comm->transact(CMD__GET_PROTOCOL_VERSION, QString(), false).isNull());
-        // The unread 0xE2 answer comes first and does not echo 0xE4.
-        QVERIFY(comm->transact(CMD__GET_LOCATION, QString()).isNull());
-        QCOMPARE(plugged.commands(), QList<int>({ CMD__GET_PROTOCOL_VERSION, CMD__GET_LOCATION }));
+        plugged.inject(Fault::once(Fault::DuplicateReply, staleCommand));
+        comm->transact(uint8_t(staleCommand), staleArgument, awaited);
+
+        MessageLog log;
+        const QByteArray reply = comm->transact(uint8_t(command), argument);
+        QTEST(VoroComm::replyText(reply), "answer");
+        const int stale = awaited ? 1 : 2; // the duplicate, and the reply itself if not read
+        const QString discarded = QString::asprintf(
+            "discarded a stale reply to command 0x%02x before command 0x%02x: %08x", staleCommand,
+            command, plugged.id().getHash());
+        QCOMPARE(log.messages(), QStringList(QVector<QString>(stale, discarded).toList()));
     }
 
     void silenceAndLateReplies_timeOutAfterOneSecond()

@@ -515,6 +515,112 @@ private slots:
         }
     }
 
+    // A corrupt answer to any identity or polled request decides nothing and is never stored:
+    // no firmware question, no watch mode, no reported change; the box is dropped and comes
+    // back with what it really holds. (Locations are free text: whatever the box sends is its
+    // name.)
+    void garbageReply_dropsAndRediscoversTheBox_data()
+    {
+        QTest::addColumn<bool>("identity"); // at the identity read, or in a poll
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QByteArray>("garbage");
+        QTest::newRow("identity: protocol version") << true << 0xE2 << QByteArray("2x");
+        QTest::newRow("identity: firmware version") << true << 0xE3 << QByteArray("l.1.2.17");
+        QTest::newRow("poll: firmware version") << false << 0xE3 << QByteArray("1.1.2.l7");
+        QTest::newRow("poll: log interval") << false << 0x21 << QByteArray("6OO");
+        QTest::newRow("poll: common settings") << false << 0x02 << QByteArray("0;1;300");
+        QTest::newRow("poll: actuator settings")
+            << false << 0x05 << QByteArray("1;16;0;-5;-1;-30;30;5;5;210;0;0");
+        QTest::newRow("poll: status") << false << 0x01 << QByteArray("1;19200;e;1;-5;0;0;3;4");
+        QTest::newRow("poll: actuator data") << false << 0x04 << QByteArray("200;1;0;1;0;0;256;0");
+    }
+    void garbageReply_dropsAndRediscoversTheBox()
+    {
+        QFETCH(bool, identity);
+        QFETCH(int, command);
+        QFETCH(QByteArray, garbage);
+        PluggedBox plugged;
+        if (identity)
+            plugged.box->overrideReply(command, garbage);
+        Managed m;
+        // Every record the window is shown holds the box's own values.
+        int corrupt = 0;
+        const auto check = [&](VoroDevice::Id id, bool changed) {
+            const VoroDevice d = m.manager->device(id);
+            if (changed || d.firmware_version != "1.1.2.17" || d.config.location != "Room 1"
+                || d.config.log_interval != 600 || d.config.actuator_locations.value(0) != ""
+                || d.config.actuator_settings.value(0).pot_max != 1000)
+                ++corrupt;
+        };
+        connect(m.manager, &VoroManager::deviceUpdated, check);
+        connect(m.manager, &VoroManager::deviceDetected,
+                [&](VoroDevice::Id id) { check(id, false); });
+
+        VoroDevice::Id first = -1;
+        if (!identity) {
+            first = m.waitReady();
+            QVERIFY(first > 0);
+            plugged.box->overrideReply(command, garbage);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!m.deleted.isEmpty(), kReadyMs);
+        if (!identity)
+            QCOMPARE(m.deleted.first().first().toInt(), first);
+        QTRY_VERIFY_WITH_TIMEOUT(m.ready().size() == 1 && m.ready().first() > first, kReadyMs);
+        const int polls = m.updated.size();
+        QTRY_VERIFY(m.updated.size() > polls + 1);
+        QCOMPARE(corrupt, 0);
+        QVERIFY(m.dialogs.asked.isEmpty());
+        QVERIFY(m.withState(VoroDefinitions::DS__UNSUPPORTED).isEmpty());
+        QCOMPARE(m.deleted.size(), 1);
+    }
+
+    // A chunk that comes after its time-out, in the middle of an export: the read fails and the
+    // box is dropped, the export names every file it did not write, no file holds another
+    // actuator's log, and the box comes back, its late chunk gone with its old connection.
+    void logExport_lateChunk_namesTheMissingFilesAndTheBoxComesBack()
+    {
+        PluggedBox plugged;
+        for (int i = 0; i < 8; ++i)
+            plugged.box->setLog(i, recordsOf(30 + i, 150 + 10 * i));
+        // 30 to 32 records a log: a header, three chunks and the end mark each; the late one is
+        // the second chunk of the third log.
+        plugged.inject(Fault::once(Fault::LateReply, CMD__READ_LOG, 5 + 5 + 2));
+        Managed m;
+        const VoroDevice::Id id = m.waitReady();
+        QVERIFY(id > 0);
+        QTemporaryDir dir;
+        m.dialogs.paths << dir.path();
+        m.manager->exportLogs(id);
+        QTRY_COMPARE_WITH_TIMEOUT(m.exported.size(), 1, kReadyMs);
+        QCOMPARE(m.exported.first().at(0).toInt(), id);
+        const QString folder = onlySubfolder(dir.filePath("room_1"));
+        QStringList missing;
+        for (int i = 3; i <= 8; ++i)
+            missing << folder + QStringLiteral("/actuator_%1.csv").arg(i);
+        QCOMPARE(m.exported.first().at(1).toStringList(), missing);
+        QCOMPARE(QDir(folder).entryList(QDir::Files, QDir::Name),
+                 QStringList({ "actuator_1.csv", "actuator_2.csv" }));
+        QTRY_COMPARE(m.deleted.size(), 1);
+        QCOMPARE(m.deleted.first().first().toInt(), id);
+
+        const VoroDevice::Id again = m.waitReady();
+        QVERIFY(again > id);
+        QTemporaryDir second;
+        m.dialogs.paths << second.path();
+        m.manager->exportLogs(again);
+        QTRY_COMPARE_WITH_TIMEOUT(m.exported.size(), 2, kReadyMs);
+        QCOMPARE(m.exported.last().at(1).toStringList(), QStringList());
+        for (const QString& made : { folder, onlySubfolder(second.filePath("room_1")) }) {
+            for (const QString& file : QDir(made).entryList(QDir::Files)) {
+                const int i = file.mid(9, 1).toInt() - 1; // actuator_<n>.csv
+                const LogData log = readCsv(made + '/' + file);
+                QCOMPARE(log.count(), 30 + i);
+                QCOMPARE(log.maxValue(LogData::SETPOINT), 15.0 + i);
+            }
+        }
+        QCOMPARE(m.logs.size(), 0);
+    }
+
     void logExportThatCannotWrite_namesEveryFile()
     {
         PluggedBox plugged;

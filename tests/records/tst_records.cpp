@@ -41,6 +41,19 @@ private slots:
         QTest::newRow("beyond int") << "1;16;-5;0;4294967295;-30;30;5;5;210;0;2" << false;
         QTest::newRow("empty") << "" << false;
         QTest::newRow("valid") << "7;16;-5;0;1000;-30;30;5;5;210;0;2" << true;
+        // Each field holds what the box can take back, nothing cut or cast to fit.
+        QTest::newRow("negative pot_min") << "1;16;-5;-5;1000;-30;30;5;5;210;0;2" << false;
+        QTest::newRow("negative pot_max") << "1;16;-5;0;-1;-30;30;5;5;210;0;2" << false;
+        QTest::newRow("sensor type without key") << "1;11;-5;0;1000;-30;30;5;5;210;0;2" << false;
+        QTest::newRow("sensor type 0") << "1;0;-5;0;1000;-30;30;5;5;210;0;2" << false;
+        QTest::newRow("actuator type 2") << "1;16;-5;0;1000;-30;30;5;5;210;2;2" << false;
+        QTest::newRow("control source 9") << "1;16;-5;0;1000;-30;30;5;5;210;0;9" << false;
+        QTest::newRow("control source -1") << "1;16;-5;0;1000;-30;30;5;5;210;0;-1" << false;
+        QTest::newRow("offset beyond 16 bits") << "1;16;32768;0;1000;-30;30;5;5;210;0;2" << false;
+        QTest::newRow("shift below 16 bits") << "1;16;0;0;1000;-32769;30;5;5;210;0;2" << false;
+        QTest::newRow("negative hysteresis") << "1;16;0;0;1000;-30;30;-1;5;210;0;2" << false;
+        QTest::newRow("odd but representable")
+            << "1;19;-32768;2147483647;0;32767;-32768;0;32767;-32768;1;8" << true;
     }
 
     void actuatorSettingsParsing()
@@ -65,6 +78,10 @@ private slots:
         QVERIFY(!ok);
         CommonSettings::fromText("0;x;10", &ok);
         QVERIFY(!ok);
+        for (const char* beyond : { "2;1;10", "-1;1;10", "0;3;10", "0;1;256", "0;1;-1" }) {
+            CommonSettings::fromText(beyond, &ok);
+            QVERIFY2(!ok, beyond);
+        }
         CommonSettings c;
         c.control_mode = 1;
         c.control_type = 2;
@@ -100,7 +117,9 @@ private slots:
 
         for (const char* bad :
              { "1;9600;no;2;0;0;0;4;7", "1;9600;;2;0;0;0;4;7", "1;9600;n;2;0;0;0",
-               "1;9600;n;2;0;0;0;-1", "1;9600;n;2;0;0;0;4;", "1;9600;n;2;0;0;0;4;x" }) {
+               "1;9600;n;2;0;0;0;-1", "1;9600;n;2;0;0;0;4;", "1;9600;n;2;0;0;0;4;x",
+               "256;9600;n;2;0;0;0;4;7", "1;-9600;n;2;0;0;0;4;7", "1;9600;n;-1;0;0;0;4;7",
+               "1;9600;n;2;-1;0;0;4;7" }) {
             DeviceStatus::fromText(bad, &ok);
             QVERIFY2(!ok, bad);
         }
@@ -119,16 +138,18 @@ private slots:
                  VoroDefinitions::E__SENSOR_NC | VoroDefinitions::E__SENSOR_OUT_OF_RANGE);
         QCOMPARE(int(d.mem_errors), VoroDefinitions::E__SENSOR_NC | VoroDefinitions::E__POT_NC);
 
-        const ActuatorData wide = ActuatorData::fromText("-55;1;2;3;4;0;257;-1;more", &ok);
+        const ActuatorData wide = ActuatorData::fromText("-55;1;2;3;4;0;255;0;more", &ok);
         QVERIFY(ok);
         QCOMPARE(wide.temperature, -55);
-        QCOMPARE(int(wide.errors), 1); // the low eight bits
-        QCOMPARE(int(wide.mem_errors), 0xFF);
+        QCOMPARE(int(wide.errors), 0xFF);
 
-        ActuatorData::fromText("215;10950;0;17000000;0;1;3", &ok);
-        QVERIFY(!ok);
-        ActuatorData::fromText("215;10950;0;17000000;0;1;3;x", &ok);
-        QVERIFY(!ok);
+        // Error bits are a byte: a number beyond it is not cut to its low bits.
+        for (const char* bad : { "215;10950;0;17000000;0;1;3", "215;10950;0;17000000;0;1;3;x",
+                                 "215;10950;0;17000000;0;1;257;0", "215;10950;0;17000000;0;1;0;-1",
+                                 "215;-1;0;17000000;0;1;0;0", "215;0;0;-17000000;0;1;0;0" }) {
+            ActuatorData::fromText(bad, &ok);
+            QVERIFY2(!ok, bad);
+        }
     }
 
     void hostileTextsAreRefusedOrReadWithoutHarm()
