@@ -46,13 +46,15 @@ ActuatorSettings ActuatorSettings::fromText(const QString& text, bool* ok)
 {
     RecordText in(text);
     ActuatorSettings a;
+    // The limits are unsigned on the box: a negative one would come back as 4294967295 with
+    // the next save, a value the box refuses.
     int pot_min = 0, pot_max = 0;
     *ok = in.count() == 12 && in.toBool(0, a.active) && in.toInt(1, a.sensor_type)
-        && in.toInt(2, a.sensor_offset) && in.toInt(3, pot_min) && in.toInt(4, pot_max)
-        && in.toInt(5, a.pot_shift_min) && in.toInt(6, a.pot_shift_max)
-        && in.toInt(7, a.hysteresis_heating) && in.toInt(8, a.hysteresis_cooling)
-        && in.toInt(9, a.setpoint) && in.toInt(10, a.actuator_type)
-        && in.toInt(11, a.control_source);
+        && in.toInt(2, a.sensor_offset) && in.toInt(3, pot_min) && pot_min >= 0
+        && in.toInt(4, pot_max) && pot_max >= 0 && in.toInt(5, a.pot_shift_min)
+        && in.toInt(6, a.pot_shift_max) && in.toInt(7, a.hysteresis_heating)
+        && in.toInt(8, a.hysteresis_cooling) && in.toInt(9, a.setpoint)
+        && in.toInt(10, a.actuator_type) && in.toInt(11, a.control_source);
     a.pot_min = quint32(pot_min);
     a.pot_max = quint32(pot_max);
     return a;

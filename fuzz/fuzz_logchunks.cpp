@@ -1,0 +1,35 @@
+// The decoder of an actuator log as a box sends it: the first line of the input is the header
+// reply, each further line one chunk reply, until a chunk ends the log.
+#include "fuzz/FuzzSupport.h"
+
+#include "devicelink/LogDecoder.h"
+
+#include <QDateTime>
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    fuzz::silenceMessages();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const QList<QByteArray> replies = fuzz::lines(data, size);
+    const LogDecoder::Header header = LogDecoder::parseHeader(QString::fromUtf8(replies.first()));
+    FUZZ_CHECK(header.interval > 0);
+
+    QVector<LogDecoder::Sample> samples;
+    for (int i = 1; i < replies.size() && samples.size() < LogDecoder::MAX_SAMPLES; ++i) {
+        const int before = samples.size();
+        if (!LogDecoder::decodeChunk(QString::fromUtf8(replies.at(i)), samples)) {
+            FUZZ_CHECK(samples.size() == before);
+            break;
+        }
+    }
+    const QDateTime now = QDateTime::fromMSecsSinceEpoch(1600000000000LL, Qt::UTC);
+    const LogData log = LogDecoder::buildLog(samples, header, now);
+    FUZZ_CHECK(log.count() == samples.size());
+    for (int i = 1; i < log.count(); ++i)
+        FUZZ_CHECK(log.time(i) > log.time(i - 1));
+    return 0;
+}
