@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QList>
 #include <QString>
 #include <QTemporaryDir>
@@ -83,7 +84,17 @@ public:
     ~InputFile() { remove(); }
 
 private:
-    QTemporaryDir dir;
+    // In memory where the system offers it: the settings writer syncs its file to the disk,
+    // which would cost more than the parsing.
+    static QString base()
+    {
+        const QFileInfo shm(QStringLiteral("/dev/shm"));
+        return shm.isDir() && shm.isWritable()
+            ? QStringLiteral("/dev/shm/voro-fuzz-XXXXXX")
+            : QDir::tempPath() + QStringLiteral("/voro-fuzz-XXXXXX");
+    }
+
+    QTemporaryDir dir { base() };
     QString path;
     quint64 serial = 0;
 };

@@ -4,6 +4,8 @@
 
 #include "logdata/LogData.h"
 
+#include <QStringList>
+
 #include <cmath>
 #include <cstdlib>
 #include <ctime>
@@ -52,7 +54,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     // one decimal is kept, so the values may change once; "-0.04" is written "-0.0", which
     // reads as zero and is written "0.0" from then on, the same number
-    const LogData back = LogData::fromCsv(log.toCsv());
+    const QString exported = log.toCsv();
+    // values are written as Qt writes them with one decimal
+    const QStringList rows = exported.split(QStringLiteral("\r\n"));
+    FUZZ_CHECK(rows.size() == n + 2);
+    for (int i = 0; i < n; ++i) {
+        const QStringList fields = rows.at(i + 1).split(QLatin1Char(';'));
+        FUZZ_CHECK(fields.size() == 4);
+        for (int s = 0; s < LogData::SERIES_COUNT; ++s)
+            FUZZ_CHECK(fields.at(s + 1)
+                       == QStringLiteral("%1").arg(log.series[s][i].y(), 0, 'f', 1));
+    }
+    const LogData back = LogData::fromCsv(exported);
     FUZZ_CHECK(back.count() == n);
     for (int i = 0; i < n; ++i)
         FUZZ_CHECK(back.time(i) == log.time(i));
