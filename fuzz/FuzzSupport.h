@@ -99,4 +99,11 @@ private:
     quint64 serial = 0;
 };
 
+// The one input file of a target; never destroyed, so that it outlives every input.
+inline InputFile& inputFile()
+{
+    static InputFile* file = new InputFile;
+    return *file;
+}
+
 } // namespace fuzz

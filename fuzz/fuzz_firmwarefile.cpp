@@ -6,8 +6,6 @@
 #include "firmware/ImageImporter.h"
 
 namespace {
-fuzz::InputFile* input = nullptr;
-
 struct Layout
 {
     DeviceLayout layout;
@@ -57,14 +55,13 @@ void import(const QString& path, const Layout& l)
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     fuzz::silenceMessages();
-    input = new fuzz::InputFile;
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static const Layout layouts[] = { voroBox(), wordAddressed() };
-    const QString path = input->write(data, size, QStringLiteral(".bme"));
+    const QString path = fuzz::inputFile().write(data, size, QStringLiteral(".bme"));
     for (const Layout& l : layouts)
         import(path, l);
     return 0;

@@ -15,8 +15,6 @@ constexpr int kReplyBytes = 63; // a 64-byte report after the echo
 // fuzzer to a crawl without reaching other code.
 constexpr qint64 kMaxWrittenBytes = 1024 * 1024;
 
-fuzz::InputFile* input = nullptr;
-
 // A new bootloader for every input, so that none inherits what the one before was sent.
 struct PluggedLoader
 {
@@ -37,7 +35,6 @@ struct PluggedLoader
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     fuzz::silenceMessages();
-    input = new fuzz::InputFile;
     return 0;
 }
 
@@ -63,7 +60,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     FUZZ_CHECK(total <= DeviceLayout::MAX_BUFFER_BYTES);
 
-    const QString file = input->write(data + replyBytes, size - replyBytes, QStringLiteral(".hex"));
+    const QString file
+        = fuzz::inputFile().write(data + replyBytes, size - replyBytes, QStringLiteral(".hex"));
     if (programmer.loadFile(file, true) && total <= kMaxWrittenBytes && programmer.erase())
         programmer.write(true, true, true);
     return 0;

@@ -9,8 +9,6 @@
 namespace {
 using namespace SettingLimits;
 
-fuzz::InputFile* input = nullptr;
-
 VoroConfig factoryConfig()
 {
     VoroConfig c;
@@ -75,7 +73,6 @@ void checkTaken(const VoroConfig& c, const VoroConfig& held)
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     fuzz::silenceMessages();
-    input = new fuzz::InputFile;
     return 0;
 }
 
@@ -83,18 +80,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static const VoroConfig held = factoryConfig();
     const SettingsFile::ReadResult read
-        = SettingsFile::read(input->write(data, size, QStringLiteral(".cfg")), held);
+        = SettingsFile::read(fuzz::inputFile().write(data, size, QStringLiteral(".cfg")), held);
     if (!read.ok()) {
         FUZZ_CHECK(read.problem == SettingsFile::ReadResult::UNREADABLE || !read.key.isEmpty());
         return 0;
     }
     checkTaken(read.config, held);
 
-    const QString exported = input->write(nullptr, 0, QStringLiteral(".cfg"));
+    const QString exported = fuzz::inputFile().write(nullptr, 0, QStringLiteral(".cfg"));
     FUZZ_CHECK(SettingsFile::write(exported, read.config));
     const SettingsFile::ReadResult again = SettingsFile::read(exported, held);
     FUZZ_CHECK(again.ok());
     FUZZ_CHECK(again.config == read.config);
-    input->remove();
+    fuzz::inputFile().remove();
     return 0;
 }
