@@ -4,6 +4,7 @@
 // LLVMFuzzerTestOneInput; libFuzzer drives them under clang, ReplayMain.cpp in every build.
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -58,32 +59,46 @@ inline QList<QByteArray> lines(const uint8_t* data, size_t size)
     return QByteArray(reinterpret_cast<const char*>(data), int(size)).split('\n');
 }
 
-// Writes the input as a file for the readers that take a path. Every input gets a new name:
-// QSettings caches what it read from a name and would not see a file of the same size and
-// time stamp change.
-class InputFile
+// The files of the readers that take a path, in a folder of their own. A name serves input
+// after input: QSettings keeps what it read from each name it has seen, and a new name each
+// time would grow that cache and set off a leak check after every input. It takes a file of
+// the same name, size and time stamp as unchanged, so every file written here gets a time
+// stamp no file had before.
+class Files
 {
 public:
-    QString write(const uint8_t* data, size_t size, const QString& suffix)
+    // The input as the file `name`; its path.
+    QString write(const QString& name, const uint8_t* data, size_t size)
     {
-        remove();
-        path = dir.filePath(QStringLiteral("input%1%2").arg(++serial).arg(suffix));
+        const QString path = dir.filePath(name);
         QFile file(path);
-        if (!file.open(QIODevice::WriteOnly)
-            || file.write(reinterpret_cast<const char*>(data), qint64(size)) != qint64(size)) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-            std::abort();
-        }
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+            || file.write(reinterpret_cast<const char*>(data), qint64(size)) != qint64(size))
+            fail(path);
+        file.close();
+        touch(path);
         return path;
     }
-    void remove()
+
+    // A new time stamp for a file someone else wrote, so that it is read anew.
+    void touch(const QString& path)
     {
-        if (!path.isEmpty())
-            QFile::remove(path);
+        QFile file(path);
+        const QDateTime stamp = QDateTime::fromMSecsSinceEpoch(1000000000000LL + ++serial);
+        if (!file.open(QIODevice::ReadWrite)
+            || !file.setFileTime(stamp, QFileDevice::FileModificationTime))
+            fail(path);
     }
-    ~InputFile() { remove(); }
+
+    QString path(const QString& name) const { return dir.filePath(name); }
 
 private:
+    [[noreturn]] static void fail(const QString& path)
+    {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        std::abort();
+    }
+
     // In memory where the system offers it: the settings writer syncs its file to the disk,
     // which would cost more than the parsing.
     static QString base()
@@ -95,15 +110,14 @@ private:
     }
 
     QTemporaryDir dir { base() };
-    QString path;
-    quint64 serial = 0;
+    qint64 serial = 0;
 };
 
-// The one input file of a target; never destroyed, so that it outlives every input.
-inline InputFile& inputFile()
+// The files of this target, removed when it exits.
+inline Files& files()
 {
-    static InputFile* file = new InputFile;
-    return *file;
+    static Files files;
+    return files;
 }
 
 } // namespace fuzz

@@ -61,7 +61,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static const Layout layouts[] = { voroBox(), wordAddressed() };
-    const QString path = fuzz::inputFile().write(data, size, QStringLiteral(".bme"));
+    const QString path = fuzz::files().write(QStringLiteral("input.bme"), data, size);
     for (const Layout& l : layouts)
         import(path, l);
     return 0;

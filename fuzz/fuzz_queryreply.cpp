@@ -61,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FUZZ_CHECK(total <= DeviceLayout::MAX_BUFFER_BYTES);
 
     const QString file
-        = fuzz::inputFile().write(data + replyBytes, size - replyBytes, QStringLiteral(".hex"));
+        = fuzz::files().write(QStringLiteral("input.hex"), data + replyBytes, size - replyBytes);
     if (programmer.loadFile(file, true) && total <= kMaxWrittenBytes && programmer.erase())
         programmer.write(true, true, true);
     return 0;

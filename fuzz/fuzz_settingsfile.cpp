@@ -80,18 +80,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static const VoroConfig held = factoryConfig();
     const SettingsFile::ReadResult read
-        = SettingsFile::read(fuzz::inputFile().write(data, size, QStringLiteral(".cfg")), held);
+        = SettingsFile::read(fuzz::files().write(QStringLiteral("input.cfg"), data, size), held);
     if (!read.ok()) {
         FUZZ_CHECK(read.problem == SettingsFile::ReadResult::UNREADABLE || !read.key.isEmpty());
         return 0;
     }
     checkTaken(read.config, held);
 
-    const QString exported = fuzz::inputFile().write(nullptr, 0, QStringLiteral(".cfg"));
+    const QString exported = fuzz::files().path(QStringLiteral("export.cfg"));
     FUZZ_CHECK(SettingsFile::write(exported, read.config));
+    fuzz::files().touch(exported); // read what was written, not what QSettings remembers
     const SettingsFile::ReadResult again = SettingsFile::read(exported, held);
     FUZZ_CHECK(again.ok());
     FUZZ_CHECK(again.config == read.config);
-    fuzz::inputFile().remove();
     return 0;
 }
