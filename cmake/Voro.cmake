@@ -14,6 +14,18 @@ set(VORO_SANITIZER_ENVIRONMENT
     "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1"
     "TSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/tsan.supp:halt_on_error=0:second_deadlock_stack=1")
 
+# Fuzzing: every library gets the fuzzer's coverage hooks and the address and undefined
+# behaviour checks; the fuzz targets themselves link libFuzzer (fuzz/CMakeLists.txt). Undefined
+# behaviour stops the run, so that the fuzzer keeps the input.
+if(VORO_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+        message(FATAL_ERROR "VORO_FUZZ needs clang: configure with CC=clang CXX=clang++")
+    endif()
+    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined
+        -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=fuzzer-no-link,address,undefined)
+endif()
+
 # Our own code is held to warnings-as-errors; Qt's and Qwt's headers are system headers.
 function(voro_warnings target)
     target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)

@@ -83,8 +83,11 @@ void appendValue(QString& out, double value)
         buf[0] = '0', buf[1] = '.', buf[2] = '0';
         end = buf + 3;
     } else if (quarters == std::floor(quarters) && std::fmod(quarters, 2) != 0) {
-        // x.25 or x.75: the only exact ties at one decimal
-        const long long tenths = static_cast<long long>(std::fabs(value) * 10) + 1;
+        // x.25 or x.75: the only exact ties at one decimal. Ten times the value is no longer
+        // exact near 1e15, so the whole part and the quarter are taken apart.
+        const double whole = std::floor(std::fabs(value));
+        const long long tenths
+            = static_cast<long long>(whole) * 10 + (std::fabs(value) - whole == 0.25 ? 3 : 8);
         end = buf;
         if (value < 0)
             *end++ = '-';

@@ -39,6 +39,8 @@ private slots:
         QTest::newRow("letters") << "1;16;-5;0;1000;-30;30;5;5;21o;0;2" << false;
         QTest::newRow("hexadecimal") << "1;0x10;-5;0;1000;-30;30;5;5;210;0;2" << false;
         QTest::newRow("beyond int") << "1;16;-5;0;4294967295;-30;30;5;5;210;0;2" << false;
+        QTest::newRow("negative potentiometer limit")
+            << "1;16;-5;-5;1000;-30;30;5;5;210;0;2" << false;
         QTest::newRow("empty") << "" << false;
         QTest::newRow("valid") << "7;16;-5;0;1000;-30;30;5;5;210;0;2" << true;
         // Each field holds what the box can take back, nothing cut or cast to fit.
