@@ -3,6 +3,7 @@
 // firmware; failures are retried a bounded number of times.
 #include "FirmwareTestSupport.h"
 
+#include "devicelink/HidOpenMonitor.h"
 #include "firmware/BundledFirmware.h"
 #include "firmware/FirmwareUpdater.h"
 #include "firmware/UpdateItemView.h"
@@ -216,6 +217,36 @@ private slots:
         QCOMPARE(p.loader->memory(0x08004000, firmware.size()), firmware);
         QCOMPARE(UpdateThread::chooseImage(BundledFirmware::HARDWARE_ID),
                  QString(BundledFirmware::RESOURCE));
+    }
+    void unopenableBootloader_isReportedEachTime_andUpdatedOncePluggedInAgain()
+    {
+        PluggedBootloader p(oldBox("Hall"));
+        p.inject(hidsim::Fault::always(hidsim::Fault::OpenFailure));
+        const QString path = QString::fromStdString(p.path);
+        QSignalSpy failed(HidOpenMonitor::instance(), &HidOpenMonitor::openFailed);
+        QSignalSpy opened(HidOpenMonitor::instance(), &HidOpenMonitor::opened);
+        Updater u;
+        // Without an open there is no update to report, only the row that gives up.
+        QTRY_VERIFY_WITH_TIMEOUT(u.updater.rows().size() == 1
+                                     && u.updater.rows().first()->status().contains("failed 3"),
+                                 kUpdateMs);
+        QCOMPARE(u.updater.runningUpdates(), 0);
+        QVERIFY(u.complete.isEmpty());
+        // The window's notice appears from the second failed open of a node.
+        QCOMPARE(failed.size(), 3);
+        for (const auto& args : failed)
+            QCOMPARE(args[0].toString(), path);
+        QVERIFY(opened.isEmpty());
+        QCOMPARE(p.loader->erases(), 0);
+
+        // The fix the notice names: the rule is in place, the box plugged in again.
+        hidsim::Bus::instance().clearFaults(p.path);
+        p.unplug();
+        QTRY_VERIFY(u.updater.rows().isEmpty());
+        p.plug();
+        QTRY_VERIFY_WITH_TIMEOUT(u.finished(1, true), kUpdateMs);
+        QVERIFY(isBundledImage(*p.loader));
+        QVERIFY(!opened.isEmpty());
     }
 };
 
