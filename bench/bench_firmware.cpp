@@ -1,5 +1,7 @@
 // Programming the bundled image into virtual bootloaders at 1 ms per report: one alone
 // against its floor, and four at once against one alone.
+#include "BenchResult.h"
+
 #include "devicelink/HidDevice.h"
 #include "firmware/BundledFirmware.h"
 #include "firmware/FwHidProgrammer.h"
@@ -146,5 +148,9 @@ int main(int argc, char** argv)
                 median(parallel), single, four_ratio);
     if (!all_ok)
         std::printf("a write failed\n");
+    bench::result("write of the bundled image vs bare floor", ratio, "<= 1.05",
+                  all_ok && ratio <= 1.05, "%.3f");
+    bench::result("four bootloaders at once vs one alone", four_ratio, "<= 1.2",
+                  all_ok && four_ratio <= 1.2, "%.3f");
     return all_ok && ratio <= 1.05 && four_ratio <= 1.2 ? 0 : 1;
 }
