@@ -316,13 +316,18 @@ private slots:
         MessageLog log;
         Running r(plugged, 6);
         QVERIFY(r.waitStarted());
-        r.thread.setMode(VoroCommThread::MODE_WATCH);
-        r.thread.enqueue(VoroCommThread::OT__READ_ALL); // not for watch mode: must not spin
         plugged.box->clearReceived();
         QElapsedTimer timer;
         timer.start();
-        QTRY_VERIFY(plugged.commands().size() >= 3);
-        QVERIFY(timer.elapsed() >= 350);
+        // Each of these two calls wakes the thread once, so at most two pings go out without
+        // waiting; every further ping waits its idle wait, however the threads are scheduled.
+        r.thread.setMode(VoroCommThread::MODE_WATCH);
+        r.thread.enqueue(VoroCommThread::OT__READ_ALL); // not for watch mode: must not spin
+        QTRY_VERIFY(plugged.commands().size() >= 4);
+        QVERIFY2(timer.elapsed() >= 2 * VoroCommThread::IDLE_WAIT_MS - 50,
+                 qPrintable(QString::number(timer.elapsed())));
+        for (int command : plugged.commands())
+            QCOMPARE(command, int(CMD__GET_PROTOCOL_VERSION));
 
         plugged.inject(Fault::once(Fault::WriteFailure, CMD__GET_PROTOCOL_VERSION));
         QVERIFY(r.waitEnded(3000));
