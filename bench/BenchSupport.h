@@ -1,7 +1,7 @@
 #pragma once
 
-// What the device benchmarks share: times in milliseconds, medians, and the bare round trip on
-// a HID handle that no transport can undercut.
+// What the device benchmarks share: times in milliseconds, medians, the processor time of the
+// calling thread, and the bare round trip on a HID handle that no transport can undercut.
 
 #include "devicelink/HidDevice.h"
 #include "devicelink/VoroComm.h"
@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,14 @@ using Clock = std::chrono::steady_clock;
 inline double ms(Clock::duration d)
 {
     return std::chrono::duration<double, std::milli>(d).count();
+}
+
+// Processor time the calling thread has used, in milliseconds.
+inline double threadCpuMs()
+{
+    timespec t {};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1000.0 + double(t.tv_nsec) / 1e6;
 }
 
 inline double percentile(std::vector<double> v, double p)

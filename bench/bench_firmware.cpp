@@ -1,6 +1,7 @@
 // Programming the bundled image into virtual bootloaders at 1 ms per report: one alone
 // against its floor, and four at once against one alone.
 #include "BenchResult.h"
+#include "BenchSupport.h"
 
 #include "devicelink/HidDevice.h"
 #include "firmware/BundledFirmware.h"
@@ -17,20 +18,9 @@
 #include <thread>
 #include <vector>
 
+using namespace bench;
+
 namespace {
-using Clock = std::chrono::steady_clock;
-
-double ms(Clock::duration d)
-{
-    return std::chrono::duration<double, std::milli>(d).count();
-}
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 // Bare traffic on the same bus: `writes` reports that nothing answers, then `trips` round
 // trips; what no programmer can undercut.
 double bareFloor(int writes, int trips)

@@ -16,7 +16,6 @@
 #include <QTimer>
 
 #include <cstdio>
-#include <ctime>
 #include <memory>
 
 using namespace bench;
@@ -25,13 +24,6 @@ namespace {
 constexpr int kLogRecords = 1200;
 constexpr int kBoxes = 16;
 constexpr int kPollSeconds = 10;
-
-double threadCpuMs()
-{
-    timespec t {};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return double(t.tv_sec) * 1000.0 + double(t.tv_nsec) / 1e6;
-}
 
 bool logDownloadBenchmark()
 {

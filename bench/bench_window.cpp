@@ -6,6 +6,7 @@
 //
 // Runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise. Prints a RESULT line
 // per figure and exits with 0 when both goals are met.
+#include "BenchSupport.h"
 #include "tests/support/ScriptedDialogs.h"
 
 #include "app/ActuatorModel.h"
@@ -23,23 +24,15 @@
 
 #include <chrono>
 #include <cstdio>
-#include <ctime>
 #include <string>
 #include <vector>
 
-namespace {
-using Clock = std::chrono::steady_clock;
+using namespace bench;
 
+namespace {
 constexpr int kBoxes = 16;
 constexpr double kBusyGoalPercent = 2.0;
 constexpr double kBlockedGoalMs = 50.0;
-
-double threadCpuMs()
-{
-    timespec t {};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
 
 // Times the handling of every event the GUI thread delivers from its event loop (an event
 // sent while another is handled counts towards that one).
@@ -54,10 +47,10 @@ public:
             return nested(receiver, event);
         const auto start = Clock::now();
         const bool result = nested(receiver, event);
-        const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+        const double took = ms(Clock::now() - start);
         ++events;
-        if (ms > longest_ms) {
-            longest_ms = ms;
+        if (took > longest_ms) {
+            longest_ms = took;
             longest_what = QStringLiteral("event type %1 for a %2")
                                .arg(int(event->type()))
                                .arg(QLatin1String(receiver ? receiver->metaObject()->className()
@@ -125,7 +118,7 @@ int main(int argc, char** argv)
         std::printf("only %d of %d boxes listed\n", devices->count(), kBoxes);
         return 1;
     }
-    const double ready_ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    const double ready_ms = ms(Clock::now() - start);
 
     int updates = 0, selected_updates = 0, dropped = 0;
     QObject::connect(window->manager(), &VoroManager::deviceUpdated, [&](VoroDevice::Id id) {
@@ -139,8 +132,7 @@ int main(int argc, char** argv)
     const auto wall_start = Clock::now();
     app.exec();
     const double cpu = threadCpuMs() - cpu_start;
-    const double wall
-        = std::chrono::duration<double, std::milli>(Clock::now() - wall_start).count();
+    const double wall = ms(Clock::now() - wall_start);
     app.measuring = false;
 
     delete window;
