@@ -26,6 +26,8 @@ std::list<HidDevice::Id> HidDevice::enumerate(uint16_t vendor_id, uint16_t produ
         id.product_id = product_id;
         id.release_number = d->release_number;
         id.path = d->path;
+        if (d->serial_number)
+            id.serial_number = d->serial_number;
         result.push_back(id);
     }
     hid_free_enumeration(devices);

@@ -12,13 +12,16 @@ struct hid_device_;
 class HidDevice
 {
 public:
-    // An interface is its platform path; vendor, product and release only describe it.
+    // An interface is its platform path; vendor, product, release and serial number only
+    // describe it. The serial names a box across ports and across its bootloader, where the
+    // path changes; it is empty when the device reports none.
     struct Id
     {
         int vendor_id = 0;
         int product_id = 0;
         int release_number = 0;
         std::string path;
+        std::wstring serial_number;
         mutable bool hash_valid = false;
         mutable uint32_t hash = 0;
 

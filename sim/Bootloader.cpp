@@ -47,6 +47,20 @@ void Bootloader::installOn(const std::shared_ptr<VoroBox>& box,
     });
 }
 
+std::wstring Bootloader::serialNumber() const
+{
+    if (owner)
+        return owner->serialNumber();
+    std::lock_guard<std::mutex> lock(serial_mutex);
+    return own_serial.toStdWString();
+}
+
+void Bootloader::setSerialNumber(const QString& serial)
+{
+    std::lock_guard<std::mutex> lock(serial_mutex);
+    own_serial = serial;
+}
+
 bool Bootloader::receive(const QByteArray& report, Port& port)
 {
     if (report.size() < 2)

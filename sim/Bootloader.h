@@ -67,6 +67,9 @@ public:
     unsigned short vendorId() const override { return VENDOR_ID; }
     unsigned short productId() const override { return PRODUCT_ID; }
     bool receive(const QByteArray& report, Port& port) override;
+    // The box's serial number; a bootloader on its own reports the one it was given.
+    std::wstring serialNumber() const override;
+    void setSerialNumber(const QString& serial);
 
     // What the device reports and how it behaves.
     void setHardwareId(const QByteArray& text); // the reply to 0x14, decimal ASCII
@@ -122,6 +125,8 @@ private:
 
     mutable std::mutex mutex;
     std::shared_ptr<VoroBox> owner;
+    mutable std::mutex serial_mutex; // apart from `mutex`, as in VoroBox
+    QString own_serial;
     QByteArray hardware_id = QByteArray::number(HARDWARE_ID);
     std::vector<Memory> memories;
     int bytes_per_packet = DATA_FIELD;

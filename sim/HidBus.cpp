@@ -254,7 +254,8 @@ std::vector<Bus::EnumEntry> Bus::enumerate(unsigned short vendor_id,
         const VirtualDevice& d = *s.second->device;
         if ((vendor_id == 0 || d.vendorId() == vendor_id)
             && (product_id == 0 || d.productId() == product_id))
-            result.push_back({ s.first, d.vendorId(), d.productId(), d.releaseNumber() });
+            result.push_back(
+                { s.first, d.vendorId(), d.productId(), d.releaseNumber(), d.serialNumber() });
     }
     return result;
 }

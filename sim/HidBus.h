@@ -51,6 +51,8 @@ public:
     virtual unsigned short vendorId() const = 0;
     virtual unsigned short productId() const = 0;
     virtual unsigned short releaseNumber() const { return 0x0100; }
+    // The USB serial number string; empty for a device that has none.
+    virtual std::wstring serialNumber() const { return {}; }
     // An output report as the host wrote it, report id first. Returning false makes the
     // host's write fail, as a stalled endpoint does.
     virtual bool receive(const QByteArray& report, Port& port) = 0;
@@ -96,6 +98,7 @@ public:
         unsigned short vendor_id;
         unsigned short product_id;
         unsigned short release_number;
+        std::wstring serial_number;
     };
     std::vector<EnumEntry> enumerate(unsigned short vendor_id, unsigned short product_id) const;
     hid_device_* open(const std::string& path);

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <atomic>
 
 namespace hidsim {
 
@@ -91,9 +92,29 @@ VoroBox::VoroBox(const QString& location, unsigned short release_number)
     : release(release_number)
     , clock_synced(std::chrono::steady_clock::now())
 {
+    // Distinct in the last six digits, which is what the program shows of a serial.
+    static std::atomic<quint64> boxes_made { 0 };
+    serial_number = QString::number(0x20573A0F2100ULL + 0x10F3ULL * boxes_made++, 16).toUpper();
     state.fillHistory();
     state.location = location;
     state.saveConfiguration();
+}
+
+std::wstring VoroBox::serialNumber() const
+{
+    return serial().toStdWString();
+}
+
+void VoroBox::setSerialNumber(const QString& serial)
+{
+    std::lock_guard<std::mutex> lock(serial_mutex);
+    serial_number = serial;
+}
+
+QString VoroBox::serial() const
+{
+    std::lock_guard<std::mutex> lock(serial_mutex);
+    return serial_number;
 }
 
 QByteArray VoroBox::text(const QByteArray& bytes)

@@ -49,7 +49,12 @@ public:
     // Plugging in is a restart: the box starts from its saved configuration.
     void pluggedIn() override;
 
-    // Identity.
+    std::wstring serialNumber() const override;
+
+    // Identity. Every box gets a serial number of its own, twelve hexadecimal digits as the
+    // box's USB stack makes of its chip's unique id; its bootloader reports the same one.
+    void setSerialNumber(const QString& serial);
+    QString serial() const;
     void setProtocolVersion(int version);
     int protocolVersion() const;
     void setFirmwareVersion(const QString& version);
@@ -146,6 +151,10 @@ private:
     const unsigned short release;
     mutable std::mutex mutex;
     mutable BoxState state; // mutable: reading the box lets its clock catch up
+    // Under a lock of its own: the bus asks for it with its lock held, and the box calls the
+    // bus with its own lock held.
+    mutable std::mutex serial_mutex;
+    QString serial_number;
     int protocol_version = 2;
     QString firmware_version = QStringLiteral("1.1.2.17");
     bool reports_flash_count = true;

@@ -47,7 +47,7 @@ struct hid_device_info* hid_enumerate(unsigned short vendor_id, unsigned short p
         info->vendor_id = e.vendor_id;
         info->product_id = e.product_id;
         info->release_number = e.release_number;
-        info->serial_number = copyWide(L"");
+        info->serial_number = copyWide(e.serial_number.c_str());
         info->manufacturer_string = copyWide(L"simulated");
         info->product_string = copyWide(L"simulated HID device");
         info->bus_type = HID_API_BUS_USB;

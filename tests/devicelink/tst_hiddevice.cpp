@@ -1,7 +1,9 @@
 // HidDevice and its identity, on the simulated bus.
 #include "devicelink/HidDevice.h"
+#include "sim/Bootloader.h"
 #include "sim/EchoDevice.h"
 #include "sim/HidBus.h"
+#include "sim/VoroBox.h"
 
 #include <QElapsedTimer>
 #include <QtTest>
@@ -92,6 +94,27 @@ private slots:
         }
         QCOMPARE(releases, (std::set<int> { 0x0201, 0x0202 }));
         QVERIFY(HidDevice::enumerate(0x1234, 0xA514).empty());
+    }
+
+    // A box keeps its serial number across ports and in its bootloader, where the path changes.
+    void enumerateReportsTheSerialNumberOfABoxAndItsBootloader()
+    {
+        auto& bus = hidsim::Bus::instance();
+        auto box = std::make_shared<hidsim::VoroBox>("Lab 2");
+        auto other = std::make_shared<hidsim::VoroBox>("Lab 3");
+        QVERIFY(box->serial() != other->serial());
+        box->setSerialNumber("3A0F21");
+        bus.plug(box);
+        bus.plug(std::make_shared<hidsim::Bootloader>(box));
+        bus.plug(std::make_shared<hidsim::EchoDevice>(0x0483, 0xA514, 0x0201));
+
+        std::set<std::wstring> serials;
+        for (const auto& id : HidDevice::enumerate(0x0483, 0xA514))
+            serials.insert(id.serial_number);
+        QCOMPARE(serials, (std::set<std::wstring> { L"", L"3A0F21" }));
+        const auto loaders = HidDevice::enumerate(0x0483, 0xA517);
+        QCOMPARE(loaders.size(), size_t(1));
+        QCOMPARE(loaders.front().serial_number, std::wstring(L"3A0F21"));
     }
 
     void failedOpenFailsEveryTransferAtOnce()
