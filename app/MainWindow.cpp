@@ -10,6 +10,7 @@
 #include "app/CenteredBoxProxy.h"
 #include "app/ComboBoxDelegate.h"
 #include "app/ControlProperties.h"
+#include "app/FirmwareUpdater.h"
 #include "app/InfoProperties.h"
 #include "app/LogProperties.h"
 #include "app/OpenFailureNotice.h"
@@ -89,6 +90,8 @@ MainWindow::MainWindow(QWidget* parent, UserDialogs* dialogs)
             &MainWindow::onCurrentDeviceChanged);
     // A box that is seen but cannot be opened is named in the status bar, without a dialog.
     new OpenFailureNotice(m_manager, statusBar());
+    if (m_manager->firmwareUpdater())
+        new FirmwareUpdater(m_manager->firmwareUpdater(), this);
 
     onDeviceDeleted(-1); // no box selected yet
     resize(1510, 850);

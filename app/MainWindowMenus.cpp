@@ -80,10 +80,8 @@ void MainWindow::on_actionFirmware_Update_triggered()
 {
     if (!writable())
         return;
-    // The answer is about the box selected when asking, wherever the selection is by then.
-    const VoroDevice::Id id = m_device.id;
-    if (question(tr("Firmware Update"), tr("Do you really want to update the firmware?")))
-        m_manager->enterBootloader(id);
+    // The manager checks the image and asks, naming the box and its versions.
+    m_manager->requestFirmwareUpdate(m_device.id);
 }
 
 void MainWindow::on_actionReset_To_Factory_Defaults_triggered()

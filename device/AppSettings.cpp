@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 
 namespace {
 const QString kFolderGroup = QStringLiteral("folder");
@@ -12,6 +13,12 @@ QString AppSettings::language()
 {
     QSettings settings(ORGANISATION, APPLICATION);
     return settings.value(KEY_LANGUAGE, QStringLiteral("en")).toString();
+}
+
+QString AppSettings::dataFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QLatin1Char('/')
+        + ORGANISATION + QLatin1Char('/') + APPLICATION;
 }
 
 QString lastFolder(const QString& key)

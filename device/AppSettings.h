@@ -15,6 +15,9 @@ inline const QString FOLDER_IMPORT_LOG = QStringLiteral("import_log");
 
 // The stored language code, "en" when none is stored.
 QString language();
+// The per-user data folder (QStandardPaths::AppDataLocation of this organisation and program,
+// also for a program that runs under another name), e.g. for the firmware update history.
+QString dataFolder();
 } // namespace AppSettings
 
 // The folder a file dialog of this kind last used; the home folder at first.

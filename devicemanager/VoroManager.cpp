@@ -5,7 +5,7 @@
 #include "devicelink/VoroComm.h"
 #include "devicelink/VoroUsbDetector.h"
 #include "devicemanager/UserDialogs.h"
-#include "firmware/FirmwareUpdater.h"
+#include "firmware/FirmwareUpdateController.h"
 
 #include <QDebug>
 #include <QWidget>
@@ -59,7 +59,10 @@ VoroManager::VoroManager(QWidget* parent, UserDialogs* dialogs, FirmwareUpdates 
     connect(detector, &VoroUsbDetector::deviceDetected, this, &VoroManager::onDeviceDetected);
     // A box sent into its bootloader leaves the detector's sight; the updater finds it there.
     if (updates == WithUpdater) {
-        updater = new FirmwareUpdater(parent);
+        updater = new FirmwareUpdateController(
+            UpdateHistory(AppSettings::dataFolder() + QLatin1Char('/')
+                          + QLatin1String(UpdateHistory::FILE_NAME)),
+            this);
         updater->startPolling(UPDATER_POLL_MS);
     }
     const HidOpenMonitor* opens = HidOpenMonitor::instance();
@@ -72,8 +75,6 @@ VoroManager::VoroManager(QWidget* parent, UserDialogs* dialogs, FirmwareUpdates 
 VoroManager::~VoroManager()
 {
     delete detector;
-    if (updater && !updater->parent())
-        delete updater;
     for (auto& [id, box] : boxes) {
         VoroCommThread* thread = box.thread;
         thread->disconnect(this);
@@ -189,66 +190,166 @@ void VoroManager::onInitFailed(VoroDevice::Id id, const VoroDevice& data)
 
 void VoroManager::checkDevices()
 {
-    // A message box of a check runs its own event loop, in which boxes may come and go: look
-    // for the next pending one anew each time.
-    for (;;) {
-        const auto pending = std::find_if(boxes.begin(), boxes.end(), [](const auto& entry) {
-            return entry.second.check_pending;
-        });
-        if (pending == boxes.end())
-            return;
-        pending->second.check_pending = false;
-        if (!checkFirmware(pending->first))
-            return;
+    // A message box runs its own event loop, in which this timer comes again: one question at a
+    // time; boxes that became due meanwhile wait for the next tick.
+    if (asking)
+        return;
+    QList<VoroDevice::Id> due;
+    bool starting = false;
+    for (const auto& [id, box] : boxes) {
+        if (box.check_pending)
+            due << id;
+        starting = starting || !box.record;
     }
+    if (due.isEmpty())
+        return;
+    // Boxes plugged in together are asked about together: a box still reading its identity is
+    // waited for a little.
+    if (starting && deferred_checks < MAX_DEFERRED_CHECKS) {
+        ++deferred_checks;
+        return;
+    }
+    deferred_checks = 0;
+    asking = true;
+    QList<VoroDevice::Id> offered, required;
+    // The boxes may come and go in the event loop of a message box; every step checks.
+    for (const VoroDevice::Id id : qAsConst(due)) {
+        Box* b = box(id);
+        if (!b || !b->check_pending)
+            continue;
+        b->check_pending = false;
+        bool must = false;
+        if (needsUpdate(id, &must))
+            (must ? required : offered) << id;
+    }
+    if (!offered.isEmpty() || !required.isEmpty())
+        offerUpdates(offered, required);
+    asking = false;
 }
 
-bool VoroManager::checkFirmware(VoroDevice::Id id)
+bool VoroManager::needsUpdate(VoroDevice::Id id, bool* required)
 {
     const Box* b = boxWithRecord(id);
     if (!b)
-        return true;
+        return false;
     const VoroDevice d = *b->record;
-    // The manager's own configuration of a new box is still empty; the identity read brought
-    // the location.
-    const QString location = b->device_config.location;
+    const QString name = boxName(id);
     const QString firmware = d.firmware_version;
+    // A box whose update failed during this run is not offered another by itself: the user
+    // can still ask for one.
+    const bool failed
+        = updater && updater->hasFailed(QString::fromStdWString(b->hid_id.serial_number));
     const bool older = isOlderVersion(firmware, QString::fromLatin1(FIRMWARE_VERSION));
-    // A message box runs its own event loop: the box may be gone when the user has answered,
-    // which the operations below check.
     if (d.protocol_version == PROTOCOL_VERSION) {
-        if (older
-            && ask(QMessageBox::Question, tr("Firmware Update"),
-                   tr("A new firmware is available, do you want to update the device '%1'?")
-                       .arg(location),
-                   QMessageBox::Yes | QMessageBox::No)
-                == QMessageBox::Yes) {
-            startOperation(id, VoroCommThread::OT__ENTER_BOOTLOADER);
-            return false;
+        if (older && !failed) {
+            *required = false;
+            return true;
         }
         startOperation(id, VoroCommThread::OT__READ_ALL);
-        return true;
+        return false;
     }
     if (d.protocol_version > PROTOCOL_VERSION) {
         ask(QMessageBox::Warning, tr("Update"),
             tr("Unable to communicate with device '%1' with firmware version '%2', please use a "
                "newer version of the %3-CDU.")
-                .arg(location, firmware, QStringLiteral("voro-BOX")),
+                .arg(name, firmware, QStringLiteral("voro-BOX")),
             QMessageBox::Ok);
-    } else if (older) {
-        ask(QMessageBox::Information, tr("Firmware Update"),
-            tr("The firmware '%1' of device '%2' has to be updated").arg(firmware, location),
-            QMessageBox::Ok);
-        startOperation(id, VoroCommThread::OT__ENTER_BOOTLOADER);
-        return false;
+    } else if (older && !failed) {
+        *required = true;
+        return true;
     } else {
         ask(QMessageBox::Critical, tr("Error"),
             tr("Unable to communicate with device '%1' with firmware version '%2'.")
-                .arg(location, firmware),
+                .arg(name, firmware),
             QMessageBox::Ok);
     }
     watch(id);
     return false;
+}
+
+void VoroManager::offerUpdates(const QList<VoroDevice::Id>& offered,
+                               const QList<VoroDevice::Id>& required)
+{
+    // Nothing leaves normal operation for an image that cannot be written.
+    if (!firmwareImageUsable(false)) {
+        for (const VoroDevice::Id id : offered)
+            startOperation(id, VoroCommThread::OT__READ_ALL);
+        for (const VoroDevice::Id id : required)
+            watch(id);
+        return;
+    }
+    const auto lines = [this](const QList<VoroDevice::Id>& ids) {
+        QStringList out;
+        for (const VoroDevice::Id id : ids)
+            out << updateLine(id);
+        return out.join(QLatin1Char('\n'));
+    };
+    if (!required.isEmpty()) {
+        const VoroDevice first = device(required.first());
+        ask(QMessageBox::Information, tr("Firmware Update"),
+            required.size() == 1
+                ? tr("The firmware '%1' of device '%2' has to be updated to %3.")
+                      .arg(first.firmware_version, boxName(required.first()), image_version)
+                : tr("The firmware of these devices has to be updated:\n\n%1").arg(lines(required)),
+            QMessageBox::Ok);
+        for (const VoroDevice::Id id : required)
+            enterBootloader(id);
+    }
+    if (offered.isEmpty())
+        return;
+    const VoroDevice first = device(offered.first());
+    const bool yes
+        = ask(QMessageBox::Question, tr("Firmware Update"),
+              offered.size() == 1
+                  ? tr("A new firmware is available, do you want to update the device '%1' from "
+                       "%2 to %3?")
+                        .arg(boxName(offered.first()), first.firmware_version, image_version)
+                  : tr("A new firmware is available for these devices:\n\n%1\n\nDo you want to "
+                       "update them?")
+                        .arg(lines(offered)),
+              QMessageBox::Yes | QMessageBox::No)
+        == QMessageBox::Yes;
+    for (const VoroDevice::Id id : offered) {
+        if (yes)
+            enterBootloader(id);
+        else
+            startOperation(id, VoroCommThread::OT__READ_ALL);
+    }
+}
+
+bool VoroManager::firmwareImageUsable(bool always)
+{
+    const UpdateImage image
+        = updater ? updater->checkImage() : UpdateImage::find(BundledFirmware::HARDWARE_ID);
+    image_version = image.version;
+    if (image.usable()) {
+        reported_image_error.clear();
+        return true;
+    }
+    // Told once, not at every box that comes.
+    const QString fault = image.path + image.error;
+    if (always || fault != reported_image_error) {
+        reported_image_error = fault;
+        ask(QMessageBox::Warning, tr("Firmware Update"),
+            tr("The firmware image %1 cannot be used: %2. No device is updated.")
+                .arg(image.fileName(), image.error),
+            QMessageBox::Ok);
+    }
+    return false;
+}
+
+QString VoroManager::boxName(VoroDevice::Id id) const
+{
+    const Box* b = box(id);
+    return b ? BoxUpdate::nameOf(b->device_config.location,
+                                 QString::fromStdWString(b->hid_id.serial_number))
+             : QString();
+}
+
+QString VoroManager::updateLine(VoroDevice::Id id) const
+{
+    return QStringLiteral("%1: %2 \u2192 %3")
+        .arg(boxName(id), device(id).firmware_version, image_version);
 }
 
 void VoroManager::startOperation(VoroDevice::Id id, int type)
@@ -389,7 +490,36 @@ void VoroManager::testActuator(VoroDevice::Id id, int index, uint8_t on)
 
 void VoroManager::enterBootloader(VoroDevice::Id id)
 {
-    enqueue(id, Op(VoroCommThread::OT__ENTER_BOOTLOADER));
+    Box* b = boxWithRecord(id);
+    if (!b || b->record->state == VoroDefinitions::DS__UNSUPPORTED)
+        return; // a watched box only answers pings
+    const QString serial = QString::fromStdWString(b->hid_id.serial_number);
+    const QString location = b->device_config.location;
+    const QString firmware = b->record->firmware_version;
+    // A box just checked waits for its first operation; a ready one takes it from its queue.
+    if (b->record->state == VoroDefinitions::DS__INITIALIZED)
+        startOperation(id, VoroCommThread::OT__ENTER_BOOTLOADER);
+    else
+        b->thread->enqueue(Op(VoroCommThread::OT__ENTER_BOOTLOADER));
+    // Announced before the updater's next poll can find its bootloader.
+    if (updater)
+        updater->announce(serial, location, firmware);
+}
+
+void VoroManager::requestFirmwareUpdate(VoroDevice::Id id)
+{
+    if (!boxWithRecord(id) || asking || !firmwareImageUsable(true))
+        return;
+    asking = true;
+    const bool yes = ask(QMessageBox::Question, tr("Firmware Update"),
+                         tr("Do you really want to update the firmware of the device '%1' from %2 "
+                            "to %3?")
+                             .arg(boxName(id), device(id).firmware_version, image_version),
+                         QMessageBox::Yes | QMessageBox::No)
+        == QMessageBox::Yes;
+    asking = false;
+    if (yes)
+        enterBootloader(id);
 }
 
 void VoroManager::factoryReset(VoroDevice::Id id)

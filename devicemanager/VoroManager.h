@@ -8,7 +8,6 @@
 
 #include <QMessageBox>
 #include <QObject>
-#include <QPointer>
 #include <QStringList>
 #include <QTimer>
 
@@ -17,7 +16,7 @@
 #include <optional>
 
 class QWidget;
-class FirmwareUpdater;
+class FirmwareUpdateController;
 class UserDialogs;
 class VoroUsbDetector;
 
@@ -37,13 +36,15 @@ public:
     static constexpr int PROTOCOL_VERSION = 2;
     static constexpr int CHECK_INTERVAL_MS = 500;
     static constexpr int UPDATER_POLL_MS = 100;
+    // Checks a box still reading its identity is waited for, so that boxes plugged in together
+    // get one question.
+    static constexpr int MAX_DEFERRED_CHECKS = 4;
 
     enum FirmwareUpdates { WithUpdater, WithoutUpdater };
 
-    // `parent` is the main window: it parents every message box and file dialog, and the
-    // firmware updater. `dialogs` answers them (not owned); without one the system's dialogs are
-    // shown. WithoutUpdater leaves boxes sent into their bootloader to someone else (tests of
-    // the manager alone).
+    // `parent` is the main window: it parents every message box and file dialog. `dialogs`
+    // answers them (not owned); without one the system's dialogs are shown. WithoutUpdater
+    // leaves boxes sent into their bootloader to someone else (tests of the manager alone).
     explicit VoroManager(QWidget* parent = nullptr, UserDialogs* dialogs = nullptr,
                          FirmwareUpdates updates = WithUpdater);
     ~VoroManager() override;
@@ -59,7 +60,11 @@ public:
     void readActuatorLog(VoroDevice::Id id, int index);
     void clearErrors(VoroDevice::Id id, int index);
     void testActuator(VoroDevice::Id id, int index, uint8_t on);
+    // Sends the box into its bootloader, where the firmware updater takes it over.
     void enterBootloader(VoroDevice::Id id);
+    // The Firmware Update action: checks the image, asks the user naming the box and its
+    // versions, and on Yes sends the box into its bootloader.
+    void requestFirmwareUpdate(VoroDevice::Id id);
     void factoryReset(VoroDevice::Id id);
     // Takes the configuration last read from the box as the new baseline and working copy.
     void acceptDeviceSettings(VoroDevice::Id id);
@@ -77,6 +82,10 @@ public:
     // True when `version` is older than `reference` by major, minor and patch; a fourth part
     // does not count.
     static bool isOlderVersion(const QString& version, const QString& reference);
+
+    // Updates the boxes sent into their bootloader; none WithoutUpdater. Its views (the
+    // window's dialog) are made by whoever shows them.
+    FirmwareUpdateController* firmwareUpdater() const { return updater; }
 
 signals:
     // The box is ready to be shown: after its first complete read, after every saved
@@ -131,8 +140,17 @@ private:
     // The box of a running thread that has reported at least once, or null.
     Box* boxWithRecord(VoroDevice::Id id);
     void updateDevice(VoroDevice::Id id, const VoroDevice& data);
-    // Firmware decision for one box; false when the remaining boxes wait for the next tick.
-    bool checkFirmware(VoroDevice::Id id);
+    // Firmware decision for one box that needs no update, or cannot have one; true when the box
+    // is to be updated (`required` when it cannot be used otherwise).
+    bool needsUpdate(VoroDevice::Id id, bool* required);
+    // One question (or message) for all boxes to update, then into their bootloaders.
+    void offerUpdates(const QList<VoroDevice::Id>& offered, const QList<VoroDevice::Id>& required);
+    // The image is usable; otherwise the user is told (once per fault unless `always`).
+    bool firmwareImageUsable(bool always);
+    // "Lab 2 (3A0F21)", and the same with ": 1.1.1.5 → 1.1.2.17".
+    QString boxName(VoroDevice::Id id) const;
+    QString updateLine(VoroDevice::Id id) const;
+    QString imageVersion() const;
     void startOperation(VoroDevice::Id id, int type);
     void watch(VoroDevice::Id id);
     bool enqueue(VoroDevice::Id id, const VoroCommThread::OperationData& op);
@@ -148,8 +166,11 @@ private:
     std::unique_ptr<UserDialogs> own_dialogs;
     UserDialogs* dialogs;
     VoroUsbDetector* detector;
-    // The one updater of the program: a child of the window, or owned here without one.
-    QPointer<FirmwareUpdater> updater;
+    FirmwareUpdateController* updater = nullptr; // a child
     std::map<VoroDevice::Id, Box> boxes;
     QTimer check_timer;
+    bool asking = false; // a firmware question is open: one at a time
+    int deferred_checks = 0;
+    QString reported_image_error;
+    QString image_version; // of the image last checked
 };

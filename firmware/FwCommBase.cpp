@@ -52,6 +52,7 @@ FwCommBase::CommResult FwCommBase::query(uint8_t* reply)
     if (!isConnected())
         return NoDevice;
     uint8_t packet[PACKET_SIZE] = { 0, uint8_t(queryCode) };
+    discardStaleReplies();
     QElapsedTimer timer;
     timer.start();
     CommResult r = sendPacket(packet, PACKET_SIZE);
@@ -150,6 +151,7 @@ FwCommBase::CommResult FwCommBase::backup()
     emit SetProgressBar(0);
     const uint8_t packet[PACKET_SIZE] = { 0, uint8_t(backupCode) };
     for (;;) {
+        discardStaleReplies();
         const CommResult sent = sendPacket(packet, PACKET_SIZE);
         if (sent != Completed) {
             qWarning("Error during sending packet");
@@ -176,6 +178,7 @@ FwCommBase::CommResult FwCommBase::complete(int code)
     qDebug("sha1: %s", sha1.toHex().constData());
     uint8_t packet[PACKET_SIZE] = { 0, uint8_t(code) };
     std::memcpy(packet + 2, sha1.constData(), size_t(sha1.size()));
+    discardStaleReplies();
     const CommResult sent = sendPacket(packet, PACKET_SIZE);
     if (sent != Completed) {
         qWarning("Error during sending packet with address: 0x%x", le32(packet + 2));

@@ -35,6 +35,9 @@ public:
     virtual void close() = 0;
     virtual CommResult sendPacket(const uint8_t* report, int length) = 0;
     virtual CommResult receivePacket(uint8_t* reply, int length) = 0;
+    // Drops replies that arrived after their request had given up on them; called before every
+    // request that is answered, so that a late reply is never taken for the next one's.
+    virtual void discardStaleReplies() { }
 
     void setVerbose(bool on) { verbose = on; }
     void setReadTimeout(int ms) { readTimeout = ms; }

@@ -76,6 +76,18 @@ FwCommBase::CommResult FwHidComm::receivePacket(uint8_t* reply, int length)
     return Failed;
 }
 
+void FwHidComm::discardStaleReplies()
+{
+    QMutexLocker lock(&mutex);
+    uint8_t stale[PACKET_SIZE];
+    for (int n = 0; n < MAX_DISCARDED_REPORTS && device; ++n) {
+        if (device->readWaiting(stale, PACKET_SIZE) <= 0)
+            return;
+        qDebug("discarded a stale bootloader reply to command 0x%02x: %08x", stale[0],
+               id.getHash());
+    }
+}
+
 bool FwHidComm::ping()
 {
     if (!connected || !device)

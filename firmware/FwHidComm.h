@@ -13,6 +13,9 @@ class FwHidComm : public FwCommBase
 public:
     static constexpr int ATTEMPTS = 5; // writes, and reads that report an error
     static constexpr int PING_TIMEOUT_MS = 200;
+    // More waiting reports than the kernel queues for a handle means a device that keeps
+    // talking; the request goes out anyway.
+    static constexpr int MAX_DISCARDED_REPORTS = 64;
 
     FwHidComm(int vendorId, int productId, QObject* parent = nullptr);
     ~FwHidComm() override;
@@ -29,6 +32,7 @@ public:
     // A read that times out leaves the buffer as it was and still counts as completed: a
     // silent device shows up as a reply without its echo.
     CommResult receivePacket(uint8_t* reply, int length) override;
+    void discardStaleReplies() override;
 
     HidDevice::Id deviceId() const { return id; }
 

@@ -143,6 +143,19 @@ bool FwProgrammer::queryDevice()
 
 bool FwProgrammer::loadFile(const QString& path, bool lockWhenNoConfig)
 {
+    return load(QFileInfo(path).fileName(), lockWhenNoConfig,
+                [&](ImageImporter& importer) { return importer.importFile(path, image, layout); });
+}
+
+bool FwProgrammer::loadImage(const QByteArray& data, const QString& name, bool lockWhenNoConfig)
+{
+    return load(name, lockWhenNoConfig,
+                [&](ImageImporter& importer) { return importer.importData(data, image, layout); });
+}
+
+bool FwProgrammer::load(const QString& name, bool lockWhenNoConfig,
+                        const std::function<int(ImageImporter&)>& import)
+{
     Busy busy(*this);
     fileLoaded = false;
     image.regions.clear();
@@ -155,8 +168,7 @@ bool FwProgrammer::loadFile(const QString& path, bool lockWhenNoConfig)
     }
     ImageImporter importer;
     importer.verbose = verbose;
-    const ImageImporter::ImportResult result = importer.importFile(path, image, layout);
-    const QString name = QFileInfo(path).fileName();
+    const auto result = ImageImporter::ImportResult(import(importer));
     switch (result) {
     case ImageImporter::Ok:
         if (lockWhenNoConfig && !importer.hasConfigData && layout.hasRegion(RT__CONFIG)) {
@@ -208,16 +220,16 @@ bool FwProgrammer::erase()
         return false;
     emit statusMessage(tr("Erasing Device... (this may take several seconds)"));
     const int header[3] = { image.major, image.minor, image.patch };
-    FwCommBase::CommResult r
-        = transport->erase(image.hasHeader ? header : nullptr, image.hardwareId);
-    if (r != FwCommBase::Completed) {
-        emit statusMessage(tr("Erase") + resultText(r));
+    last = transport->erase(image.hasHeader ? header : nullptr, image.hardwareId);
+    if (last != FwCommBase::Completed) {
+        emit statusMessage(tr("Erase") + resultText(last));
         return false;
     }
-    // The device answers its next query only once the erase is done.
-    r = transport->query(queryReply);
-    emit statusMessage(tr("Erase") + resultText(r));
-    return true;
+    // The device answers its next query only once the erase is done. Without that answer the
+    // flash may still be erasing, and whatever is written now would be lost.
+    last = transport->query(queryReply);
+    emit statusMessage(tr("Erase") + resultText(last));
+    return last == FwCommBase::Completed;
 }
 
 bool FwProgrammer::lockConfig(bool lock)
@@ -247,7 +259,8 @@ bool FwProgrammer::write(bool writeProgram, bool writeEeprom, bool writeConfig)
             continue;
         }
         const int bpa = layout.bytesPerAddress(r.type);
-        FwCommBase::CommResult result = FwCommBase::Failed;
+        FwCommBase::CommResult& result = last;
+        result = FwCommBase::Failed;
         // The stream reads (end - start) units of the buffer; never more than it holds.
         if (r.end >= r.start && quint64(r.end - r.start) * uint(bpa) <= quint64(r.buffer.size()))
             result

@@ -7,6 +7,10 @@
 #include <QMutex>
 #include <QObject>
 
+#include <functional>
+
+class ImageImporter;
+
 // The steps of a firmware update on one bootloader device, each with its status texts:
 // attach and read the memory layout, load a file into an image of that layout, erase, write,
 // lock or unlock the configuration words, reset. Used from one thread only.
@@ -25,9 +29,13 @@ public:
     // Attaches to the device once it has appeared (exactly `filter` when given).
     bool pollConnection(const HidDevice::Id* filter = nullptr);
     bool loadFile(const QString& path, bool lockWhenNoConfig);
+    // Loads a file already read; `name` stands for it in the status texts.
+    bool loadImage(const QByteArray& data, const QString& name, bool lockWhenNoConfig);
     bool erase();
     bool write(bool writeProgram, bool writeEeprom, bool writeConfig);
     FwCommBase::CommResult reset();
+    // What the transport answered to the last erase or write.
+    FwCommBase::CommResult lastResult() const { return last; }
     bool createBackup();
 
     const FirmwareImage& firmwareImage() const { return image; }
@@ -43,6 +51,8 @@ signals:
 private:
     class Busy;
 
+    bool load(const QString& name, bool lockWhenNoConfig,
+              const std::function<int(ImageImporter&)>& import);
     bool queryDevice();
     void detach();
     bool lockConfig(bool lock);
@@ -56,4 +66,5 @@ private:
     FirmwareImage image;
     DeviceLayout layout;
     bool fileLoaded = false;
+    FwCommBase::CommResult last = FwCommBase::Completed;
 };

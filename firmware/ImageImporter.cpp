@@ -1,5 +1,6 @@
 #include "firmware/ImageImporter.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QList>
 
@@ -53,6 +54,21 @@ ImageImporter::ImportResult ImageImporter::importFile(const QString& path, Firmw
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return OpenFailed;
+    return importFrom(file, image, layout);
+}
+
+ImageImporter::ImportResult ImageImporter::importData(const QByteArray& data, FirmwareImage& image,
+                                                      const DeviceLayout& layout)
+{
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    return importFrom(buffer, image, layout);
+}
+
+ImageImporter::ImportResult ImageImporter::importFrom(QIODevice& file, FirmwareImage& image,
+                                                      const DeviceLayout& layout)
+{
     QByteArray magic = file.read(kMagicSize);
     if (magic == kHeaderMagic) {
         const ImportResult header = readHeader(file, image);
@@ -70,11 +86,14 @@ ImageImporter::ImportResult ImageImporter::importFile(const QString& path, Firmw
         return magic == kPlainMagic ? importPlain(container, image, layout)
                                     : importBlocks(container, image, layout);
     }
+    // Anything else is Intel HEX, read again from the start as text.
     file.close();
-    return importHex(path, image, layout);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return OpenFailed;
+    return importHex(file, image, layout);
 }
 
-ImageImporter::ImportResult ImageImporter::readHeader(QFile& file, FirmwareImage& image)
+ImageImporter::ImportResult ImageImporter::readHeader(QIODevice& file, FirmwareImage& image)
 {
     QByteArray text;
     char c = 0;
@@ -117,12 +136,9 @@ ImageImporter::ImportResult ImageImporter::place(uint32_t fileAddress, char byte
     return Ok;
 }
 
-ImageImporter::ImportResult ImageImporter::importHex(const QString& path, FirmwareImage& image,
+ImageImporter::ImportResult ImageImporter::importHex(QIODevice& file, FirmwareImage& image,
                                                      const DeviceLayout& layout)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return OpenFailed;
     uint32_t extended = 0;
     bool stored = false;
     while (!file.atEnd()) {

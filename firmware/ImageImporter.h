@@ -6,7 +6,7 @@
 #include <QByteArray>
 #include <QString>
 
-class QFile;
+class QIODevice;
 
 // Reads a firmware file (a ".bme" container, optionally behind a "bm01" header, or Intel HEX)
 // into an image whose regions the caller has prepared from the device's layout. Every count
@@ -32,14 +32,18 @@ public:
     bool verbose = false;
 
     ImportResult importFile(const QString& path, FirmwareImage& image, const DeviceLayout& layout);
+    // The same for a file already read: what was checked is what gets written.
+    ImportResult importData(const QByteArray& data, FirmwareImage& image,
+                            const DeviceLayout& layout);
 
 private:
-    ImportResult readHeader(QFile& file, FirmwareImage& image);
+    ImportResult importFrom(QIODevice& file, FirmwareImage& image, const DeviceLayout& layout);
+    ImportResult readHeader(QIODevice& file, FirmwareImage& image);
     ImportResult importPlain(const QByteArray& container, FirmwareImage& image,
                              const DeviceLayout& layout);
     ImportResult importBlocks(const QByteArray& container, FirmwareImage& image,
                               const DeviceLayout& layout);
-    ImportResult importHex(const QString& path, FirmwareImage& image, const DeviceLayout& layout);
+    ImportResult importHex(QIODevice& file, FirmwareImage& image, const DeviceLayout& layout);
     // Stores one byte where the layout puts it: Ok when stored, NothingInRange when the
     // address is outside every region, NoBuffer when its region has no place for it.
     ImportResult place(uint32_t fileAddress, char byte, FirmwareImage& image,

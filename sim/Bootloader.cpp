@@ -159,6 +159,7 @@ bool Bootloader::back(Memory& m)
 void Bootloader::erase(const QByteArray& packet)
 {
     ++erase_count;
+    firmware_intact = false;
     erased_at = std::chrono::steady_clock::now();
     erase_text = VoroBox::text(packet.mid(1));
     for (Memory& m : memories) {
@@ -203,6 +204,12 @@ int Bootloader::regionOf(uint32_t address, int bytes) const
 void Bootloader::program(const QByteArray& packet)
 {
     ++program_packets;
+    if (std::chrono::steady_clock::now() < erased_at + erase_time) {
+        // The flash is still being erased: the packet is lost, and the image with it.
+        ++lost_packets;
+        stream_faulty = true;
+        return;
+    }
     const uint32_t address = le32(packet, 1);
     const int length = uint8_t(packet[5]);
     const int index = length <= DATA_FIELD ? regionOf(address, length) : -1;
@@ -254,6 +261,8 @@ void Bootloader::reset(Port& port)
         if (image_valid && !stream_faulty) {
             box = owner;
             new_version = version;
+        } else if (firmware_intact) {
+            box = owner; // never erased: its own firmware starts again
         }
     }
     // Each restart enumerates anew, under a new path.
@@ -362,6 +371,11 @@ int Bootloader::acceptedCompletions() const
 int Bootloader::refusedCompletions() const
 {
     return locked(mutex, refused);
+}
+
+int Bootloader::lostPackets() const
+{
+    return locked(mutex, lost_packets);
 }
 
 int Bootloader::erases() const

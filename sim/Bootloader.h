@@ -18,10 +18,12 @@ namespace hidsim {
 class VoroBox;
 
 // The bootloader of a voro-BOX on the simulated bus (0483:A517). It answers its hardware id
-// and the memory query, erases, stores program packets in its memory, checks the SHA-1 of the
-// packet stream at each completion, and on reset leaves the bus: the box it belongs to comes
-// back with its saved settings and the firmware version of the image it received (or, when no image
-// was accepted, the bootloader starts again). Thread-safe like every device on the bus.
+// and the memory query, erases, stores program packets in its memory (a packet that comes while
+// the flash is still being erased is lost), checks the SHA-1 of the packet stream at each
+// completion, and on reset leaves the bus: the box it belongs to comes back with its saved
+// settings and the firmware version of the image it received; one reset before any erase
+// brings it back on its old firmware; otherwise the bootloader starts again. Thread-safe like
+// every device on the bus.
 //
 // The digest a completion must carry covers each program packet sent since the start of the
 // region being written (63 bytes after the command code, then one 0x00): a packet that lands in
@@ -87,6 +89,8 @@ public:
     // What happened.
     QByteArray memory(uint32_t address, int bytes) const; // 0xFF where nothing is backed
     int programPackets() const;
+    // Program packets that came while the flash was still being erased, and were lost.
+    int lostPackets() const;
     int acceptedCompletions() const;
     int refusedCompletions() const;
     int erases() const;
@@ -145,6 +149,8 @@ private:
     bool stream_faulty = false; // a packet outside the memory, or too long
     bool image_valid = false;
     int program_packets = 0;
+    int lost_packets = 0;
+    bool firmware_intact = true; // not erased since it was plugged in
     int accepted = 0;
     int refused = 0;
     int erase_count = 0;

@@ -11,6 +11,7 @@
 #include "device/AppSettings.h"
 #include "devicelink/VoroCommands.h"
 #include "devicemanager/VoroManager.h"
+#include "firmware/BoxUpdate.h"
 #include "logplot/PlotDlg.h"
 #include "propertyeditor/QPropertyEditorWidget.h"
 
@@ -577,7 +578,8 @@ private slots:
         const QString resetText
             = "Do you really want to reset to factory defaults? All settings will be reset.";
         const QString update = "Firmware Update";
-        const QString updateText = "Do you really want to update the firmware?";
+        const QString updateText = "Do you really want to update the firmware of the device "
+                                   "'%name' from 1.1.2.17 to 1.1.2.17?";
         const char* resetSlot = "on_actionReset_To_Factory_Defaults_triggered";
         const char* updateSlot = "on_actionFirmware_Update_triggered";
         QTest::newRow("factory reset, No")
@@ -606,7 +608,8 @@ private slots:
         QVERIFY(QMetaObject::invokeMethod(&w.window, slot.toLatin1()));
         QCOMPARE(w.dialogs.messages().size(), 1);
         QCOMPARE(w.dialogs.messages().first().title, title);
-        QCOMPARE(w.dialogs.messages().first().text, text);
+        QCOMPARE(w.dialogs.messages().first().text,
+                 QString(text).replace("%name", BoxUpdate::nameOf("Office", office.box->serial())));
         QCOMPARE(w.dialogs.messages().first().icon, QMessageBox::Question);
         if (command < 0) {
             QVERIFY(w.waitReports());

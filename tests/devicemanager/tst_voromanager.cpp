@@ -8,6 +8,7 @@
 #include "device/AppSettings.h"
 #include "devicelink/VoroCommands.h"
 #include "devicemanager/VoroManager.h"
+#include "firmware/BoxUpdate.h"
 
 #include <QSettings>
 #include <QTemporaryDir>
@@ -104,6 +105,8 @@ private slots:
         Bus::instance().setLatency(std::chrono::microseconds(0));
         QSettings(AppSettings::ORGANISATION, AppSettings::APPLICATION).clear();
     }
+    // A box sent into its bootloader comes back updated under a path of its own.
+    void cleanup() { Bus::instance().unplugAll(); }
 
     void twoBoxesAtStart_getConsecutiveIdsAndBecomeReady()
     {
@@ -170,25 +173,27 @@ private slots:
         QTest::newRow("older, Yes")
             << 2 << "1.1.1.5" << int(QMessageBox::Yes) << int(QMessageBox::Question)
             << "Firmware Update"
-            << "A new firmware is available, do you want to update the device 'Room 1'?"
+            << "A new firmware is available, do you want to update the device '%name' from 1.1.1.5 "
+               "to 1.1.2.17?"
             << "bootloader";
         QTest::newRow("older, No")
             << 2 << "1.1.1.5" << int(QMessageBox::No) << int(QMessageBox::Question)
             << "Firmware Update"
-            << "A new firmware is available, do you want to update the device 'Room 1'?"
+            << "A new firmware is available, do you want to update the device '%name' from 1.1.1.5 "
+               "to 1.1.2.17?"
             << "ready";
         QTest::newRow("newer protocol")
             << 3 << "1.1.2.17" << none << int(QMessageBox::Warning) << "Update"
-            << "Unable to communicate with device 'Room 1' with firmware version '1.1.2.17', "
+            << "Unable to communicate with device '%name' with firmware version '1.1.2.17', "
                "please use a newer version of the voro-BOX-CDU."
             << "watch";
         QTest::newRow("old protocol, newer firmware")
             << 1 << "1.1.2.20" << none << int(QMessageBox::Critical) << "Error"
-            << "Unable to communicate with device 'Room 1' with firmware version '1.1.2.20'."
+            << "Unable to communicate with device '%name' with firmware version '1.1.2.20'."
             << "watch";
         QTest::newRow("old protocol, older firmware")
             << 1 << "1.0.9" << none << int(QMessageBox::Information) << "Firmware Update"
-            << "The firmware '1.0.9' of device 'Room 1' has to be updated"
+            << "The firmware '1.0.9' of device '%name' has to be updated to 1.1.2.17."
             << "bootloader";
     }
 
@@ -251,7 +256,8 @@ private slots:
         QCOMPARE(messages.size(), 1);
         QCOMPARE(int(messages.first().icon), icon);
         QCOMPARE(messages.first().title, title);
-        QCOMPARE(messages.first().text, text);
+        QCOMPARE(messages.first().text,
+                 text.replace("%name", BoxUpdate::nameOf("Room 1", plugged.box->serial())));
         QCOMPARE(messages.first().parent, &m.window);
     }
 

@@ -74,6 +74,10 @@ private slots:
                                << true;
         QTest::newRow("erase, write fails")
             << "erase fails" << false << QStringList { "Erase Failed." } << false;
+        // Without the answer that ends the erase, writing would start while the flash erases.
+        QTest::newRow("erase, its query unanswered")
+            << "erase silent" << false
+            << QStringList { "Erase Failed. Unable to communicate with device." } << true;
         QTest::newRow("write") << "write" << true
                                << QStringList { "Writing Device Program Memory...",
                                                 "Writing Complete" }
@@ -100,6 +104,8 @@ private slots:
             QVERIFY(p.programmer.loadFile(BundledFirmware::RESOURCE, false));
             if (scenario == "erase fails")
                 p.plugged.inject(hidsim::Fault::always(hidsim::Fault::WriteFailure, 0x04));
+            if (scenario == "erase silent")
+                p.plugged.inject(hidsim::Fault::once(hidsim::Fault::NoReply, 0x02));
             success = p.programmer.erase();
         }
         if (success && scenario != "erase") {

@@ -80,7 +80,6 @@ private slots:
         QTest::addColumn<QString>("fault");
         QTest::newRow("completion refused") << "refuse";
         QTest::newRow("image for other hardware") << "hardware";
-        QTest::newRow("reset before any write") << "no write";
     }
     void withoutAnAcceptedImage_theBootloaderStartsAgain()
     {
@@ -96,16 +95,41 @@ private slots:
         Programmer p(path);
         QVERIFY(p.programmer.pollConnection(&p.id));
         QVERIFY(p.programmer.loadFile(BundledFirmware::RESOURCE, false));
-        if (fault != "no write") {
-            QVERIFY(p.programmer.erase());
-            QVERIFY(!p.programmer.write(true, false, false));
-            QVERIFY(loader->refusedCompletions() > 0);
-        }
+        QVERIFY(p.programmer.erase());
+        QVERIFY(!p.programmer.write(true, false, false));
+        QVERIFY(loader->refusedCompletions() > 0);
         p.programmer.reset();
         std::string again;
         QCOMPARE(bootloaderOnBus(&again), loader);
         QVERIFY(again != path); // enumerated anew
         QCOMPARE(box->firmwareVersion(), QString("1.1.1.9"));
+    }
+
+    void resetBeforeAnyErase_bringsTheBoxBackOnItsOldFirmware()
+    {
+        auto box = std::make_shared<VoroBox>(QStringLiteral("Lab"));
+        box->setFirmwareVersion(QStringLiteral("1.1.1.9"));
+        auto loader = std::make_shared<Bootloader>(box);
+        Programmer p(Bus::instance().plug(loader));
+        QVERIFY(p.programmer.pollConnection(&p.id));
+        QCOMPARE(p.programmer.reset(), FwCommBase::Completed);
+        QVERIFY(!bootloaderOnBus());
+        QVERIFY(!Bus::instance().pathOf(box.get()).empty());
+        QCOMPARE(box->firmwareVersion(), QString("1.1.1.9"));
+    }
+
+    void packetsDuringTheErase_areLost()
+    {
+        auto loader = std::make_shared<Bootloader>();
+        loader->setEraseTime(std::chrono::milliseconds(300));
+        Programmer p(Bus::instance().plug(loader));
+        QVERIFY(p.programmer.pollConnection(&p.id));
+        QVERIFY(p.programmer.loadFile(BundledFirmware::RESOURCE, false));
+        uint8_t erase[65] = { 0, Bootloader::Erase };
+        HidDevice hid(p.id);
+        QVERIFY(hid.write(erase, sizeof erase));
+        QVERIFY(!p.programmer.write(true, false, false)); // at once, without waiting
+        QVERIFY(loader->lostPackets() > 0);
     }
 
     void erase_holdsBackTheNextQuery()
