@@ -26,7 +26,7 @@ void FirmwareUpdater::buildForm()
 {
     if (objectName().isEmpty())
         setObjectName(QStringLiteral("FirmwareUpdater"));
-    resize(460, 260);
+    resize(480, 360);
     verticalLayout = new QVBoxLayout(this);
     verticalLayout->setObjectName(QStringLiteral("verticalLayout"));
     m_image = new QLabel(this);

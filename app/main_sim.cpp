@@ -1,6 +1,8 @@
 // The program on simulated hardware: plugs in a few virtual boxes, then starts as usual.
 // Options for the demo script: --screenshot FILE grabs the window after --after MS and quits.
-// --old-firmware adds a third box whose firmware is older than the program's, to see the update.
+// --old-firmware adds two boxes whose firmware is older than the program's, to see the update;
+// --bootloader-fault KIND (refuse, layout, open, unplug) makes the second one's bootloader
+// misbehave (sim/DemoScenario.h).
 // --language CODE runs in that language ("en", "de", "fr") without changing the stored one.
 #include "app/Startup.h"
 #include "sim/DemoScenario.h"
@@ -19,6 +21,7 @@ int main(int argc, char** argv)
     int after_ms = 5000;
     bool old_firmware = false;
     QString language;
+    QString fault;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--old-firmware") == 0)
             old_firmware = true;
@@ -30,8 +33,14 @@ int main(int argc, char** argv)
             after_ms = std::stoi(argv[++i]);
         else if (std::strcmp(argv[i], "--language") == 0)
             language = QString::fromLocal8Bit(argv[++i]);
+        else if (std::strcmp(argv[i], "--bootloader-fault") == 0)
+            fault = QString::fromLocal8Bit(argv[++i]);
     }
-    hidsim::plugDemoScenario(old_firmware);
+    if (!hidsim::plugDemoScenario(old_firmware, fault)) {
+        std::fprintf(stderr, "unknown bootloader fault: %s (refuse, layout, open, unplug)\n",
+                     qPrintable(fault));
+        return 2;
+    }
     const auto started = [&](QWidget* window) {
         if (screenshot.isEmpty())
             return;

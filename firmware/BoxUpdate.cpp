@@ -37,7 +37,12 @@ QString BoxUpdate::result() const
 {
     switch (phase) {
     case Updated:
-        return tr("Updated to %1").arg(to_version);
+        // Attempts that failed before are part of the story.
+        return attempts == 0 ? tr("Updated to %1").arg(to_version)
+                             : tr("Updated to %1 at attempt %2 of %3")
+                                   .arg(to_version)
+                                   .arg(attempts + 1)
+                                   .arg(ATTEMPTS);
     case Kept:
         return tr("Failed: %1").arg(reason) + kDash
             + (from_version.isEmpty()

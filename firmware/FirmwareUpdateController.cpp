@@ -363,6 +363,7 @@ void FirmwareUpdateController::finish(Entry& e, BoxUpdate::Phase phase, const QS
 void FirmwareUpdateController::disconnected(Entry& e)
 {
     e.box.phase = BoxUpdate::Disconnected;
+    e.box.reason = tr("the box left the USB bus");
     e.box.progress = 0;
     e.failed_opens = 0;
     e.silent_attempts = 0;

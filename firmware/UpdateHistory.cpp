@@ -97,7 +97,8 @@ bool UpdateHistory::fromLine(const QByteArray& line, Record& r)
     r.time = QDateTime::fromString(QString::fromLatin1(fields[0]), Qt::ISODate);
     if (!r.time.isValid())
         return false;
-    r.time = r.time.toUTC();
+    // Lines hold whole seconds; a finer time written by hand is taken to the second.
+    r.time = r.time.toUTC().addMSecs(-r.time.time().msec());
     QString* const texts[]
         = { &r.location, &r.serial, &r.from_version, &r.to_version, &r.result, &r.reason };
     for (int i = 0; i < kFields - 1; ++i) {

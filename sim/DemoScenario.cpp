@@ -4,10 +4,52 @@
 #include "sim/HidBus.h"
 #include "sim/VoroBox.h"
 
+#include <QStringList>
+
+#include <thread>
+
 namespace hidsim {
 
-void plugDemoScenario(bool old_firmware)
+namespace {
+constexpr std::chrono::milliseconds kEraseTime(2000);
+
+// Turns the box into a bootloader with the given fault when it is sent there.
+void installBootloader(const std::shared_ptr<VoroBox>& box, const QString& fault)
 {
+    box->setBootloaderHook([fault](std::shared_ptr<VoroBox> self, const std::string&) {
+        auto loader = std::make_shared<Bootloader>(self);
+        loader->setEraseTime(kEraseTime);
+        if (fault == QLatin1String("refuse"))
+            loader->refuseCompletions(1);
+        if (fault == QLatin1String("layout"))
+            loader->setRegions({ { 1, 0x1000, 0x100 } });
+        const std::string path = Bus::instance().plug(loader);
+        if (fault == QLatin1String("open")) {
+            Fault f = Fault::once(Fault::OpenFailure);
+            f.times = 3;
+            Bus::instance().injectFault(path, f);
+        }
+        if (fault == QLatin1String("unplug")) {
+            Bus::instance().injectFault(
+                path, Fault::once(Fault::UnplugMidTransaction, Bootloader::Program, 30));
+            // The user notices and plugs it in again.
+            std::thread([loader] {
+                while (!Bus::instance().pathOf(loader.get()).empty())
+                    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+                std::this_thread::sleep_for(std::chrono::seconds(5));
+                Bus::instance().plug(loader);
+            }).detach();
+        }
+    });
+}
+} // namespace
+
+bool plugDemoScenario(bool old_firmware, const QString& bootloader_fault)
+{
+    const QStringList faults = { QString(), QStringLiteral("refuse"), QStringLiteral("layout"),
+                                 QStringLiteral("open"), QStringLiteral("unplug") };
+    if (!faults.contains(bootloader_fault))
+        return false;
     // Two boxes in different rooms; their clocks run fast so that the live values move.
     auto office = std::make_shared<VoroBox>(QStringLiteral("Office 1.01"));
     office->setActuatorLocation(0, QStringLiteral("Window"));
@@ -26,14 +68,19 @@ void plugDemoScenario(bool old_firmware)
     bus.plug(office);
     bus.plug(lab);
     if (!old_firmware)
-        return;
+        return true;
     auto workshop = std::make_shared<VoroBox>(QStringLiteral("Workshop"));
     workshop->setFirmwareVersion(QStringLiteral("1.1.1.9"));
     workshop->setActuatorLocation(0, QStringLiteral("Bench"));
     workshop->setTimeScale(30);
-    Bootloader::installOn(
-        workshop, [](Bootloader& loader) { loader.setEraseTime(std::chrono::milliseconds(2000)); });
+    installBootloader(workshop, QString());
     bus.plug(workshop);
+    auto cellar = std::make_shared<VoroBox>(QStringLiteral("Cellar"));
+    cellar->setFirmwareVersion(QStringLiteral("1.1.0.3"));
+    cellar->setTimeScale(30);
+    installBootloader(cellar, bootloader_fault);
+    bus.plug(cellar);
+    return true;
 }
 
 } // namespace hidsim

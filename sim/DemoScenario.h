@@ -1,8 +1,16 @@
 #pragma once
 
+#include <QString>
+
 namespace hidsim {
 // What the simulator executable starts with: a couple of devices to detect and talk to. With
-// `old_firmware` a third box, "Workshop", runs firmware 1.1.1.9, older than the program's, so
-// that the update is offered; its bootloader takes two seconds to erase.
-void plugDemoScenario(bool old_firmware = false);
+// `old_firmware` two more boxes run firmware older than the program's, "Workshop" (1.1.1.9) and
+// "Cellar" (1.1.0.3), so that the update is offered; their bootloaders take two seconds to
+// erase. `bootloader_fault` makes Cellar's bootloader misbehave:
+//   "refuse"  refuses the first written image (the update succeeds at its second attempt)
+//   "layout"  reports memory the image does not fit (nothing is erased; the box restarts)
+//   "open"    cannot be opened three times in a row (as while permissions arrive)
+//   "unplug"  is unplugged in the middle of the write and plugged in again five seconds later
+// Returns false for an unknown fault.
+bool plugDemoScenario(bool old_firmware = false, const QString& bootloader_fault = QString());
 } // namespace hidsim

@@ -126,10 +126,96 @@ Mitgelieferte Firmware: %2</translation>
     </message>
 </context>
 <context>
+    <name>BoxUpdate</name>
+    <message>
+        <source>voro-BOX %1</source>
+        <translation>voro-BOX %1</translation>
+    </message>
+    <message>
+        <source>voro-BOX at %1</source>
+        <translation>voro-BOX an %1</translation>
+    </message>
+    <message>
+        <source>%1: update to %2</source>
+        <translation>%1: Update auf %2</translation>
+    </message>
+    <message>
+        <source>Updated to %1</source>
+        <translation>Auf %1 aktualisiert</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>nothing was erased; the box restarts on its old firmware</source>
+        <translation>nichts wurde gelöscht; das Gerät startet wieder mit seiner bisherigen Firmware</translation>
+    </message>
+    <message>
+        <source>nothing was erased; the box restarts on its firmware %1</source>
+        <translation>nichts wurde gelöscht; das Gerät startet wieder mit seiner Firmware %1</translation>
+    </message>
+    <message>
+        <source>try the update again</source>
+        <translation>versuchen Sie das Update erneut</translation>
+    </message>
+    <message>
+        <source>the box stays in its bootloader; unplug it and plug it in again to try once more</source>
+        <translation>das Gerät bleibt im Bootloader; trennen Sie es und schliessen Sie es wieder an, um es erneut zu versuchen</translation>
+    </message>
+    <message>
+        <source>Disconnected during the update</source>
+        <translation>Während des Updates getrennt</translation>
+    </message>
+    <message>
+        <source>plug it in again to finish</source>
+        <translation>schliessen Sie es wieder an, um das Update abzuschliessen</translation>
+    </message>
+    <message>
+        <source>Updated to %1 at attempt %2 of %3</source>
+        <translation>Auf %1 aktualisiert, beim %2. von %3 Versuchen</translation>
+    </message>
+</context>
+<context>
     <name>ColorCombo</name>
     <message>
         <source>Custom</source>
         <translation>Benutzerdefiniert</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdateController</name>
+    <message>
+        <source>Restarting into the bootloader...</source>
+        <translation>Neustart in den Bootloader...</translation>
+    </message>
+    <message>
+        <source>the box did not restart into its bootloader</source>
+        <translation>das Gerät ist nicht in den Bootloader gestartet</translation>
+    </message>
+    <message>
+        <source>Starting the update...</source>
+        <translation>Update wird gestartet...</translation>
+    </message>
+    <message>
+        <source>The box cannot be opened; trying again</source>
+        <translation>Das Gerät kann nicht geöffnet werden; neuer Versuch folgt</translation>
+    </message>
+    <message>
+        <source>The bootloader does not answer; trying again</source>
+        <translation>Der Bootloader antwortet nicht; neuer Versuch folgt</translation>
+    </message>
+    <message>
+        <source>Attempt %1 of %2 failed: %3. Trying again.</source>
+        <translation>Versuch %1 von %2 fehlgeschlagen: %3. Neuer Versuch.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 attempts)</source>
+        <translation>%1 (%2 Versuche)</translation>
+    </message>
+    <message>
+        <source>the box left the USB bus</source>
+        <translation>das Gerät wurde vom USB getrennt</translation>
     </message>
 </context>
 <context>
@@ -139,12 +225,12 @@ Mitgelieferte Firmware: %2</translation>
         <translation>Firmware-Update</translation>
     </message>
     <message>
-        <source>The update failed %1 times in a row (last: %2). The device stays in its bootloader; unplug it and plug it in again to try once more.</source>
-        <translation>Das Update ist %1-mal nacheinander fehlgeschlagen (zuletzt: %2). Das Gerät bleibt im Bootloader; trennen Sie es und schliessen Sie es wieder an, um es erneut zu versuchen.</translation>
+        <source>Firmware image: %1, version %2</source>
+        <translation>Firmware-Image: %1, Version %2</translation>
     </message>
     <message>
-        <source>no answer</source>
-        <translation>keine Antwort</translation>
+        <source>Firmware image: %1 cannot be used: %2</source>
+        <translation>Firmware-Image: %1 kann nicht verwendet werden: %2</translation>
     </message>
 </context>
 <context>
@@ -407,10 +493,6 @@ Beim Beibehalten der lokalen Einstellungen werden die Änderungen von aussen ign
     <message>
         <source>The file &apos;%1&apos; holds no valid log data.</source>
         <translation>Die Datei «%1» enthält keine gültigen Protokolldaten.</translation>
-    </message>
-    <message>
-        <source>Do you really want to update the firmware?</source>
-        <translation>Möchten Sie die Firmware wirklich aktualisieren?</translation>
     </message>
     <message>
         <source>Do you really want to reset to factory defaults? All settings will be reset.</source>
@@ -797,14 +879,100 @@ Beim Beibehalten der lokalen Einstellungen werden die Änderungen von aussen ign
     </message>
 </context>
 <context>
+    <name>UpdateImage</name>
+    <message>
+        <source>%1 (built in)</source>
+        <translation>%1 (eingebaut)</translation>
+    </message>
+    <message>
+        <source>%1 from the working folder</source>
+        <translation>%1 aus dem Arbeitsordner</translation>
+    </message>
+    <message>
+        <source>there is no firmware image for hardware id %1</source>
+        <translation>es gibt kein Firmware-Image für die Hardware-ID %1</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>die Datei kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>die Datei ist zu gross</translation>
+    </message>
+    <message>
+        <source>the file is damaged (its container or its digest does not match)</source>
+        <translation>die Datei ist beschädigt (ihr Container oder ihre Prüfsumme stimmt nicht)</translation>
+    </message>
+    <message>
+        <source>the file is not a firmware image</source>
+        <translation>die Datei ist kein Firmware-Image</translation>
+    </message>
+    <message>
+        <source>the file has no version header</source>
+        <translation>die Datei hat keinen Versionskopf</translation>
+    </message>
+    <message>
+        <source>the file is made for hardware id %1, not %2</source>
+        <translation>die Datei ist für die Hardware-ID %1 bestimmt, nicht für %2</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateThread</name>
+    <message>
+        <source>its USB device cannot be opened</source>
+        <translation>seine USB-Schnittstelle kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>the bootloader does not tell its hardware id</source>
+        <translation>der Bootloader nennt seine Hardware-ID nicht</translation>
+    </message>
+    <message>
+        <source>the bootloader does not answer</source>
+        <translation>der Bootloader antwortet nicht</translation>
+    </message>
+    <message>
+        <source>the firmware image %1 cannot be used: %2</source>
+        <translation>das Firmware-Image %1 kann nicht verwendet werden: %2</translation>
+    </message>
+    <message>
+        <source>this box&apos;s hardware (id %1) needs another firmware image: %2</source>
+        <translation>die Hardware dieses Geräts (ID %1) braucht ein anderes Firmware-Image: %2</translation>
+    </message>
+    <message>
+        <source>the firmware image does not fit this box&apos;s memory</source>
+        <translation>das Firmware-Image passt nicht in den Speicher dieses Geräts</translation>
+    </message>
+    <message>
+        <source>erasing failed: %1</source>
+        <translation>Löschen fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>writing failed: %1</source>
+        <translation>Schreiben fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>the connection to the box was lost</source>
+        <translation>die Verbindung zum Gerät ist abgebrochen</translation>
+    </message>
+    <message>
+        <source>the box did not answer</source>
+        <translation>das Gerät hat nicht geantwortet</translation>
+    </message>
+    <message>
+        <source>the box did not answer in time</source>
+        <translation>das Gerät hat nicht rechtzeitig geantwortet</translation>
+    </message>
+    <message>
+        <source>the box did not accept the data</source>
+        <translation>das Gerät hat die Daten nicht angenommen</translation>
+    </message>
+</context>
+<context>
     <name>VoroManager</name>
     <message>
         <source>Firmware Update</source>
         <translation>Firmware-Update</translation>
-    </message>
-    <message>
-        <source>A new firmware is available, do you want to update the device &apos;%1&apos;?</source>
-        <translation>Eine neue Firmware ist verfügbar. Möchten Sie das Gerät «%1» aktualisieren?</translation>
     </message>
     <message>
         <source>Update</source>
@@ -813,10 +981,6 @@ Beim Beibehalten der lokalen Einstellungen werden die Änderungen von aussen ign
     <message>
         <source>Unable to communicate with device &apos;%1&apos; with firmware version &apos;%2&apos;, please use a newer version of the %3-CDU.</source>
         <translation>Mit dem Gerät «%1» mit der Firmware-Version «%2» ist keine Kommunikation möglich. Bitte verwenden Sie eine neuere Version des %3-CDU.</translation>
-    </message>
-    <message>
-        <source>The firmware &apos;%1&apos; of device &apos;%2&apos; has to be updated</source>
-        <translation>Die Firmware «%1» des Geräts «%2» muss aktualisiert werden.</translation>
     </message>
     <message>
         <source>Error</source>
@@ -853,6 +1017,42 @@ Beim Beibehalten der lokalen Einstellungen werden die Änderungen von aussen ign
     <message>
         <source>The settings file &apos;%1&apos; holds a value for &apos;%2&apos; that the device cannot take. Nothing has been imported.</source>
         <translation>Die Einstellungsdatei «%1» enthält für «%2» einen Wert, den das Gerät nicht übernehmen kann. Es wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <source>The firmware &apos;%1&apos; of device &apos;%2&apos; has to be updated to %3.</source>
+        <translation>Die Firmware «%1» des Geräts «%2» muss auf %3 aktualisiert werden.</translation>
+    </message>
+    <message>
+        <source>The firmware of these devices has to be updated:
+
+%1</source>
+        <translation>Die Firmware dieser Geräte muss aktualisiert werden:
+
+%1</translation>
+    </message>
+    <message>
+        <source>A new firmware is available, do you want to update the device &apos;%1&apos; from %2 to %3?</source>
+        <translation>Eine neue Firmware ist verfügbar. Möchten Sie das Gerät «%1» von %2 auf %3 aktualisieren?</translation>
+    </message>
+    <message>
+        <source>A new firmware is available for these devices:
+
+%1
+
+Do you want to update them?</source>
+        <translation>Für diese Geräte ist eine neue Firmware verfügbar:
+
+%1
+
+Möchten Sie sie aktualisieren?</translation>
+    </message>
+    <message>
+        <source>The firmware image %1 cannot be used: %2. No device is updated.</source>
+        <translation>Das Firmware-Image %1 kann nicht verwendet werden: %2. Kein Gerät wird aktualisiert.</translation>
+    </message>
+    <message>
+        <source>Do you really want to update the firmware of the device &apos;%1&apos; from %2 to %3?</source>
+        <translation>Möchten Sie die Firmware des Geräts «%1» wirklich von %2 auf %3 aktualisieren?</translation>
     </message>
 </context>
 </TS>

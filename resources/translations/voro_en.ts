@@ -125,9 +125,95 @@ Bundled Firmware: %2</source>
     </message>
 </context>
 <context>
+    <name>BoxUpdate</name>
+    <message>
+        <source>voro-BOX %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>voro-BOX at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: update to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Updated to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nothing was erased; the box restarts on its old firmware</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nothing was erased; the box restarts on its firmware %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>try the update again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the box stays in its bootloader; unplug it and plug it in again to try once more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disconnected during the update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>plug it in again to finish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Updated to %1 at attempt %2 of %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ColorCombo</name>
     <message>
         <source>Custom</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdateController</name>
+    <message>
+        <source>Restarting into the bootloader...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the box did not restart into its bootloader</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starting the update...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The box cannot be opened; trying again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bootloader does not answer; trying again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attempt %1 of %2 failed: %3. Trying again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2 attempts)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the box left the USB bus</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -138,11 +224,11 @@ Bundled Firmware: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The update failed %1 times in a row (last: %2). The device stays in its bootloader; unplug it and plug it in again to try once more.</source>
+        <source>Firmware image: %1, version %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>no answer</source>
+        <source>Firmware image: %1 cannot be used: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -397,10 +483,6 @@ Keeping local settings will ignore the changes made externally.</source>
     </message>
     <message>
         <source>The file &apos;%1&apos; holds no valid log data.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Do you really want to update the firmware?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -788,13 +870,99 @@ Keeping local settings will ignore the changes made externally.</source>
     </message>
 </context>
 <context>
-    <name>VoroManager</name>
+    <name>UpdateImage</name>
     <message>
-        <source>Firmware Update</source>
+        <source>%1 (built in)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>A new firmware is available, do you want to update the device &apos;%1&apos;?</source>
+        <source>%1 from the working folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is no firmware image for hardware id %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is too large</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is damaged (its container or its digest does not match)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is not a firmware image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file has no version header</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is made for hardware id %1, not %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UpdateThread</name>
+    <message>
+        <source>its USB device cannot be opened</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the bootloader does not tell its hardware id</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the bootloader does not answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the firmware image %1 cannot be used: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this box&apos;s hardware (id %1) needs another firmware image: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the firmware image does not fit this box&apos;s memory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>erasing failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>writing failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the connection to the box was lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the box did not answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the box did not answer in time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the box did not accept the data</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VoroManager</name>
+    <message>
+        <source>Firmware Update</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -803,10 +971,6 @@ Keeping local settings will ignore the changes made externally.</source>
     </message>
     <message>
         <source>Unable to communicate with device &apos;%1&apos; with firmware version &apos;%2&apos;, please use a newer version of the %3-CDU.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The firmware &apos;%1&apos; of device &apos;%2&apos; has to be updated</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -843,6 +1007,36 @@ Keeping local settings will ignore the changes made externally.</source>
     </message>
     <message>
         <source>The settings file &apos;%1&apos; holds a value for &apos;%2&apos; that the device cannot take. Nothing has been imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The firmware &apos;%1&apos; of device &apos;%2&apos; has to be updated to %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The firmware of these devices has to be updated:
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A new firmware is available, do you want to update the device &apos;%1&apos; from %2 to %3?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A new firmware is available for these devices:
+
+%1
+
+Do you want to update them?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The firmware image %1 cannot be used: %2. No device is updated.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you really want to update the firmware of the device &apos;%1&apos; from %2 to %3?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -126,10 +126,96 @@ Firmware fourni&#xa0;: %2</translation>
     </message>
 </context>
 <context>
+    <name>BoxUpdate</name>
+    <message>
+        <source>voro-BOX %1</source>
+        <translation>voro-BOX %1</translation>
+    </message>
+    <message>
+        <source>voro-BOX at %1</source>
+        <translation>voro-BOX sur %1</translation>
+    </message>
+    <message>
+        <source>%1: update to %2</source>
+        <translation>%1&#xa0;: mise à jour vers %2</translation>
+    </message>
+    <message>
+        <source>Updated to %1</source>
+        <translation>Mis à jour vers %1</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Échec&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>nothing was erased; the box restarts on its old firmware</source>
+        <translation>rien n&apos;a été effacé; le boîtier redémarre avec son ancien firmware</translation>
+    </message>
+    <message>
+        <source>nothing was erased; the box restarts on its firmware %1</source>
+        <translation>rien n&apos;a été effacé; le boîtier redémarre avec son firmware %1</translation>
+    </message>
+    <message>
+        <source>try the update again</source>
+        <translation>relancez la mise à jour</translation>
+    </message>
+    <message>
+        <source>the box stays in its bootloader; unplug it and plug it in again to try once more</source>
+        <translation>le boîtier reste dans son bootloader; débranchez-le puis rebranchez-le pour réessayer</translation>
+    </message>
+    <message>
+        <source>Disconnected during the update</source>
+        <translation>Déconnecté pendant la mise à jour</translation>
+    </message>
+    <message>
+        <source>plug it in again to finish</source>
+        <translation>rebranchez-le pour terminer</translation>
+    </message>
+    <message>
+        <source>Updated to %1 at attempt %2 of %3</source>
+        <translation>Mis à jour vers %1 à la tentative %2 sur %3</translation>
+    </message>
+</context>
+<context>
     <name>ColorCombo</name>
     <message>
         <source>Custom</source>
         <translation>Personnalisée</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdateController</name>
+    <message>
+        <source>Restarting into the bootloader...</source>
+        <translation>Redémarrage dans le bootloader...</translation>
+    </message>
+    <message>
+        <source>the box did not restart into its bootloader</source>
+        <translation>le boîtier n&apos;a pas redémarré dans son bootloader</translation>
+    </message>
+    <message>
+        <source>Starting the update...</source>
+        <translation>Démarrage de la mise à jour...</translation>
+    </message>
+    <message>
+        <source>The box cannot be opened; trying again</source>
+        <translation>Le boîtier ne peut pas être ouvert; nouvel essai sous peu</translation>
+    </message>
+    <message>
+        <source>The bootloader does not answer; trying again</source>
+        <translation>Le bootloader ne répond pas; nouvel essai sous peu</translation>
+    </message>
+    <message>
+        <source>Attempt %1 of %2 failed: %3. Trying again.</source>
+        <translation>La tentative %1 sur %2 a échoué&#xa0;: %3. Nouvel essai.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 attempts)</source>
+        <translation>%1 (%2 tentatives)</translation>
+    </message>
+    <message>
+        <source>the box left the USB bus</source>
+        <translation>le boîtier a été déconnecté de l&apos;USB</translation>
     </message>
 </context>
 <context>
@@ -139,12 +225,12 @@ Firmware fourni&#xa0;: %2</translation>
         <translation>Mise à jour du firmware</translation>
     </message>
     <message>
-        <source>The update failed %1 times in a row (last: %2). The device stays in its bootloader; unplug it and plug it in again to try once more.</source>
-        <translation>La mise à jour a échoué %1 fois de suite (dernier état&#xa0;: %2). L&apos;appareil reste dans son bootloader; débranchez-le puis rebranchez-le pour réessayer.</translation>
+        <source>Firmware image: %1, version %2</source>
+        <translation>Image du firmware&#xa0;: %1, version %2</translation>
     </message>
     <message>
-        <source>no answer</source>
-        <translation>pas de réponse</translation>
+        <source>Firmware image: %1 cannot be used: %2</source>
+        <translation>Image du firmware&#xa0;: %1 ne peut pas être utilisé&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -407,10 +493,6 @@ Conserver les paramètres locaux ignore les modifications faites de l&apos;exté
     <message>
         <source>The file &apos;%1&apos; holds no valid log data.</source>
         <translation>Le fichier «%1» ne contient aucune donnée de journal valable.</translation>
-    </message>
-    <message>
-        <source>Do you really want to update the firmware?</source>
-        <translation>Voulez-vous vraiment mettre à jour le firmware?</translation>
     </message>
     <message>
         <source>Do you really want to reset to factory defaults? All settings will be reset.</source>
@@ -797,14 +879,100 @@ Conserver les paramètres locaux ignore les modifications faites de l&apos;exté
     </message>
 </context>
 <context>
+    <name>UpdateImage</name>
+    <message>
+        <source>%1 (built in)</source>
+        <translation>%1 (intégré)</translation>
+    </message>
+    <message>
+        <source>%1 from the working folder</source>
+        <translation>%1 du dossier de travail</translation>
+    </message>
+    <message>
+        <source>there is no firmware image for hardware id %1</source>
+        <translation>il n&apos;y a pas d&apos;image de firmware pour l&apos;identifiant matériel %1</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>le fichier ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>le fichier est trop grand</translation>
+    </message>
+    <message>
+        <source>the file is damaged (its container or its digest does not match)</source>
+        <translation>le fichier est endommagé (son conteneur ou sa somme de contrôle ne correspond pas)</translation>
+    </message>
+    <message>
+        <source>the file is not a firmware image</source>
+        <translation>le fichier n&apos;est pas une image de firmware</translation>
+    </message>
+    <message>
+        <source>the file has no version header</source>
+        <translation>le fichier n&apos;a pas d&apos;en-tête de version</translation>
+    </message>
+    <message>
+        <source>the file is made for hardware id %1, not %2</source>
+        <translation>le fichier est fait pour l&apos;identifiant matériel %1, pas %2</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateThread</name>
+    <message>
+        <source>its USB device cannot be opened</source>
+        <translation>son périphérique USB ne peut pas être ouvert</translation>
+    </message>
+    <message>
+        <source>the bootloader does not tell its hardware id</source>
+        <translation>le bootloader n&apos;indique pas son identifiant matériel</translation>
+    </message>
+    <message>
+        <source>the bootloader does not answer</source>
+        <translation>le bootloader ne répond pas</translation>
+    </message>
+    <message>
+        <source>the firmware image %1 cannot be used: %2</source>
+        <translation>l&apos;image du firmware %1 ne peut pas être utilisée&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>this box&apos;s hardware (id %1) needs another firmware image: %2</source>
+        <translation>le matériel de ce boîtier (identifiant %1) demande une autre image de firmware&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the firmware image does not fit this box&apos;s memory</source>
+        <translation>l&apos;image du firmware ne correspond pas à la mémoire de ce boîtier</translation>
+    </message>
+    <message>
+        <source>erasing failed: %1</source>
+        <translation>l&apos;effacement a échoué&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>writing failed: %1</source>
+        <translation>l&apos;écriture a échoué&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the connection to the box was lost</source>
+        <translation>la connexion au boîtier a été perdue</translation>
+    </message>
+    <message>
+        <source>the box did not answer</source>
+        <translation>le boîtier n&apos;a pas répondu</translation>
+    </message>
+    <message>
+        <source>the box did not answer in time</source>
+        <translation>le boîtier n&apos;a pas répondu à temps</translation>
+    </message>
+    <message>
+        <source>the box did not accept the data</source>
+        <translation>le boîtier n&apos;a pas accepté les données</translation>
+    </message>
+</context>
+<context>
     <name>VoroManager</name>
     <message>
         <source>Firmware Update</source>
         <translation>Mise à jour du firmware</translation>
-    </message>
-    <message>
-        <source>A new firmware is available, do you want to update the device &apos;%1&apos;?</source>
-        <translation>Un nouveau firmware est disponible. Voulez-vous mettre à jour l&apos;appareil «%1»?</translation>
     </message>
     <message>
         <source>Update</source>
@@ -813,10 +981,6 @@ Conserver les paramètres locaux ignore les modifications faites de l&apos;exté
     <message>
         <source>Unable to communicate with device &apos;%1&apos; with firmware version &apos;%2&apos;, please use a newer version of the %3-CDU.</source>
         <translation>Impossible de communiquer avec l&apos;appareil «%1» doté du firmware «%2». Veuillez utiliser une version plus récente du %3-CDU.</translation>
-    </message>
-    <message>
-        <source>The firmware &apos;%1&apos; of device &apos;%2&apos; has to be updated</source>
-        <translation>Le firmware «%1» de l&apos;appareil «%2» doit être mis à jour.</translation>
     </message>
     <message>
         <source>Error</source>
@@ -853,6 +1017,42 @@ Conserver les paramètres locaux ignore les modifications faites de l&apos;exté
     <message>
         <source>The settings file &apos;%1&apos; holds a value for &apos;%2&apos; that the device cannot take. Nothing has been imported.</source>
         <translation>Le fichier de paramètres «%1» contient pour «%2» une valeur que l&apos;appareil ne peut pas accepter. Rien n&apos;a été importé.</translation>
+    </message>
+    <message>
+        <source>The firmware &apos;%1&apos; of device &apos;%2&apos; has to be updated to %3.</source>
+        <translation>Le firmware «%1» de l&apos;appareil «%2» doit être mis à jour vers %3.</translation>
+    </message>
+    <message>
+        <source>The firmware of these devices has to be updated:
+
+%1</source>
+        <translation>Le firmware de ces appareils doit être mis à jour&#xa0;:
+
+%1</translation>
+    </message>
+    <message>
+        <source>A new firmware is available, do you want to update the device &apos;%1&apos; from %2 to %3?</source>
+        <translation>Un nouveau firmware est disponible. Voulez-vous mettre à jour l&apos;appareil «%1» de %2 vers %3?</translation>
+    </message>
+    <message>
+        <source>A new firmware is available for these devices:
+
+%1
+
+Do you want to update them?</source>
+        <translation>Un nouveau firmware est disponible pour ces appareils&#xa0;:
+
+%1
+
+Voulez-vous les mettre à jour?</translation>
+    </message>
+    <message>
+        <source>The firmware image %1 cannot be used: %2. No device is updated.</source>
+        <translation>L&apos;image du firmware %1 ne peut pas être utilisée&#xa0;: %2. Aucun appareil n&apos;est mis à jour.</translation>
+    </message>
+    <message>
+        <source>Do you really want to update the firmware of the device &apos;%1&apos; from %2 to %3?</source>
+        <translation>Voulez-vous vraiment mettre à jour le firmware de l&apos;appareil «%1» de %2 vers %3?</translation>
     </message>
 </context>
 </TS>

@@ -167,8 +167,8 @@ private slots:
             << "Failed: writing failed: the box did not accept the data (3 attempts)" + stays << 3
             << "" << QStringList { "failed", "failed", "failed" };
         QTest::newRow("completion refused once")
-            << "refused once" << int(BoxUpdate::Updated) << "Updated to 1.1.2.17" << 2 << "1.1.2.17"
-            << QStringList { "failed", "updated" };
+            << "refused once" << int(BoxUpdate::Updated) << "Updated to 1.1.2.17 at attempt 2 of 3"
+            << 2 << "1.1.2.17" << QStringList { "failed", "updated" };
         QTest::newRow("open failures first")
             << "open" << int(BoxUpdate::Updated) << "Updated to 1.1.2.17" << 1 << "1.1.2.17"
             << QStringList { "updated" };
