@@ -271,7 +271,9 @@ void FirmwareUpdateController::onAttemptEnded(const QString& key)
         return;
     Entry& e = found->second;
     const UpdateThread::Result r = e.thread->result();
-    e.thread->deleteLater();
+    // It has finished: waiting returns at once, and nothing of it outlives the controller.
+    e.thread->wait();
+    delete e.thread;
     e.thread = nullptr;
     if (!r.version.isEmpty())
         e.box.to_version = r.version;

@@ -6,21 +6,12 @@
 #include "app/FirmwareUpdater.h"
 #include "app/UpdateItemView.h"
 #include "firmware/FirmwareUpdateController.h"
-#include "sim/VoroBox.h"
 
 #include <QPushButton>
 #include <QtTest>
 
 namespace {
 constexpr int kUpdateMs = 30000;
-
-std::shared_ptr<hidsim::VoroBox> oldBox(const QString& location)
-{
-    auto box = std::make_shared<hidsim::VoroBox>(location);
-    box->setTimeScale(0);
-    box->setFirmwareVersion("1.1.1.9");
-    return box;
-}
 } // namespace
 
 class tst_FirmwareUpdater : public QObject

@@ -8,6 +8,7 @@
 #include "firmware/ImageImporter.h"
 #include "sim/Bootloader.h"
 #include "sim/HidBus.h"
+#include "sim/VoroBox.h"
 #include "tests/support/CommTestSupport.h"
 
 #include <QCryptographicHash>
@@ -52,6 +53,16 @@ struct PluggedBootloader
     std::shared_ptr<hidsim::Bootloader> loader;
     std::string path;
 };
+
+// A box that runs firmware older than the program's, its clock stopped; made to be sent into
+// its bootloader.
+inline std::shared_ptr<hidsim::VoroBox> oldBox(const QString& location)
+{
+    auto box = std::make_shared<hidsim::VoroBox>(location);
+    box->setTimeScale(0);
+    box->setFirmwareVersion("1.1.1.9");
+    return box;
+}
 
 // A file in a temporary folder.
 inline QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& data)

@@ -33,13 +33,6 @@ QString backOn(const std::shared_ptr<hidsim::VoroBox>& box)
     return hidsim::Bus::instance().pathOf(box.get()).empty() ? QString() : box->firmwareVersion();
 }
 
-std::shared_ptr<hidsim::VoroBox> oldBox(const QString& location)
-{
-    auto box = std::make_shared<hidsim::VoroBox>(location);
-    box->setTimeScale(0);
-    box->setFirmwareVersion("1.1.1.9");
-    return box;
-}
 
 struct Controller
 {
