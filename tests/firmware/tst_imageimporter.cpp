@@ -3,6 +3,7 @@
 #include "FirmwareTestSupport.h"
 
 #include "firmware/BundledFirmware.h"
+#include "firmware/UpdateImage.h"
 
 #include <QtTest>
 
@@ -322,6 +323,55 @@ private slots:
         QCOMPARE(int(region.size), (firmware.size() + 5) / 6 * 8);
         QCOMPARE(unblock(region.buffer, firmware.size()), firmware);
         QVERIFY(region.buffer.contains(QByteArray(3 * 58, char(0xFF)))); // gaps to skip
+    }
+
+    void updateImage_isCheckedBeforeUse_data()
+    {
+        QTest::addColumn<QByteArray>("local"); // in the working folder; null for none
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<QString>("version");
+        const QByteArray plain = container("bf01", 1, plainSegment(0x08004000, kData));
+        QTest::newRow("built in") << QByteArray() << ""
+                                  << "d2e15c8.bme (built in)"
+                                  << "1.1.2.17";
+        QTest::newRow("working folder") << "bm01{1;1;3;221124040}" + plain << ""
+                                        << "d2e15c8.bme from the working folder"
+                                        << "1.1.3";
+        QByteArray damaged = "bm01{1;1;3;221124040}" + plain;
+        damaged[damaged.size() - 1] = 'X';
+        QTest::newRow("damaged")
+            << damaged << "the file is damaged (its container or its digest does not match)"
+            << ""
+            << "";
+        QTest::newRow("no header") << plain << "the file has no version header"
+                                   << ""
+                                   << "";
+        QTest::newRow("other hardware")
+            << "bm01{1;1;3;77}" + plain << "the file is made for hardware id 77, not 221124040"
+            << ""
+            << "";
+        QTest::newRow("not firmware") << QByteArray("hello\n") << "the file is not a firmware image"
+                                      << ""
+                                      << "";
+    }
+    void updateImage_isCheckedBeforeUse()
+    {
+        QFETCH(QByteArray, local);
+        QTemporaryDir dir;
+        if (!local.isNull())
+            writeFile(dir, "d2e15c8.bme", local);
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        const UpdateImage image = UpdateImage::find(BundledFirmware::HARDWARE_ID);
+        QDir::setCurrent(previous);
+        QTEST(image.error, "error");
+        QCOMPARE(image.built_in, local.isNull());
+        QCOMPARE(image.data.isEmpty(), !image.usable());
+        if (image.usable()) {
+            QTEST(image.description(), "description");
+            QTEST(image.version, "version");
+        }
     }
 
     void bmetool_buildsWhatTheImporterReads_data()

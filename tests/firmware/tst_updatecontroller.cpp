@@ -33,7 +33,6 @@ QString backOn(const std::shared_ptr<hidsim::VoroBox>& box)
     return hidsim::Bus::instance().pathOf(box.get()).empty() ? QString() : box->firmwareVersion();
 }
 
-
 struct Controller
 {
     Controller()
@@ -167,6 +166,9 @@ private slots:
             << QStringList { "updated" };
         QTest::newRow("late reply") << "late" << int(BoxUpdate::Updated) << "Updated to 1.1.2.17"
                                     << 1 << "1.1.2.17" << QStringList { "updated" };
+        QTest::newRow("image in the working folder")
+            << "override" << int(BoxUpdate::Updated) << "Updated to 1.1.3" << 1 << "1.1.3.17"
+            << QStringList { "updated" };
         QTest::newRow("unplugged, not back")
             << "unplug" << int(BoxUpdate::Disconnected)
             << "Disconnected during the update \u2014 plug it in again to finish" << 1 << ""
@@ -178,14 +180,19 @@ private slots:
         QFETCH(QString, fault);
         QTemporaryDir folder;
         const QString previous = QDir::currentPath();
+        const QByteArray local = firmwareBytes(2000, 42);
         if (fault == "damaged") {
             QFile bundled(BundledFirmware::RESOURCE);
             QVERIFY(bundled.open(QIODevice::ReadOnly));
             QByteArray damaged = bundled.readAll();
             damaged[damaged.size() - 1] = char(damaged[damaged.size() - 1] ^ 1);
             writeFile(folder, "d2e15c8.bme", damaged);
-            QDir::setCurrent(folder.path());
         }
+        if (fault == "override")
+            writeFile(folder, "d2e15c8.bme",
+                      "bm01{1;1;3;221124040}"
+                          + container("bf01", 1, plainSegment(0x08004000, local)));
+        QDir::setCurrent(folder.path());
         Controller c;
         Announced a(c, "Hall");
         PluggedBootloader p(a.box);
@@ -216,6 +223,8 @@ private slots:
         QTEST(int(b.phase), "phase");
         QTEST(b.result(), "result");
         QTEST(p.loader->erases(), "erases");
+        if (fault == "override")
+            QCOMPARE(p.loader->memory(0x08004000, local.size()), local);
         QCOMPARE(p.loader->lostPackets(), 0);
         QFETCH(QString, back);
         QTRY_COMPARE(backOn(a.box), back);
