@@ -26,7 +26,12 @@ QByteArray shown(const QByteArray& reply)
 VoroComm::VoroComm(HidDevice* hid, VoroDevice::Id id)
     : hid(hid)
     , device(id)
-{ }
+{
+    // Every record of the box carries where it was found, so that the box can be named and
+    // recognised when it comes back under another id.
+    device.serial_number = QString::fromStdWString(hid->id.serial_number);
+    device.usb_path = QString::fromStdString(hid->id.path);
+}
 
 VoroComm::~VoroComm()
 {
