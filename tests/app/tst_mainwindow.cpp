@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -63,21 +64,30 @@ struct Window
     QAction* action(const char* name) const { return child<QAction>(name); }
     const VoroDevice& copy() const { return window.workingCopy(); }
 
+    // An entry's location, without the short serial number that follows it.
+    static QString location(const QString& entry) { return entry.left(entry.lastIndexOf(" (")); }
     QStringList listed() const
     {
         QStringList texts;
         for (int i = 0; i < devices()->count(); ++i)
-            texts << devices()->itemText(i);
+            texts << location(devices()->itemText(i));
         return texts;
     }
-    VoroDevice::Id listedId(int entry) const { return devices()->itemData(entry).toInt(); }
+    int entryOf(const QString& location) const { return listed().indexOf(location); }
+    VoroDevice::Id idOf(const QString& location) const
+    {
+        return devices()->itemData(entryOf(location)).toInt();
+    }
+    // Picks the box's entry as the user does.
+    void pick(const QString& location) { devices()->setCurrentIndex(entryOf(location)); }
 
-    // The list's current entry reads `text`, is the selected box, and its table is open.
+    // The list's current entry names the box at `text`, is the selected box, and its table is
+    // open.
     bool waitSelected(const QString& text)
     {
         return QTest::qWaitFor(
             [&] {
-                return devices()->currentText() == text && copy().id != -1
+                return location(devices()->currentText()) == text && copy().id != -1
                     && copy().id == devices()->currentData().toInt()
                     && button(M::ROW_LOG, 7) != nullptr;
             },
@@ -286,14 +296,20 @@ private slots:
         PluggedBox unnamed { QString() };
         QTRY_COMPARE_WITH_TIMEOUT(w.listed().size(), 2, kReadyMs);
         PluggedBox lab("Lab 2");
-        QTRY_COMPARE_WITH_TIMEOUT(w.listed(), QStringList({ "Office 1.01", "voro-BOX", "Lab 2" }),
+        // in the order of their locations, whatever order they came in
+        QTRY_COMPARE_WITH_TIMEOUT(w.listed(), QStringList({ "Lab 2", "Office 1.01", "voro-BOX" }),
                                   kReadyMs);
         QCOMPARE(w.copy().config.location, QString("Office 1.01"));
+        QCOMPARE(w.devices()->currentText(),
+                 "Office 1.01 (" + office->box->serial().right(6) + ")");
 
-        office.reset(); // unplugged: the entry that takes its place is selected
-        QTRY_COMPARE(w.listed(), QStringList({ "voro-BOX", "Lab 2" }));
-        QVERIFY(w.waitSelected("voro-BOX"));
-        QCOMPARE(w.copy().config.location, QString());
+        // Unplugged for good: once given up, the first entry is selected.
+        w.window.manager()->setReturnGrace(300);
+        office.reset();
+        QTRY_VERIFY(w.window.reconnecting());
+        QTRY_COMPARE_WITH_TIMEOUT(w.listed(), QStringList({ "Lab 2", "voro-BOX" }), kReadyMs);
+        QVERIFY(w.waitSelected("Lab 2"));
+        QVERIFY(w.window.statusBar()->currentMessage().contains("did not come back"));
     }
 
     // A box whose firmware the program cannot speak is shown by the location it reported,
@@ -400,7 +416,8 @@ private slots:
         QTest::newRow("keep local settings") << true << 1 << false << 235;
         QTest::newRow("reload device settings") << true << 0 << false << 245;
         QTest::newRow("closed: keeps the edits") << true << -1 << false << 235;
-        QTest::newRow("box gone meanwhile, reload") << true << 0 << true << 0;
+        // the question goes with its box; the edits stay while the box is waited for
+        QTest::newRow("box gone meanwhile") << true << 0 << true << 235;
     }
 
     void externalChange()
@@ -421,7 +438,7 @@ private slots:
         w.dialogs.whileOpen = [&](const ScriptedDialogs::Question&) {
             if (unplugged) {
                 office.reset();
-                waited = QTest::qWaitFor([&] { return w.listed().isEmpty(); }, kReadyMs);
+                waited = QTest::qWaitFor([&] { return w.window.reconnecting(); }, kReadyMs);
             } else {
                 waited = w.waitReports(); // reports go on while the box is open
             }
@@ -437,11 +454,14 @@ private slots:
         QTRY_COMPARE(w.dialogs.messages("choice").size(), 1);
         const ScriptedDialogs::Question q = w.dialogs.asked.first();
         QCOMPARE(q.title, QString("Settings Conflict Detected"));
+        QVERIFY(q.text.startsWith("The settings of Office (" + box->serial().right(6) + ")"));
         QCOMPARE(q.choices, QStringList({ "Reload Device Settings", "Keep Local Settings" }));
         QVERIFY(waited);
+        QCOMPARE(w.dialogs.asked.first().withdrawn, unplugged);
         if (unplugged) {
-            QCOMPARE(w.copy().id, -1);
-            QVERIFY(w.listed().isEmpty()); // no entry for a box that is gone
+            QVERIFY(w.window.reconnecting());
+            QCOMPARE(w.listed(), QStringList { "Office" }); // still there, waited for
+            QCOMPARE(w.copy().config.actuator_settings.at(2).setpoint, shown);
             return;
         }
         QVERIFY(w.waitReports());
@@ -467,12 +487,12 @@ private slots:
         QVERIFY(!w.button(M::ROW_PASTE_SETTINGS, 3)->isEnabled()); // nothing copied yet
         w.button(M::ROW_COPY_SETTINGS, 0)->click();
         QVERIFY(w.button(M::ROW_PASTE_SETTINGS, 3)->isEnabled());
-        w.devices()->setCurrentIndex(1);
+        w.pick("Lab");
         QVERIFY(w.waitSelected("Lab"));
         lab.box->clearReceived();
         w.button(M::ROW_PASTE_SETTINGS, 3)->click();
         QCOMPARE(w.copy().config.actuator_settings.at(3),
-                 w.window.manager()->device(w.listedId(0)).config.actuator_settings.at(0));
+                 w.window.manager()->device(w.idOf("Office")).config.actuator_settings.at(0));
         QTRY_COMPARE(w.cell(M::ROW_SETPOINT, 3).data().toString(), QString("25.0 °C"));
         QTRY_VERIFY(w.save()->isEnabled());
         QVERIFY(!lab.commands().contains(CMD__SET_ACTUATOR_SETTINGS));
@@ -522,14 +542,14 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(w.listed().size(), 2, kReadyMs);
         QSignalSpy logs(w.window.manager(), &VoroManager::logRead);
 
-        w.window.manager()->readActuatorLog(w.listedId(1), 0);
+        w.window.manager()->readActuatorLog(w.idOf("Lab"), 0);
         QTRY_COMPARE(logs.size(), 1);
         QVERIFY(!w.window.plotDialog()->isVisible());
 
         w.button(M::ROW_LOG, 2)->click();
         QTRY_VERIFY(w.window.plotDialog()->isVisible());
         QCOMPARE(w.window.plotDialog()->windowTitle(), QString("Actuator 3 - Kitchen"));
-        w.devices()->setCurrentIndex(1);
+        w.pick("Lab");
         QVERIFY(!w.window.plotDialog()->isVisible()); // it went with the selection
     }
 
@@ -548,15 +568,19 @@ private slots:
 
         PluggedBox lab("Lab");
         QTRY_COMPARE_WITH_TIMEOUT(w.listed().size(), 2, kReadyMs);
-        w.devices()->setCurrentIndex(1);
+        w.pick("Lab");
         QVERIFY(w.waitSelected("Lab"));
         w.dialogs.paths << file;
         w.action("actionImport_Settings")->trigger();
+        QVERIFY(w.dialogs.messages().isEmpty()); // said once the box has confirmed it
+        QTRY_COMPARE(w.dialogs.messages().size(), 1);
         QCOMPARE(w.dialogs.messages().last().text,
-                 QString("The settings have been successfully imported."));
-        QTRY_COMPARE(lab.box->savedConfig().settings[3][hidsim::Setpoint], 245);
+                 "The settings have been successfully imported into Lab ("
+                     + lab.box->serial().right(6) + ").");
+        QCOMPARE(lab.box->savedConfig().settings[3][hidsim::Setpoint], 245);
         QCOMPARE(lab.box->savedConfig().locations[3], QString("Bay"));
         QVERIFY(w.waitSelected("Office")); // the box now carries that name
+        QCOMPARE(w.listed(), QStringList({ "Office", "Office" }));
 
         lab.box->clearReceived();
         w.dialogs.paths << file;
@@ -574,8 +598,8 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("command"); // what the answer sends, or -1
         const QString reset = "Reset To Factory Defaults";
-        const QString resetText
-            = "Do you really want to reset to factory defaults? All settings will be reset.";
+        const QString resetText = "Do you really want to reset Office (%1) to factory defaults? "
+                                  "All settings will be reset.";
         const QString update = "Firmware Update";
         const QString updateText = "Do you really want to update the firmware?";
         const char* resetSlot = "on_actionReset_To_Factory_Defaults_triggered";
@@ -606,7 +630,7 @@ private slots:
         QVERIFY(QMetaObject::invokeMethod(&w.window, slot.toLatin1()));
         QCOMPARE(w.dialogs.messages().size(), 1);
         QCOMPARE(w.dialogs.messages().first().title, title);
-        QCOMPARE(w.dialogs.messages().first().text, text);
+        QCOMPARE(w.dialogs.messages().first().text, text.arg(office.box->serial().right(6)));
         QCOMPARE(w.dialogs.messages().first().icon, QMessageBox::Question);
         if (command < 0) {
             QVERIFY(w.waitReports());
@@ -616,34 +640,18 @@ private slots:
         }
         QTRY_VERIFY(office.commands().contains(command));
         if (command == CMD__FACTORY_RESET) { // the box restarts with factory settings
+            QCOMPARE(w.dialogs.messages().first().default_button, QMessageBox::No);
             QCOMPARE(office.box->factoryResets(), 1);
             QCOMPARE(office.box->savedConfig().settings[1][hidsim::Setpoint], 210);
-            QVERIFY(w.waitSelected("voro-BOX"));
+            QVERIFY(w.waitSelected("voro-BOX")); // the same box, selected again
             QCOMPARE(w.listed(), QStringList { "voro-BOX" });
-        } else { // gone to its bootloader
-            QTRY_VERIFY(w.listed().isEmpty());
+            QTRY_COMPARE(w.window.statusBar()->currentMessage(),
+                         "Office (" + office.box->serial().right(6)
+                             + ") has been reset to factory defaults.");
+        } else { // gone to its bootloader, and waited for
+            QTRY_VERIFY(w.window.reconnecting());
             QVERIFY(!office.plugged());
         }
-    }
-
-    void logExport_completionNamesWhatFailed()
-    {
-        PluggedBox office("Office");
-        QTemporaryDir dir;
-        Window w;
-        QVERIFY(w.waitSelected("Office"));
-        w.dialogs.paths << dir.path();
-        w.action("actionExport_Logs")->trigger();
-        QTRY_COMPARE_WITH_TIMEOUT(w.dialogs.messages().size(), 1, kReadyMs);
-        QCOMPARE(w.dialogs.messages().first().title, QString("Log Export"));
-        QCOMPARE(w.dialogs.messages().first().text, QString("All logs have been exported."));
-
-        QVERIFY(QMetaObject::invokeMethod(
-            &w.window, "onLogsExported", Q_ARG(VoroDevice::Id, w.copy().id),
-            Q_ARG(QStringList, QStringList({ "/x/actuator_1.csv", "/x/actuator_2.csv" }))));
-        const ScriptedDialogs::Question failed = w.dialogs.messages().last();
-        QCOMPARE(failed.icon, QMessageBox::Warning);
-        QVERIFY(failed.text.endsWith(":\n/x/actuator_1.csv\n/x/actuator_2.csv"));
     }
 
     // Opening an editor and closing it is no edit, even where the editor cannot show the
