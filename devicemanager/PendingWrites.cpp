@@ -24,7 +24,7 @@ bool belongsTo(const WriteOutcome& w, const Op& op)
 
 void PendingWrites::add(const WriteOutcome& outcome, const VoroConfig& expected)
 {
-    entries.append({ outcome, expected, false });
+    entries.append({ outcome, expected, false, false });
 }
 
 void PendingWrites::operationDone(const Op& op)
@@ -82,15 +82,23 @@ void PendingWrites::stopped(int failure)
                                                        : WriteOutcome::NO_ANSWER;
 }
 
-QList<WriteOutcome> PendingWrites::returned(const VoroDevice& read, QList<int>& resend)
+QList<WriteOutcome> PendingWrites::returned(const VoroDevice& read, QList<int>& resend_tests,
+                                            QList<VoroConfig>& resave)
 {
     QList<WriteOutcome> known;
     QVector<Entry> waiting;
     for (Entry& e : entries) {
-        if (e.outcome.kind == WriteOutcome::TEST_OFF) {
-            // Only a box that restarted has ended its test for sure: say it again.
-            resend << e.outcome.actuator_index;
+        const bool again = e.outcome.kind == WriteOutcome::TEST_OFF
+            || (e.outcome.kind == WriteOutcome::SAVE && !e.done && !e.retried);
+        if (again) {
+            // Only a box that restarted has ended its test for sure; and a box that fell silent
+            // before it answered the save may hold the values without keeping them.
+            if (e.outcome.kind == WriteOutcome::TEST_OFF)
+                resend_tests << e.outcome.actuator_index;
+            else
+                resave << e.expected;
             e.done = false;
+            e.retried = true;
             e.outcome.id = read.id;
             waiting << e;
             continue;

@@ -23,9 +23,12 @@ public:
     QList<WriteOutcome> confirm(const VoroDevice& read);
     // The box stopped answering, for this reason (VoroComm::Failure).
     void stopped(int failure);
-    // The box is back, and `read` is its first read: the outcome of every write but the test
-    // ends, which must go out again; `resend` gets their actuators.
-    QList<WriteOutcome> returned(const VoroDevice& read, QList<int>& resend);
+    // The box is back, and `read` is its first read: the outcome of every write but those that
+    // must go out again: the test ends (`resend_tests` gets their actuators), and a save that
+    // was cut short for the first time (`resave` gets what it writes), since what the box
+    // holds in its working copy may not be kept.
+    QList<WriteOutcome> returned(const VoroDevice& read, QList<int>& resend_tests,
+                                 QList<VoroConfig>& resave);
     // The box did not come back; `last` is the configuration it was last known to hold.
     QList<WriteOutcome> lost(const VoroConfig& last);
 
@@ -35,6 +38,7 @@ private:
         WriteOutcome outcome;
         VoroConfig expected;
         bool done = false; // its operations have run
+        bool retried = false; // sent again once after the box came back
     };
 
     // Fills in the outcome from what the box holds; false for a failure.

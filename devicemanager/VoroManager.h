@@ -207,6 +207,8 @@ private:
     void expectWrite(VoroDevice::Id id, WriteOutcome::Kind kind, int actuator_index = -1,
                      const VoroConfig& expected = VoroConfig());
     void confirmWrites(VoroDevice::Id id);
+    // Sends a save again that the box fell silent in; its outcome is already expected.
+    void resendSave(VoroDevice::Id id, const VoroConfig& config);
     void operationFailed(VoroDevice::Id id, const VoroCommThread::OperationData& op);
     // The first announcement of a box: as a box that came back, when it is one.
     void announce(VoroDevice::Id id);

@@ -58,13 +58,16 @@ void VoroManager::announce(VoroDevice::Id id)
     if (!b)
         return;
     QList<int> resend;
-    const QList<WriteOutcome> known = lost.writes.returned(*b->record, resend);
-    b->writes = lost.writes; // the test ends that must go out again
+    QList<VoroConfig> resave;
+    const QList<WriteOutcome> known = lost.writes.returned(*b->record, resend, resave);
+    b->writes = lost.writes; // what must go out again
     // A test that ran when the box went is ended as well: the box may not have restarted.
     for (int i = 0; i < VoroDefinitions::ACTUATOR_COUNT; ++i) {
         if (resend.contains(i) || (lost.tests_on & (1u << i)))
             enqueueForActuator(id, VoroCommThread::OT__TEST_ACTUATOR, i, true, 0);
     }
+    for (const VoroConfig& config : resave)
+        resendSave(id, config);
     for (const WriteOutcome& w : known)
         emit writeFinished(w);
 }

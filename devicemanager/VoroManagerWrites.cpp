@@ -98,6 +98,21 @@ void VoroManager::writeConfig(VoroDevice::Id id, const VoroConfig& config)
     enqueue(id, Op(VoroCommThread::OT__READ_ALL));
 }
 
+void VoroManager::resendSave(VoroDevice::Id id, const VoroConfig& config)
+{
+    // The write as the window made it: actuator settings only where they differ.
+    const Box* b = boxWithRecord(id);
+    if (!b)
+        return;
+    if (b->record->config.actuator_settings != config.actuator_settings)
+        writeActuatorSettings(id, config);
+    Op op(VoroCommThread::OT__WRITE_CONFIG);
+    op.has_config = true;
+    op.config = config;
+    if (enqueue(id, op))
+        enqueue(id, Op(VoroCommThread::OT__READ_ALL));
+}
+
 void VoroManager::writeActuatorSettings(VoroDevice::Id id, const VoroConfig& config)
 {
     Op op(VoroCommThread::OT__WRITE_ACTUATOR_SETTINGS);
