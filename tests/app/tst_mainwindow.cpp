@@ -335,7 +335,9 @@ private slots:
                 office.reset();
                 waited = QTest::qWaitFor([&] { return w.window.reconnecting(); }, kReadyMs);
             } else {
-                waited = w.waitReports(); // reports go on while the box is open
+                // a field the user did not touch changes too; reports go on meanwhile
+                office->box->setActuatorSetting(5, hidsim::Setpoint, 250);
+                waited = w.waitReports();
             }
         };
         std::shared_ptr<hidsim::VoroBox> box = office->box;
@@ -362,10 +364,13 @@ private slots:
         QVERIFY(w.waitReports());
         QCOMPARE(w.dialogs.asked.size(), 1); // one question, however many reports
         QTRY_COMPARE(w.copy().config.actuator_settings.at(2).setpoint, shown);
+        // whatever the answer, what the user did not touch is what the box holds
+        QCOMPARE(w.copy().config.actuator_settings.at(5).setpoint, 250);
         QCOMPARE(w.save()->isEnabled(), shown == 235);
-        if (shown == 235) { // the next Save overwrites the change made at the box
+        if (shown == 235) { // the next Save writes the user's field, and only that one
             w.save()->click();
             QTRY_COMPARE(box->savedConfig().settings[2][hidsim::Setpoint], 235);
+            QCOMPARE(box->savedConfig().settings[5][hidsim::Setpoint], 250);
         }
     }
 

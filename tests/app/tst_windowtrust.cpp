@@ -67,19 +67,21 @@ private slots:
 
     void leavingWithEdits_data()
     {
-        QTest::addColumn<bool>("closing"); // else: picking the other box
+        QTest::addColumn<QString>("how"); // what the user does with edits made
         QTest::addColumn<int>("answer");
-        QTest::newRow("switch, save") << false << int(QMessageBox::Save);
-        QTest::newRow("switch, discard") << false << int(QMessageBox::Discard);
-        QTest::newRow("switch, cancel") << false << int(QMessageBox::Cancel);
-        QTest::newRow("exit, save") << true << int(QMessageBox::Save);
-        QTest::newRow("exit, discard") << true << int(QMessageBox::Discard);
-        QTest::newRow("exit, cancel") << true << int(QMessageBox::Cancel);
+        for (const char* how : { "switch", "exit" }) {
+            QTest::addRow("%s, save", how) << how << int(QMessageBox::Save);
+            QTest::addRow("%s, discard", how) << how << int(QMessageBox::Discard);
+            QTest::addRow("%s, cancel", how) << how << int(QMessageBox::Cancel);
+        }
+        QTest::newRow("import, discard") << "import" << int(QMessageBox::Discard);
+        QTest::newRow("import, cancel") << "import" << int(QMessageBox::Cancel);
+        QTest::newRow("factory reset, cancel") << "reset" << int(QMessageBox::Cancel);
     }
 
     void leavingWithEdits()
     {
-        QFETCH(bool, closing);
+        QFETCH(QString, how);
         QFETCH(int, answer);
         PluggedBox office("Office");
         Window w;
@@ -87,32 +89,52 @@ private slots:
         PluggedBox lab("Lab");
         QTRY_COMPARE_WITH_TIMEOUT(w.listed().size(), 2, kReadyMs);
         QVERIFY(w.editCell(M::ROW_SETPOINT, 2, "23.5"));
+        const QString name = named(office);
+        QTemporaryDir dir;
+        const QString file = dir.filePath("hall.cfg");
+        QVERIFY(writeFile(file, "[config]\nlocation=Hall\n"));
         w.dialogs.buttons << QMessageBox::StandardButton(answer);
-        if (closing) {
+        if (how == "exit") {
             // The platform's Quit keys; Ctrl+X stays Cut.
             QCOMPARE(w.action("actionExit")->shortcuts(),
                      QKeySequence::keyBindings(QKeySequence::Quit));
             w.action("actionExit")->trigger();
+        } else if (how == "import") {
+            w.dialogs.paths << file;
+            w.action("actionImport_Settings")->trigger();
+        } else if (how == "reset") {
+            w.action("actionReset_To_Factory_Defaults")->trigger();
         } else {
             w.pick("Lab");
         }
-        QCOMPARE(w.dialogs.messages().size(), 1);
         const ScriptedDialogs::Question q = w.dialogs.messages().first();
         QVERIFY(q.text.startsWith(named(office) + " has changes that are not saved."));
         QCOMPARE(q.buttons, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
         QCOMPARE(q.default_button, QMessageBox::Save);
 
         if (answer == QMessageBox::Cancel) {
+            QCOMPARE(w.dialogs.asked.size(), 1); // no file asked for, no reset
             QVERIFY(w.window.isVisible());
             QCOMPARE(w.devices()->currentText(), named(office));
             QCOMPARE(w.copy().config.actuator_settings.at(2).setpoint, 235);
+            QVERIFY(w.waitReports());
+            QVERIFY(!office.commands().contains(CMD__SAVE));
+            QCOMPARE(office.box->factoryResets(), 0);
+            return;
+        }
+        if (how == "import") { // the file goes over what the box holds, not over the edits
+            QTRY_COMPARE(office.box->savedConfig().location, QString("Hall"));
+            QTRY_COMPARE(w.dialogs.messages().size(), 2);
+            QCOMPARE(w.dialogs.messages().last().text,
+                     "The settings have been successfully imported into " + name + ".");
+            QCOMPARE(office.box->savedConfig().settings[2][hidsim::Setpoint], 210);
             return;
         }
         if (answer == QMessageBox::Save) {
             QTRY_COMPARE(office.box->savedConfig().settings[2][hidsim::Setpoint], 235);
             QTRY_COMPARE(status(w), "Saved to " + named(office));
         }
-        if (closing) // with Save only once the box has confirmed it
+        if (how == "exit") // with Save only once the box has confirmed it
             QTRY_VERIFY(!w.window.isVisible());
         else
             QVERIFY(w.waitSelected("Lab"));
@@ -157,35 +179,53 @@ private slots:
 
     void saveOutcome_data()
     {
+        QTest::addColumn<bool>("import"); // else: edited in the table
         QTest::addColumn<int>("command"); // where the link fails, -1: nowhere
         QTest::addColumn<int>("times"); // how often, -1: always
         QTest::addColumn<QString>("said"); // %1: the box
-        QTest::newRow("confirmed") << -1 << 0 << "Saved to %1";
+        QTest::newRow("confirmed") << false << -1 << 0 << "Saved to %1";
         QTest::newRow("save reply dropped: saved again when the box is back")
-            << int(CMD__SAVE) << 1 << "Saved to %1";
+            << false << int(CMD__SAVE) << 1 << "Saved to %1";
         QTest::newRow("failing: the edits stay")
-            << int(CMD__SET_ACTUATOR_SETTINGS) << -1
+            << false << int(CMD__SET_ACTUATOR_SETTINGS) << -1
             << "The settings could not be saved to %1: the box stopped answering; not written: "
                "Actuator 3: Setpoint.";
+        QTest::newRow("import failing")
+            << true << int(CMD__SET_ACTUATOR_SETTINGS) << -1
+            << "The settings could not be imported into %1: the box stopped answering; not "
+               "written: Actuator 3: Setpoint.";
     }
 
     void saveOutcome()
     {
+        QFETCH(bool, import);
         QFETCH(int, command);
         QFETCH(int, times);
         QFETCH(QString, said);
         PluggedBox office("Office");
         Window w;
         QVERIFY(w.waitSelected("Office"));
-        QVERIFY(w.editCell(M::ROW_SETPOINT, 2, "23.5"));
-        QTRY_VERIFY(w.save()->isEnabled());
+        QTemporaryDir dir;
+        if (import) {
+            QVERIFY(writeFile(dir.filePath("a.cfg"),
+                              "[config]\nlocation=Office\n"
+                              "actuator_settings\\size=8\n"
+                              "actuator_settings\\3\\setpoint=235\n"));
+            w.dialogs.paths << dir.filePath("a.cfg");
+        } else {
+            QVERIFY(w.editCell(M::ROW_SETPOINT, 2, "23.5"));
+            QTRY_VERIFY(w.save()->isEnabled());
+        }
         if (command >= 0) {
             Fault f
                 = Fault::once(command == CMD__SAVE ? Fault::NoReply : Fault::WriteFailure, command);
             f.times = times;
             office.inject(f);
         }
-        w.save()->click();
+        if (import)
+            w.action("actionImport_Settings")->trigger();
+        else
+            w.save()->click();
         QCOMPARE(status(w), "Saving to " + named(office) + "…");
         QVERIFY(!w.save()->isEnabled()); // until the box has said
         QTRY_COMPARE_WITH_TIMEOUT(status(w), said.arg(named(office)), 3 * kReadyMs);
@@ -198,18 +238,35 @@ private slots:
         QTRY_COMPARE(w.save()->isEnabled(), failed); // for another try
     }
 
-    void clearErrors_saidWhenTheBoxHasCleared()
+    void clearErrors_data()
     {
+        QTest::addColumn<bool>("boxIgnoresIt"); // it answers, and does nothing
+        QTest::newRow("cleared") << false;
+        QTest::newRow("not cleared") << true;
+    }
+
+    void clearErrors()
+    {
+        QFETCH(bool, boxIgnoresIt);
         PluggedBox office("Office");
         office.box->setErrors(3, hidsim::SensorNc);
         office.box->setErrors(3, 0);
+        if (boxIgnoresIt)
+            office.box->overrideReply(CMD__CLEAR_ERRORS, "OK");
         Window w;
         QVERIFY(w.waitSelected("Office"));
         QTRY_VERIFY(w.button(M::ROW_CLEAR_ERRORS, 3)
                     && w.button(M::ROW_CLEAR_ERRORS, 3)->isEnabled());
         w.button(M::ROW_CLEAR_ERRORS, 3)->click();
-        QTRY_COMPARE(status(w), "Stored errors of actuator 4 cleared on " + named(office));
-        QCOMPARE(office.box->memErrors(3), quint8(0));
+        if (!boxIgnoresIt) {
+            QTRY_COMPARE(status(w), "Stored errors of actuator 4 cleared on " + named(office));
+            QVERIFY(w.dialogs.asked.isEmpty());
+            return;
+        }
+        QTRY_COMPARE(w.dialogs.messages().size(), 1);
+        QCOMPARE(w.dialogs.messages().first().text,
+                 "The stored errors of actuator 4 of " + named(office)
+                     + " could not be cleared: the box still reports the errors as stored.");
     }
 
     // Settings that each are fine may not fit together: an actuator following itself is
