@@ -163,9 +163,17 @@ bool MainWindow::hasEdits() const
         && m_device.config != m_baseline;
 }
 
+VoroDevice MainWindow::heldRecord() const
+{
+    // A box goes by what it holds, not by a location the user is editing.
+    VoroDevice held = m_device;
+    held.config = m_baseline;
+    return held;
+}
+
 QString MainWindow::boxName() const
 {
-    return BoxName::qualified(m_device);
+    return BoxName::qualified(heldRecord());
 }
 
 void MainWindow::updateActions()

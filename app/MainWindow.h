@@ -121,6 +121,8 @@ private:
     bool writable() const;
     // The working copy holds edits that the box does not.
     bool hasEdits() const;
+    // The selected box as it stands on the box, and its name.
+    VoroDevice heldRecord() const;
     QString boxName() const;
 
     // The user's edits over new values from the box: only the fields the user changed stay.

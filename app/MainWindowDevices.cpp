@@ -70,7 +70,7 @@ void MainWindow::startReconnecting()
     createGroups(true);
     showWorkingCopy();
     updateActions();
-    m_boxes->put(m_device, true);
+    m_boxes->put(heldRecord(), true);
     status(tr("%1 does not answer; waiting for it to come back…").arg(boxName()));
 }
 

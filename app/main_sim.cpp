@@ -1,9 +1,13 @@
 // The program on simulated hardware: plugs in a few virtual boxes, then starts as usual.
 // Options for the demo script: --screenshot FILE grabs the window after --after MS and quits.
 // --old-firmware adds a third box whose firmware is older than the program's, to see the update.
+// --twin adds a second "Lab 2", to see two boxes in one room told apart.
+// --latency MS makes every report cost that long (1 as on USB full speed; 0 by default).
 // --language CODE runs in that language ("en", "de", "fr") without changing the stored one.
 #include "app/Startup.h"
 #include "sim/DemoScenario.h"
+#include "sim/HidBus.h"
+#include "sim/VoroBox.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -11,6 +15,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 
 int main(int argc, char** argv)
@@ -18,10 +23,13 @@ int main(int argc, char** argv)
     QString screenshot;
     int after_ms = 5000;
     bool old_firmware = false;
+    bool twin = false;
     QString language;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--old-firmware") == 0)
             old_firmware = true;
+        else if (std::strcmp(argv[i], "--twin") == 0)
+            twin = true;
         else if (i + 1 == argc)
             break;
         else if (std::strcmp(argv[i], "--screenshot") == 0)
@@ -30,8 +38,16 @@ int main(int argc, char** argv)
             after_ms = std::stoi(argv[++i]);
         else if (std::strcmp(argv[i], "--language") == 0)
             language = QString::fromLocal8Bit(argv[++i]);
+        else if (std::strcmp(argv[i], "--latency") == 0)
+            hidsim::Bus::instance().setLatency(std::chrono::milliseconds(std::stoi(argv[++i])));
     }
     hidsim::plugDemoScenario(old_firmware);
+    if (twin) {
+        auto other = std::make_shared<hidsim::VoroBox>(QStringLiteral("Lab 2"));
+        other->setActuatorLocation(0, QStringLiteral("Window"));
+        other->setTimeScale(30);
+        hidsim::Bus::instance().plug(other);
+    }
     const auto started = [&](QWidget* window) {
         if (screenshot.isEmpty())
             return;

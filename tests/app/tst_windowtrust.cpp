@@ -89,6 +89,9 @@ private slots:
         PluggedBox lab("Lab");
         QTRY_COMPARE_WITH_TIMEOUT(w.listed().size(), 2, kReadyMs);
         QVERIFY(w.editCell(M::ROW_SETPOINT, 2, "23.5"));
+        // the box is named by what it holds, not by the location being edited
+        QVERIFY(w.editProperty("InfoProperties", "Location",
+                               [](QWidget* e) { qobject_cast<QLineEdit*>(e)->setText("Foyer"); }));
         const QString name = named(office);
         QTemporaryDir dir;
         const QString file = dir.filePath("hall.cfg");
@@ -108,14 +111,14 @@ private slots:
             w.pick("Lab");
         }
         const ScriptedDialogs::Question q = w.dialogs.messages().first();
-        QVERIFY(q.text.startsWith(named(office) + " has changes that are not saved."));
+        QVERIFY(q.text.startsWith(name + " has changes that are not saved."));
         QCOMPARE(q.buttons, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
         QCOMPARE(q.default_button, QMessageBox::Save);
 
         if (answer == QMessageBox::Cancel) {
             QCOMPARE(w.dialogs.asked.size(), 1); // no file asked for, no reset
             QVERIFY(w.window.isVisible());
-            QCOMPARE(w.devices()->currentText(), named(office));
+            QCOMPARE(w.devices()->currentText(), name);
             QCOMPARE(w.copy().config.actuator_settings.at(2).setpoint, 235);
             QVERIFY(w.waitReports());
             QVERIFY(!office.commands().contains(CMD__SAVE));
@@ -132,7 +135,8 @@ private slots:
         }
         if (answer == QMessageBox::Save) {
             QTRY_COMPARE(office.box->savedConfig().settings[2][hidsim::Setpoint], 235);
-            QTRY_COMPARE(status(w), "Saved to " + named(office));
+            QCOMPARE(office.box->savedConfig().location, QString("Foyer"));
+            QTRY_COMPARE(status(w), "Saved to " + name);
         }
         if (how == "exit") // with Save only once the box has confirmed it
             QTRY_VERIFY(!w.window.isVisible());
