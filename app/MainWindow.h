@@ -162,6 +162,7 @@ private:
     VoroDevice m_device; // the working copy
     VoroConfig m_baseline; // what the box held when the working copy was last brought in line
     bool m_reconnecting = false;
+    bool m_restartAsked = false; // the selected box was told to restart (factory reset)
     // The saves of the selected box under way, oldest first: true for one of Import Settings.
     QList<bool> m_saves;
     bool m_closeAfterSave = false;

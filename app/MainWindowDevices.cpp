@@ -71,7 +71,9 @@ void MainWindow::startReconnecting()
     showWorkingCopy();
     updateActions();
     m_boxes->put(heldRecord(), true);
-    status(tr("%1 does not answer; waiting for it to come back…").arg(boxName()));
+    status(m_restartAsked ? tr("%1 restarts; waiting for it to come back…").arg(boxName())
+                          : tr("%1 does not answer; waiting for it to come back…").arg(boxName()));
+    m_restartAsked = false;
 }
 
 void MainWindow::onDeviceReturned(VoroDevice::Id old_id, VoroDevice::Id new_id)
@@ -173,6 +175,7 @@ void MainWindow::removeCurrentDevice()
     m_device = VoroDevice();
     m_baseline = VoroConfig();
     m_reconnecting = false;
+    m_restartAsked = false;
     m_saves.clear();
     m_closeAfterSave = false;
     m_model->clear(); // its editors go, and the Test buttons with them

@@ -84,8 +84,10 @@ void MainWindow::on_actionReset_To_Factory_Defaults_triggered()
                       .arg(name),
                   QMessageBox::No))
         return;
-    if (m_device.id == id)
+    if (m_device.id == id) {
         endTests();
+        m_restartAsked = true;
+    }
     m_manager->factoryReset(id); // the box restarts; onWriteFinished says when it is back
     status(tr("Resetting %1 to factory defaults…").arg(name));
 }

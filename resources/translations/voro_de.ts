@@ -461,7 +461,7 @@ Das Programmieren der Konfigurationsbits wird automatisch ausgeschaltet, damit d
     </message>
     <message>
         <source>%1 – reconnecting…</source>
-        <translation>%1 – Verbindung wird wiederhergestellt …</translation>
+        <translation>%1 – wird neu verbunden …</translation>
     </message>
     <message>
         <source>Closing once %1 has confirmed the save…</source>
@@ -648,6 +648,10 @@ Die übrigen befinden sich in:
     <message>
         <source>The log of actuator %1 of %2 could not be read: %3.</source>
         <translation>Das Protokoll von Stellantrieb %1 von %2 konnte nicht gelesen werden: %3.</translation>
+    </message>
+    <message>
+        <source>%1 restarts; waiting for it to come back…</source>
+        <translation>%1 startet neu; es wird gewartet, bis das Gerät wieder da ist …</translation>
     </message>
 </context>
 <context>

@@ -625,6 +625,10 @@ The others are in:
         <source>The log of actuator %1 of %2 could not be read: %3.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 restarts; waiting for it to come back…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>OpenFailureNotice</name>

@@ -649,6 +649,10 @@ Les autres se trouvent dans&#xa0;:
         <source>The log of actuator %1 of %2 could not be read: %3.</source>
         <translation>Le journal de l&apos;actionneur %1 de %2 n&apos;a pas pu être lu&#xa0;: %3.</translation>
     </message>
+    <message>
+        <source>%1 restarts; waiting for it to come back…</source>
+        <translation>%1 redémarre; en attente de son retour…</translation>
+    </message>
 </context>
 <context>
     <name>OpenFailureNotice</name>
