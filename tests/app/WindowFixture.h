@@ -13,12 +13,14 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTest>
+#include <QUrl>
 
 #include <functional>
 
@@ -126,4 +128,22 @@ struct Window
     ScriptedDialogs dialogs;
     MainWindow window { nullptr, &dialogs };
     QSignalSpy updated;
+};
+
+inline bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Receives what the window hands to the system's browser or file manager.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> urls;
+
+public slots:
+    void open(const QUrl& url) { urls << url; }
 };
