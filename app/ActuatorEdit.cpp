@@ -46,8 +46,8 @@ QString sanitizedLocation(const QString& text)
     return result;
 }
 
-bool applyActuatorEdit(int actuator_index, int row, int role, const QVariant& value,
-                       ActuatorSettings& s, QString& location)
+bool applyActuatorEdit(int, int row, int role, const QVariant& value, ActuatorSettings& s,
+                       QString& location)
 {
     using M = ActuatorModel;
     namespace L = SettingLimits;
@@ -65,11 +65,10 @@ bool applyActuatorEdit(int actuator_index, int row, int role, const QVariant& va
         location = sanitizedLocation(value.toString());
         return true;
     case M::ROW_CONTROL_SOURCE: {
+        // which actuator may follow which is for SettingRules to say
         bool ok = false;
         const int v = value.toInt(&ok);
-        // an actuator cannot follow itself
-        if (!ok || v < VoroDefinitions::CS__SENSORS || v > VoroDefinitions::CS__ACTUATOR_8
-            || v == actuator_index + 1)
+        if (!ok)
             return false;
         s.control_source = v;
         return true;

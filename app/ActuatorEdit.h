@@ -6,8 +6,9 @@
 #include <QVariant>
 
 // One edit of the actuator table applied to a copy of an actuator's settings and location.
-// Numbers are checked, scaled, rounded and clamped to what the box accepts; false when the
-// edit is refused, and then nothing was changed.
+// Numbers are scaled, rounded and clamped to what the box accepts; false when the value is no
+// value of its field at all, and then nothing was changed. Whether the result may be written
+// is for SettingRules to say.
 bool applyActuatorEdit(int actuator_index, int row, int role, const QVariant& value,
                        ActuatorSettings& settings, QString& location);
 

@@ -11,8 +11,9 @@
 #include <QVector>
 
 // The actuator table of the main window: one column per actuator, live values on top, the
-// editable settings below them and the rows whose cells hold buttons at the bottom. It checks
-// and clamps every edit and reports it with configChanged; it never talks to the device.
+// editable settings below them and the rows whose cells hold buttons at the bottom. It clamps
+// every edit, checks it by the setting rules, and reports it with configChanged (or refuses it
+// with editRefused); it never talks to the device.
 class ActuatorModel : public QAbstractTableModel, public IChangeNotifier
 {
     Q_OBJECT
@@ -87,6 +88,8 @@ public:
 
 signals:
     void configChanged(int index, ActuatorSettings edited_config, QString edited_location);
+    // An edit was refused by the setting rules; `problem` names the field and what it may hold.
+    void editRefused(const QString& problem);
 
 private:
     const ActuatorColumn* column(const QModelIndex& index) const;

@@ -1,45 +1,33 @@
-// The window itself: construction, the device list and selection, update reports, the
-// settings-conflict question, Save and Revert.
+// The window itself: construction, what is enabled when, closing, and its message boxes.
 #include "app/MainWindow.h"
 
 #include "ui_MainWindow.h"
 
 #include "app/ActuatorCellDelegate.h"
 #include "app/ActuatorModel.h"
+#include "app/BoxList.h"
 #include "app/ButtonDelegate.h"
 #include "app/CenteredBoxProxy.h"
 #include "app/ComboBoxDelegate.h"
-#include "app/ControlProperties.h"
 #include "app/FirmwareUpdater.h"
-#include "app/InfoProperties.h"
-#include "app/LogProperties.h"
 #include "app/OpenFailureNotice.h"
-#include "app/RS485Properties.h"
 #include "app/Version.h"
 #include "device/AppSettings.h"
 #include "devicemanager/UserDialogs.h"
 #include "devicemanager/VoroManager.h"
 #include "logplot/PlotDlg.h"
+#include "propertyeditor/PropertyObject.h"
+#include "records/BoxName.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDebug>
 #include <QFontDatabase>
 #include <QHeaderView>
 #include <QSettings>
 
 namespace {
-enum Group { INFO = 0, CONTROL = 1, RS485 = 2, LOG = 3 };
-
-// At most one conflict question is on screen, whichever window asks.
-bool s_conflictOpen = false;
-
 const QString GEOMETRY_KEY = QStringLiteral("window/geometry");
-
-// A box by its location; one without a location stays recognisable as a box.
-QString listText(const VoroDevice& d)
-{
-    return d.config.location.isEmpty() ? QString::fromLatin1(Version::PRODUCT) : d.config.location;
-}
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent, UserDialogs* dialogs)
@@ -60,8 +48,11 @@ MainWindow::MainWindow(QWidget* parent, UserDialogs* dialogs)
     , m_plotDlg(new PlotDlg(this))
 {
     ui->setupUi(this);
+    m_boxes = std::make_unique<BoxList>(ui->m_devices);
     setWindowTitle(QStringLiteral("%1 Configuration and Diagnostic Utility %2")
                        .arg(QLatin1String(Version::PRODUCT), QLatin1String(Version::PROGRAM)));
+    // The platform's own Quit keys: Ctrl+X is Cut in every text field.
+    ui->actionExit->setShortcuts(QKeySequence::Quit);
 
     QFont small = QApplication::font();
     small.setPointSize(9);
@@ -76,16 +67,15 @@ MainWindow::MainWindow(QWidget* parent, UserDialogs* dialogs)
 
     m_model->setCapabilities(ALL_CAPABILITIES);
     connect(m_model, &ActuatorModel::configChanged, this, &MainWindow::onActuatorConfigChanged);
+    // After the editor has finished its commit: a message box must not open inside it.
+    connect(m_model, &ActuatorModel::editRefused, this, &MainWindow::onEditRefused,
+            Qt::QueuedConnection);
     setUpTable();
 
     connect(&m_repeatTestTimer, &QTimer::timeout, this, &MainWindow::repeatTests);
     m_repeatTestTimer.start(REPEAT_TEST_INTERVAL_MS);
 
-    connect(m_manager, &VoroManager::deviceDetected, this, &MainWindow::onDeviceDetected);
-    connect(m_manager, &VoroManager::deviceUpdated, this, &MainWindow::onDeviceUpdated);
-    connect(m_manager, &VoroManager::deviceDeleted, this, &MainWindow::onDeviceDeleted);
-    connect(m_manager, &VoroManager::logRead, this, &MainWindow::onLogRead);
-    connect(m_manager, &VoroManager::logExportComplete, this, &MainWindow::onLogsExported);
+    connectManager();
     connect(ui->m_devices, qOverload<int>(&QComboBox::currentIndexChanged), this,
             &MainWindow::onCurrentDeviceChanged);
     // A box that is seen but cannot be opened is named in the status bar, without a dialog.
@@ -104,11 +94,27 @@ MainWindow::~MainWindow()
 {
     QSettings(AppSettings::ORGANISATION, AppSettings::APPLICATION)
         .setValue(GEOMETRY_KEY, saveGeometry());
-    // The boxes' threads stop while the window is still whole, and the editor lets go of the
-    // groups, which point into the working copy, before either goes.
+    // The boxes' threads stop while the window is still whole (running tests are ended on the
+    // way), and the editor lets go of the groups, which point into the working copy, before
+    // either goes.
     delete m_manager;
     m_manager = nullptr;
     ui->m_properties->showObject(nullptr);
+}
+
+void MainWindow::connectManager()
+{
+    VoroManager* m = m_manager;
+    connect(m, &VoroManager::deviceDetected, this, &MainWindow::onDeviceDetected);
+    connect(m, &VoroManager::deviceUpdated, this, &MainWindow::onDeviceUpdated);
+    connect(m, &VoroManager::deviceDeleted, this, &MainWindow::onDeviceDeleted);
+    connect(m, &VoroManager::deviceReturned, this, &MainWindow::onDeviceReturned);
+    connect(m, &VoroManager::deviceLost, this, &MainWindow::onDeviceLost);
+    connect(m, &VoroManager::writeFinished, this, &MainWindow::onWriteFinished);
+    connect(m, &VoroManager::logRead, this, &MainWindow::onLogRead);
+    connect(m, &VoroManager::logReadFailed, this, &MainWindow::onLogReadFailed);
+    connect(m, &VoroManager::logExportProgress, this, &MainWindow::onLogExportProgress);
+    connect(m, &VoroManager::logExportComplete, this, &MainWindow::onLogsExported);
 }
 
 void MainWindow::setUpTable()
@@ -151,7 +157,26 @@ void MainWindow::registerIconFonts()
 
 bool MainWindow::writable() const
 {
-    return selected() && m_device.state == VoroDefinitions::DS__READY;
+    return selected() && !m_reconnecting && m_device.state == VoroDefinitions::DS__READY;
+}
+
+bool MainWindow::hasEdits() const
+{
+    return selected() && m_device.state == VoroDefinitions::DS__READY
+        && m_device.config != m_baseline;
+}
+
+VoroDevice MainWindow::heldRecord() const
+{
+    // A box goes by what it holds, not by a location the user is editing.
+    VoroDevice held = m_device;
+    held.config = m_baseline;
+    return held;
+}
+
+QString MainWindow::boxName() const
+{
+    return BoxName::qualified(heldRecord());
 }
 
 void MainWindow::updateActions()
@@ -163,168 +188,55 @@ void MainWindow::updateActions()
     ui->actionExport_Logs->setEnabled(ready);
     ui->actionReset_To_Factory_Defaults->setEnabled(ready);
     ui->actionFirmware_Update->setEnabled(ready);
+    updateEditButtons();
 }
 
-// ---- the device list and the selection ----
-
-void MainWindow::onDeviceDetected(VoroDevice::Id id)
+void MainWindow::updateEditButtons()
 {
-    const int entry = ui->m_devices->findData(id, Qt::UserRole, Qt::MatchExactly);
-    const VoroDevice d = m_manager->device(id);
-    if (entry < 0) {
-        disconnect(ui->m_devices, qOverload<int>(&QComboBox::currentIndexChanged), this,
-                   &MainWindow::onCurrentDeviceChanged);
-        ui->m_devices->addItem(QIcon(), listText(d), id);
-        connect(ui->m_devices, qOverload<int>(&QComboBox::currentIndexChanged), this,
-                &MainWindow::onCurrentDeviceChanged);
-        if (!selected())
-            selectDevice(id);
-        return;
-    }
-    ui->m_devices->setItemText(entry, listText(d));
-    if (!selected()) {
-        selectDevice(id);
-    } else if (id == m_device.id) {
-        removeCurrentDevice();
-        selectDevice(id);
-    }
-}
-
-void MainWindow::onDeviceDeleted(VoroDevice::Id id)
-{
-    if (id == m_device.id)
-        removeCurrentDevice();
-    const int entry = ui->m_devices->findData(id, Qt::UserRole, Qt::MatchExactly);
-    if (entry >= 0)
-        ui->m_devices->removeItem(entry); // the entry that becomes current is selected
-}
-
-void MainWindow::onCurrentDeviceChanged(int index)
-{
-    if (index < 0 || index >= ui->m_devices->count())
-        return;
-    const VoroDevice::Id id = ui->m_devices->itemData(index, Qt::UserRole).toInt();
-    removeCurrentDevice();
-    selectDevice(id);
-}
-
-void MainWindow::selectDevice(VoroDevice::Id id)
-{
-    m_device = m_manager->device(id);
-    if (selected()) {
-        // Decided once: the manager announces the box again when it becomes ready.
-        const bool read_only = m_device.state != VoroDefinitions::DS__READY;
-        m_model->setCapabilities(read_only ? 0 : ALL_CAPABILITIES);
-        m_groups.insert(INFO, new InfoProperties(&m_device, read_only, this));
-        ui->m_properties->appendObject(m_groups.value(INFO));
-        m_groups.insert(CONTROL, new ControlProperties(&m_device, read_only, this));
-        ui->m_properties->appendObject(m_groups.value(CONTROL));
-        m_groups.insert(RS485, new RS485Properties(&m_device, read_only, this));
-        ui->m_properties->appendObject(m_groups.value(RS485));
-        m_groups.insert(LOG, new LogProperties(&m_device, read_only, this));
-        ui->m_properties->appendObject(m_groups.value(LOG));
-    }
-    updateActions(); // the table fills at the box's next update report
-}
-
-void MainWindow::removeCurrentDevice()
-{
-    m_device = VoroDevice();
-    m_model->clear(); // its editors go, and the Test buttons with them, sending nothing
-    m_plotDlg->hide();
-    ui->m_properties->showObject(nullptr);
-    qDeleteAll(m_groups);
-    m_groups.clear();
-    ui->m_save->setEnabled(false);
-    ui->m_revert->setEnabled(false);
-    updateActions();
-}
-
-// ---- update reports ----
-
-void MainWindow::refreshGroup(int key)
-{
-    PropertyObject* group = m_groups.value(key);
-    if (!group)
-        return;
-    group->refresh();
-    ui->m_properties->refreshObject(group);
-}
-
-void MainWindow::onDeviceUpdated(VoroDevice::Id id, bool config_changed)
-{
-    if (!selected() || id != m_device.id)
-        return;
-    const VoroDevice d = m_manager->device(id);
-    const DeviceStatus& before = m_device.status;
-    const bool rs485_changed = before.modbus_address != d.status.modbus_address
-        || before.baudrate != d.status.baudrate || before.parity != d.status.parity
-        || before.stop_bits != d.status.stop_bits;
-    m_device.status = d.status;
-    m_device.actuator_data = d.actuator_data;
-
-    m_model->updateActuators(m_device.actuator_data, m_device.config.actuator_settings,
-                             m_device.config.actuator_locations);
-    updatePersistentEditors();
-    refreshGroup(INFO);
-    refreshGroup(CONTROL);
-    if (rs485_changed)
-        refreshGroup(RS485);
-
-    const bool differs = writable() && m_device.config != d.config;
+    // One save at a time from the buttons; edits made meanwhile stay for the next one.
+    const bool differs = writable() && m_saves.isEmpty() && hasEdits();
     ui->m_save->setEnabled(differs);
     ui->m_revert->setEnabled(differs);
-    if (!config_changed)
+}
+
+void MainWindow::status(const QString& text)
+{
+    statusBar()->showMessage(text, STATUS_MESSAGE_MS);
+}
+
+// ---- closing ----
+
+void MainWindow::closeWithoutQuestions()
+{
+    m_quitting = true;
+    close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (m_quitting) {
+        endTests();
+        event->accept();
         return;
-    if (!differs) {
-        m_manager->acceptDeviceSettings(id);
-        on_m_revert_clicked();
-    } else if (!s_conflictOpen) {
-        const bool reload = askReloadOnConflict();
-        m_manager->acceptDeviceSettings(id);
-        // The question runs its own event loop: reload only the box it was about.
-        if (reload && m_device.id == id)
-            on_m_revert_clicked();
     }
-}
-
-bool MainWindow::askReloadOnConflict()
-{
-    s_conflictOpen = true;
-    const int answer = m_dialogs->choice(
-        this, QMessageBox::Warning, tr("Settings Conflict Detected"),
-        tr("The device settings have been changed externally.\n\nWhat would you like to "
-           "do?\n\nReloading will discard your local changes and load the externally changed "
-           "settings.\nKeeping local settings will ignore the changes made externally."),
-        { { tr("Reload Device Settings"), QMessageBox::AcceptRole },
-          { tr("Keep Local Settings"), QMessageBox::RejectRole } },
-        1);
-    s_conflictOpen = false;
-    return answer == 0;
-}
-
-// ---- Save and Revert ----
-
-void MainWindow::on_m_revert_clicked()
-{
-    if (!writable())
+    // The window closes once the box has confirmed the save; a failed one keeps it open.
+    if (!m_saves.isEmpty()) {
+        m_closeAfterSave = true;
+        status(tr("Closing once %1 has confirmed the save…").arg(boxName()));
+        event->ignore();
         return;
-    const VoroDevice::Id id = m_device.id;
-    onDeviceDeleted(id);
-    onDeviceDetected(id);
-    ui->m_devices->setCurrentIndex(ui->m_devices->findData(id, Qt::UserRole, Qt::MatchExactly));
-}
-
-void MainWindow::on_m_save_clicked()
-{
-    if (!writable())
-        return;
-    const VoroDevice d = m_manager->device(m_device.id);
-    if (m_device.config.actuator_settings != d.config.actuator_settings) {
-        qDebug("saving actuator configs");
-        m_manager->writeActuatorSettings(m_device.id, m_device.config);
     }
-    m_manager->writeConfig(m_device.id, m_device.config);
+    if (askAboutEdits(tr("Exit")) == CANCEL) {
+        event->ignore();
+        return;
+    }
+    if (!m_saves.isEmpty()) { // Save was chosen
+        m_closeAfterSave = true;
+        event->ignore();
+        return;
+    }
+    endTests();
+    event->accept();
 }
 
 // ---- the window's own message boxes ----
@@ -339,9 +251,10 @@ void MainWindow::warning(const QString& title, const QString& text)
     m_dialogs->message(this, QMessageBox::Warning, title, text, QMessageBox::Ok);
 }
 
-bool MainWindow::question(const QString& title, const QString& text)
+bool MainWindow::question(const QString& title, const QString& text,
+                          QMessageBox::StandardButton default_button)
 {
     return m_dialogs->message(this, QMessageBox::Question, title, text,
-                              QMessageBox::Yes | QMessageBox::No)
+                              QMessageBox::Yes | QMessageBox::No, default_button)
         == QMessageBox::Yes;
 }

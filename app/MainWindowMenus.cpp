@@ -10,21 +10,6 @@
 
 #include <QDir>
 
-void MainWindow::onLogsExported(VoroDevice::Id, const QStringList& failed_files)
-{
-    if (failed_files.isEmpty()) {
-        information(tr("Log Export"), tr("All logs have been exported."));
-        return;
-    }
-    QStringList shown;
-    for (const QString& file : failed_files)
-        shown << QDir::toNativeSeparators(file);
-    warning(tr("Log Export"),
-            tr("The logs have been exported, except these files, which could not be "
-               "written:\n%1")
-                .arg(shown.join(QLatin1Char('\n'))));
-}
-
 void MainWindow::on_actionExport_Settings_triggered()
 {
     // Unsaved edits are exported as they stand.
@@ -37,6 +22,9 @@ void MainWindow::on_actionImport_Settings_triggered()
     if (!writable())
         return;
     const VoroDevice::Id id = m_device.id;
+    // The file's values go over the working copy: edits are saved first, or dropped.
+    if (askAboutEdits(tr("Import Settings")) == CANCEL)
+        return;
     bool cancelled = true;
     const VoroDevice imported = m_manager->importSettings(m_device, &cancelled);
     // The file dialog runs its own event loop, in which the box may have gone.
@@ -47,14 +35,9 @@ void MainWindow::on_actionImport_Settings_triggered()
         return;
     }
     m_device.config = imported.config;
-    on_m_save_clicked();
-    information(tr("Import Settings"), tr("The settings have been successfully imported."));
-}
-
-void MainWindow::on_actionExport_Logs_triggered()
-{
-    if (writable())
-        m_manager->exportLogs(m_device.id); // onLogsExported tells when it is done
+    showWorkingCopy();
+    // Said once the box has confirmed it (onWriteFinished).
+    save(true);
 }
 
 void MainWindow::on_actionImport_Log_triggered()
@@ -88,11 +71,23 @@ void MainWindow::on_actionReset_To_Factory_Defaults_triggered()
 {
     if (!writable())
         return;
+    // The answer is about the box selected when asking, wherever the selection is by then.
     const VoroDevice::Id id = m_device.id;
-    if (question(tr("Reset To Factory Defaults"),
-                 tr("Do you really want to reset to factory defaults? All settings will be "
-                    "reset.")))
-        m_manager->factoryReset(id);
+    const QString name = boxName();
+    if (askAboutEdits(tr("Reset To Factory Defaults")) == CANCEL)
+        return;
+    if (!question(tr("Reset To Factory Defaults"),
+                  tr("Do you really want to reset %1 to factory defaults? All settings will be "
+                     "reset.")
+                      .arg(name),
+                  QMessageBox::No))
+        return;
+    if (m_device.id == id) {
+        endTests();
+        m_restartAsked = true;
+    }
+    m_manager->factoryReset(id); // the box restarts; onWriteFinished says when it is back
+    status(tr("Resetting %1 to factory defaults…").arg(name));
 }
 
 void MainWindow::on_actionAbout_triggered()

@@ -8,6 +8,7 @@
 #include "app/ButtonDelegate.h"
 #include "devicemanager/VoroManager.h"
 #include "logplot/PlotDlg.h"
+#include "records/SettingRules.h"
 
 void MainWindow::updatePersistentEditors()
 {
@@ -36,27 +37,44 @@ void MainWindow::onCopy(int, int col)
 
 void MainWindow::onPaste(int, int col)
 {
-    // The table shows the pasted values at the next update report.
     if (!writable() || col < 0 || col >= m_device.config.actuator_settings.size())
         return;
-    m_device.config.actuator_settings[col] = m_copiedSettings;
+    // Settings that were right where they came from may not be here: an actuator that followed
+    // this one would now follow itself.
+    QVector<ActuatorSettings> pasted = m_device.config.actuator_settings;
+    pasted[col] = m_copiedSettings;
+    if (const std::optional<SettingProblem> problem
+        = SettingRules::checkActuators(pasted, m_baseline.actuator_settings)) {
+        warning(tr("Paste Settings"),
+                tr("The settings cannot be pasted onto actuator %1 of %2:\n%3")
+                    .arg(col + 1)
+                    .arg(boxName(), problem->text()));
+        return;
+    }
+    m_device.config.actuator_settings = pasted;
+    showWorkingCopy();
+}
+
+void MainWindow::onEditRefused(const QString& problem)
+{
+    warning(tr("Invalid Setting"), problem);
 }
 
 void MainWindow::onClearErrors(int, int col)
 {
-    if (selected())
+    if (writable())
         m_manager->clearErrors(m_device.id, col);
 }
 
 void MainWindow::onShowLog(int, int col)
 {
-    if (selected())
+    if (writable())
         m_manager->readActuatorLog(m_device.id, col); // onLogRead shows it
 }
 
 void MainWindow::onTestActuator(int row, int col)
 {
-    if (!selected())
+    if (!writable())
         return;
     if (m_testDelegate->isChecked(row, col))
         repeatTests();
@@ -66,7 +84,7 @@ void MainWindow::onTestActuator(int row, int col)
 
 void MainWindow::repeatTests()
 {
-    if (!selected())
+    if (!writable())
         return;
     // The box ends a test a few seconds after the last "on": repeating it keeps it running
     // for as long as the button stays checked.
@@ -82,4 +100,13 @@ void MainWindow::onLogRead(VoroDevice::Id id, int actuator_index)
         return;
     const VoroDevice d = m_manager->device(id);
     m_plotDlg->showLog(actuator_index, d.config.actuator_locations.value(actuator_index), d.log);
+}
+
+void MainWindow::onLogReadFailed(VoroDevice::Id, int actuator_index, const QString& box,
+                                 const QString& reason)
+{
+    warning(tr("Log"),
+            tr("The log of actuator %1 of %2 could not be read: %3.")
+                .arg(actuator_index + 1)
+                .arg(box, reason));
 }

@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 
 #include "app/MainWindow.h"
+#include "app/TerminationSignals.h"
 #include "device/AppSettings.h"
 
 #include <QApplication>
@@ -60,6 +61,13 @@ int startApplication(int argc, char** argv, const std::function<void(QWidget*)>&
     QCoreApplication::installTranslator(translator);
 
     auto window = std::make_unique<MainWindow>();
+    // Logout, shutdown or Ctrl+C end the program as Exit does, without a question, also from
+    // inside a dialog.
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::received, window.get(), [&window] {
+        window->closeWithoutQuestions();
+        QCoreApplication::quit();
+    });
     window->show();
     if (started)
         started(window.get());

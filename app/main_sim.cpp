@@ -3,9 +3,13 @@
 // --old-firmware adds two boxes whose firmware is older than the program's, to see the update;
 // --bootloader-fault KIND (refuse, layout, open, unplug) makes the second one's bootloader
 // misbehave (sim/DemoScenario.h).
+// --twin adds a second "Lab 2", to see two boxes in one room told apart.
+// --latency MS makes every report cost that long (1 as on USB full speed; 0 by default).
 // --language CODE runs in that language ("en", "de", "fr") without changing the stored one.
 #include "app/Startup.h"
 #include "sim/DemoScenario.h"
+#include "sim/HidBus.h"
+#include "sim/VoroBox.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -13,6 +17,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 
 int main(int argc, char** argv)
@@ -20,11 +25,14 @@ int main(int argc, char** argv)
     QString screenshot;
     int after_ms = 5000;
     bool old_firmware = false;
+    bool twin = false;
     QString language;
     QString fault;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--old-firmware") == 0)
             old_firmware = true;
+        else if (std::strcmp(argv[i], "--twin") == 0)
+            twin = true;
         else if (i + 1 == argc)
             break;
         else if (std::strcmp(argv[i], "--screenshot") == 0)
@@ -35,11 +43,19 @@ int main(int argc, char** argv)
             language = QString::fromLocal8Bit(argv[++i]);
         else if (std::strcmp(argv[i], "--bootloader-fault") == 0)
             fault = QString::fromLocal8Bit(argv[++i]);
+        else if (std::strcmp(argv[i], "--latency") == 0)
+            hidsim::Bus::instance().setLatency(std::chrono::milliseconds(std::stoi(argv[++i])));
     }
     if (!hidsim::plugDemoScenario(old_firmware, fault)) {
         std::fprintf(stderr, "unknown bootloader fault: %s (refuse, layout, open, unplug)\n",
                      qPrintable(fault));
         return 2;
+    }
+    if (twin) {
+        auto other = std::make_shared<hidsim::VoroBox>(QStringLiteral("Lab 2"));
+        other->setActuatorLocation(0, QStringLiteral("Window"));
+        other->setTimeScale(30);
+        hidsim::Bus::instance().plug(other);
     }
     const auto started = [&](QWidget* window) {
         if (screenshot.isEmpty())

@@ -5,17 +5,27 @@
 #include <QDebug>
 #include <QDir>
 #include <QSaveFile>
+#include <QTemporaryFile>
 
 LogExport::LogExport(const QString& chosen, const QString& location, const QDateTime& now)
     : folder(folderFor(chosen, location, now))
+{ }
+
+bool LogExport::prepare() const
 {
-    QDir().mkpath(folder);
+    if (!QDir().mkpath(folder))
+        return false;
+    // Permissions alone do not tell: a read-only mount or a full disk refuses the file itself.
+    QTemporaryFile probe(folder + QStringLiteral("/.voro-XXXXXX"));
+    return probe.open() && probe.write("x", 1) == 1 && probe.flush();
 }
 
 bool LogExport::takeLog(const VoroDevice& data)
 {
     const QString file = fileName(folder, index, data.config.actuator_locations.value(index));
-    if (!write(file, data.log)) {
+    if (write(file, data.log)) {
+        written << file;
+    } else {
         qDebug("unable to write log file: %s", qPrintable(QDir::toNativeSeparators(file)));
         failed << file;
     }
@@ -23,12 +33,19 @@ bool LogExport::takeLog(const VoroDevice& data)
     return index < VoroDefinitions::ACTUATOR_COUNT;
 }
 
-QStringList LogExport::unwrittenFiles(const QStringList& actuator_locations) const
+LogExportResult LogExport::result(LogExportResult::End end,
+                                  const QStringList& actuator_locations) const
 {
-    QStringList files = failed;
+    LogExportResult r;
+    r.end = end;
+    r.folder = folder;
+    r.written = written;
+    r.not_written = failed;
+    if (end == LogExportResult::FOLDER_NOT_WRITABLE)
+        return r;
     for (int i = index; i < VoroDefinitions::ACTUATOR_COUNT; ++i)
-        files << fileName(folder, i, actuator_locations.value(i));
-    return files;
+        r.not_read << fileName(folder, i, actuator_locations.value(i));
+    return r;
 }
 
 QString LogExport::folderFor(const QString& chosen, const QString& location, const QDateTime& now)

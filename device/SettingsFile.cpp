@@ -1,6 +1,6 @@
 #include "device/SettingsFile.h"
 
-#include "records/SettingLimits.h"
+#include "records/SettingRules.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -13,8 +13,6 @@
 namespace SettingsFile {
 
 namespace {
-using namespace SettingLimits;
-
 const QString kConfig = QStringLiteral("config");
 const QString kLocation = QStringLiteral("location");
 const QString kActuatorLocations = QStringLiteral("actuator_locations");
@@ -53,9 +51,9 @@ void writeActuator(QSettings& s, const ActuatorSettings& a)
     s.setValue(kActuatorType, enumKey("ActuatorType", a.actuator_type));
 }
 
-// Reads values inside the settings' current group and remembers the first one refused. Each
-// read takes the field's current value, kept when the key is missing, and the value the box
-// holds; a value equal to either is taken without a check.
+// Reads values inside the settings' current group and remembers the first one refused: a value
+// that is no value of its field at all (not a number, a name no enumeration has). Each read
+// takes the field's current value, kept when the key is missing.
 class Reader
 {
 public:
@@ -66,29 +64,21 @@ public:
     bool failed() const { return !bad_key.isNull(); }
     QString badKey() const { return bad_key; }
 
-    // Free text of at most 24 characters; a missing key gives an empty text. `plain` texts
-    // travel inside a ';'-separated argument and must not contain one.
-    QString text(const QString& key, const QString& current, const QString& held,
-                 bool plain = false)
+    // Free text; a missing key gives an empty text.
+    QString text(const QString& key)
     {
         const QVariant v = s.value(key);
         // An unquoted comma makes QSettings split the value; the writer meant one text.
-        const QString t
-            = v.type() == QVariant::StringList ? v.toStringList().join(", ") : v.toString();
-        if (t == current || t == held)
-            return t;
-        if (t.size() > LOCATION_LENGTH || (plain && t.contains(QLatin1Char(';'))))
-            refuse(key);
-        return t;
+        return v.type() == QVariant::StringList ? v.toStringList().join(", ") : v.toString();
     }
 
-    template<typename T>
-    T number(const QString& key, T current, T held, qint64 min, qint64 max, int step = 1)
+    template<typename T> T number(const QString& key, T current)
     {
         const std::optional<qint64> n = integer(key);
-        if (!n || *n == qint64(current))
+        if (!n)
             return current;
-        if (*n != qint64(held) && (*n < min || *n > max || *n % step != 0)) {
+        if (*n < qint64(std::numeric_limits<T>::min())
+            || *n > qint64(std::numeric_limits<T>::max())) {
             refuse(key);
             return current;
         }
@@ -155,19 +145,14 @@ void readActuator(Reader& r, ActuatorSettings& a, const ActuatorSettings& held)
     a.control_source
         = r.enumeration(kControlSource, "ControlSource", a.control_source, held.control_source);
     a.sensor_type = r.enumeration(kSensorType, "SensorType", a.sensor_type, held.sensor_type);
-    a.sensor_offset = r.number(kSensorOffset, a.sensor_offset, held.sensor_offset,
-                               -SENSOR_OFFSET_LIMIT, SENSOR_OFFSET_LIMIT);
-    a.pot_min = r.number(kPotMin, a.pot_min, held.pot_min, 0, POT_RESISTANCE_MAX);
-    a.pot_max = r.number(kPotMax, a.pot_max, held.pot_max, 0, POT_RESISTANCE_MAX);
-    a.pot_shift_min = r.number(kPotShiftMin, a.pot_shift_min, held.pot_shift_min, -POT_SHIFT_LIMIT,
-                               POT_SHIFT_LIMIT);
-    a.pot_shift_max = r.number(kPotShiftMax, a.pot_shift_max, held.pot_shift_max, -POT_SHIFT_LIMIT,
-                               POT_SHIFT_LIMIT);
-    a.hysteresis_heating = r.number(kHysteresisHeating, a.hysteresis_heating,
-                                    held.hysteresis_heating, 0, HYSTERESIS_MAX);
-    a.hysteresis_cooling = r.number(kHysteresisCooling, a.hysteresis_cooling,
-                                    held.hysteresis_cooling, 0, HYSTERESIS_MAX);
-    a.setpoint = r.number(kSetpoint, a.setpoint, held.setpoint, SETPOINT_MIN, SETPOINT_MAX);
+    a.sensor_offset = r.number(kSensorOffset, a.sensor_offset);
+    a.pot_min = r.number(kPotMin, a.pot_min);
+    a.pot_max = r.number(kPotMax, a.pot_max);
+    a.pot_shift_min = r.number(kPotShiftMin, a.pot_shift_min);
+    a.pot_shift_max = r.number(kPotShiftMax, a.pot_shift_max);
+    a.hysteresis_heating = r.number(kHysteresisHeating, a.hysteresis_heating);
+    a.hysteresis_cooling = r.number(kHysteresisCooling, a.hysteresis_cooling);
+    a.setpoint = r.number(kSetpoint, a.setpoint);
     a.actuator_type
         = r.enumeration(kActuatorType, "ActuatorType", a.actuator_type, held.actuator_type);
 }
@@ -178,11 +163,13 @@ int arrayEntries(QSettings& s, const QString& array, int held)
     return qMin(s.beginReadArray(array), held);
 }
 
-ReadResult refused(ReadResult::Problem problem, const QString& key = QString())
+ReadResult refused(ReadResult::Problem problem, const QString& key = QString(),
+                   const QString& allowed = QString())
 {
     ReadResult result;
     result.problem = problem;
     result.key = key;
+    result.allowed = allowed;
     return result;
 }
 } // namespace
@@ -237,25 +224,21 @@ ReadResult read(const QString& file_name, const VoroConfig& current, const VoroC
     VoroConfig config = current;
     Reader r(s);
     s.beginGroup(kConfig);
-    config.location = r.text(kLocation, config.location, held.location);
+    config.location = r.text(kLocation);
     const int locations = arrayEntries(s, kActuatorLocations, config.actuator_locations.size());
     for (int i = 0; i < locations; ++i) {
         s.setArrayIndex(i);
-        QString& location = config.actuator_locations[i];
-        location = r.text(kLocation, location, held.actuator_locations.value(i, location), true);
+        config.actuator_locations[i] = r.text(kLocation);
     }
     s.endArray();
-    config.log_interval = r.number(kLogInterval, config.log_interval, held.log_interval,
-                                   LOG_INTERVAL_MIN, LOG_INTERVAL_MAX, LOG_INTERVAL_MIN);
+    config.log_interval = r.number(kLogInterval, config.log_interval);
     s.beginGroup(kCommonSettings);
     CommonSettings& common = config.common;
     common.control_mode
         = r.enumeration(kControlMode, "ControlMode", common.control_mode, held.common.control_mode);
     common.control_type
         = r.enumeration(kControlType, "ControlType", common.control_type, held.common.control_type);
-    common.modbus_response_delay
-        = r.number(kResponseDelay, common.modbus_response_delay, held.common.modbus_response_delay,
-                   0, RESPONSE_DELAY_MAX);
+    common.modbus_response_delay = r.number(kResponseDelay, common.modbus_response_delay);
     s.endGroup();
     const int actuators = arrayEntries(s, kActuatorSettings, config.actuator_settings.size());
     for (int i = 0; i < actuators && !r.failed(); ++i) {
@@ -268,6 +251,9 @@ ReadResult read(const QString& file_name, const VoroConfig& current, const VoroC
 
     if (r.failed())
         return refused(ReadResult::INVALID_VALUE, r.badKey());
+    // Values the box holds already are taken as they are, also beyond the editors' limits.
+    if (const std::optional<SettingProblem> problem = SettingRules::check(config, held))
+        return refused(ReadResult::INVALID_VALUE, problem->field.key(), problem->allowed);
     ReadResult result;
     result.config = config;
     return result;

@@ -5,9 +5,8 @@
 #include <QString>
 
 // A box's configuration as a ".cfg" file: INI text through QSettings, one group "config",
-// enumerations stored by their key names. Reading checks every value against what the
-// program's own editors can produce, so a file can never bring the box a value that the user
-// could not have set by hand.
+// enumerations stored by their key names. Reading checks every value by SettingRules, so a file
+// can never bring the box a value that the user could not have set by hand.
 namespace SettingsFile {
 
 // Larger than any settings file by far; a bigger file is not read into memory at all.
@@ -26,6 +25,7 @@ struct ReadResult
 
     Problem problem = NONE;
     QString key; // as it stands in the file, e.g. "actuator_settings\3\setpoint"
+    QString allowed; // what that key may hold, when SettingRules refused it
     VoroConfig config; // the file's values over the current ones; only when ok()
 };
 
@@ -34,9 +34,8 @@ struct ReadResult
 bool write(const QString& file_name, const VoroConfig& config);
 
 // Reads the file over `current`: keys the file lacks keep their current value (the locations
-// become empty), array entries beyond the current lists are ignored. A value equal to the
-// current one or to the one the box holds (`held`) is always taken; any other must lie within
-// the editors' limits.
+// become empty), array entries beyond the current lists are ignored. A value equal to the one
+// the box holds (`held`) is always taken; any other must be one SettingRules allows.
 ReadResult read(const QString& file_name, const VoroConfig& current, const VoroConfig& held);
 inline ReadResult read(const QString& file_name, const VoroConfig& current)
 {

@@ -77,6 +77,15 @@ void VoroCommThread::stop()
     wait();
 }
 
+void VoroCommThread::finishQueue()
+{
+    {
+        QMutexLocker lock(&abort_mutex);
+        finish = true;
+    }
+    wake();
+}
+
 void VoroCommThread::run()
 {
     const bool identified = comm->readIdentity();
@@ -102,6 +111,9 @@ void VoroCommThread::work()
         if (aborted())
             return; // stop() need not wait for another poll
         const int m = currentMode();
+        // Only what is queued for a running box is still worth its time.
+        if (finishing() && (m != MODE_RUN || queueEmpty()))
+            return;
         if (m == MODE_WATCH) {
             if (!comm->ping())
                 return;
@@ -113,10 +125,13 @@ void VoroCommThread::work()
             qWarning() << "Error: unknown mode:" << m;
             continue;
         }
-        const OperationData op = takeOperation();
+        OperationData op = takeOperation();
+        comm->failure = VoroComm::NO_FAILURE;
         const bool success = execute(op);
         if (success)
             device = comm->device;
+        op.failure = success ? VoroComm::NO_FAILURE : comm->failure;
+        op.stopped = op.stop && op.stop->load();
         emit operationFinished(device.id, op, device, success);
         {
             QMutexLocker lock(&queue_mutex);
@@ -153,7 +168,7 @@ bool VoroCommThread::execute(const OperationData& op)
     case OT__TEST_ACTUATOR:
         return comm->testActuator(op.actuator_index, op.test_on);
     case OT__READ_LOG:
-        return comm->readLog(op.actuator_index);
+        return comm->readLog(op.actuator_index, op.stop.get());
     case OT__ENTER_BOOTLOADER:
         comm->enterBootloader();
         setAbort(); // the box has left for its bootloader
@@ -201,6 +216,12 @@ bool VoroCommThread::aborted()
 {
     QMutexLocker lock(&abort_mutex);
     return abort;
+}
+
+bool VoroCommThread::finishing()
+{
+    QMutexLocker lock(&abort_mutex);
+    return finish;
 }
 
 void VoroCommThread::setAbort()

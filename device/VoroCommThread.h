@@ -7,7 +7,9 @@
 #include <QThread>
 #include <QWaitCondition>
 
+#include <atomic>
 #include <list>
+#include <memory>
 
 class VoroComm;
 
@@ -53,6 +55,12 @@ public:
         int actuator_index = 0;
         bool has_test_on = false;
         uint8_t test_on = 0; // 1 starts or continues the actuator test, 0 stops it
+        // A log read stops asking for chunks once this is set, from any thread.
+        std::shared_ptr<std::atomic<bool>> stop;
+
+        // In operationFinished: why it failed (VoroComm::Failure), and whether `stop` ended it.
+        int failure = 0;
+        bool stopped = false;
     };
 
     // Takes ownership of `comm` and moves it to the new thread. `idle_wait_ms` is the longest
@@ -71,6 +79,8 @@ public:
     void wake();
     // Ends the thread after the running operation and waits for it.
     void stop();
+    // Ends the thread once the queued operations have run, without polling again; does not wait.
+    void finishQueue();
 
 signals:
     void initFailed(VoroDevice::Id id, VoroDevice data);
@@ -90,6 +100,7 @@ private:
     bool queueEmpty();
     int currentMode();
     bool aborted();
+    bool finishing();
     void setAbort();
 
     VoroDevice device; // the record last emitted; worker only
@@ -101,6 +112,7 @@ private:
 
     QMutex abort_mutex;
     bool abort = false;
+    bool finish = false; // end once the queue is empty; guarded by abort_mutex
 
     QMutex mode_mutex;
     int mode = MODE_IDLE;

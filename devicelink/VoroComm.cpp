@@ -26,7 +26,12 @@ QByteArray shown(const QByteArray& reply)
 VoroComm::VoroComm(HidDevice* hid, VoroDevice::Id id)
     : hid(hid)
     , device(id)
-{ }
+{
+    // Every record of the box carries where it was found, so that the box can be named and
+    // recognised when it comes back under another id.
+    device.serial_number = QString::fromStdWString(hid->id.serial_number);
+    device.usb_path = QString::fromStdString(hid->id.path);
+}
 
 VoroComm::~VoroComm()
 {
@@ -83,10 +88,12 @@ bool VoroComm::ask(uint8_t command, const QString& argument, const char* missing
     if (reply.isNull()) {
         if (missing)
             qDebug("%s", missing);
+        failure = NO_ANSWER;
         return false;
     }
     if (!take(reply)) {
         qDebug("%s: %s", invalid, shown(reply).constData());
+        failure = INVALID_ANSWER;
         return false; // nothing of an invalid answer reaches the record
     }
     return true;
@@ -128,11 +135,12 @@ bool VoroComm::askText(uint8_t command, const QString& argument, const char* mis
     });
 }
 
-bool VoroComm::set(uint8_t command, const QString& argument, const char* failure)
+bool VoroComm::set(uint8_t command, const QString& argument, const char* message)
 {
     if (!transact(command, argument).isNull())
         return true;
-    qDebug("%s", failure);
+    qDebug("%s", message);
+    failure = NO_ANSWER;
     return false;
 }
 
@@ -275,17 +283,19 @@ bool VoroComm::testActuator(int index, uint8_t on)
                "unable to test actuator");
 }
 
-bool VoroComm::readLog(int index)
+bool VoroComm::readLog(int index, const std::atomic<bool>* stop)
 {
     device.log.clear();
     const QByteArray opening = transact(CMD__READ_LOG, QString::number(index));
     if (opening.isNull()) {
         qDebug("unable to get actuator log");
+        failure = NO_ANSWER;
         return false;
     }
     LogDecoder::Header header;
     if (!LogDecoder::parseHeader(replyText(opening), header)) {
         qDebug("invalid actuator log header: %s", shown(opening).constData());
+        failure = INVALID_ANSWER;
         return false;
     }
     qDebug("offset: %d, interval: %d", header.offset, header.interval);
@@ -295,9 +305,13 @@ bool VoroComm::readLog(int index)
     // request.
     QVector<LogDecoder::Sample> samples;
     for (;;) {
+        // The box answers only what is asked: leaving the rest unasked ends its stream.
+        if (stop && stop->load())
+            return true;
         const QByteArray reply = transact(CMD__READ_LOG, QString());
         if (reply.isNull()) {
             qDebug("unable to get actuator log chunk");
+            failure = NO_ANSWER;
             return false;
         }
         const LogDecoder::Chunk chunk = LogDecoder::decodeChunk(replyText(reply), samples);
@@ -305,10 +319,12 @@ bool VoroComm::readLog(int index)
             break;
         if (chunk == LogDecoder::Chunk::Invalid) {
             qDebug("invalid actuator log chunk: %s", shown(reply).constData());
+            failure = INVALID_ANSWER;
             return false;
         }
         if (samples.size() > LogDecoder::MAX_SAMPLES) {
             qDebug("invalid actuator log: more than %d records", LogDecoder::MAX_SAMPLES);
+            failure = INVALID_ANSWER;
             return false;
         }
     }

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QString>
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 
@@ -26,6 +27,10 @@ public:
     // More than the kernel queues per handle: a box that keeps sending cannot hold us here.
     static constexpr int MAX_DISCARDED_REPORTS = 128;
     static constexpr const char* FACTORY_RESET_CODE = "1630497258";
+
+    // Why an operation failed, for the user: the box fell silent, or said something that
+    // cannot be read.
+    enum Failure { NO_FAILURE, NO_ANSWER, INVALID_ANSWER };
 
     // Takes ownership of `hid`.
     VoroComm(HidDevice* hid, VoroDevice::Id id);
@@ -53,13 +58,15 @@ public:
     bool clearErrors(int index);
     bool testActuator(int index, uint8_t on);
     // Reads one actuator's log into device.log. Only the box's end mark ends it: a chunk that
-    // does not come, or does not decode, fails the read.
-    bool readLog(int index);
+    // does not come, or does not decode, fails the read. Once `stop` is set (from any thread),
+    // no further chunk is asked for: the read ends with an empty log and succeeds.
+    bool readLog(int index, const std::atomic<bool>* stop = nullptr);
     bool factoryReset();
     bool enterBootloader();
 
     HidDevice* const hid;
     VoroDevice device; // the working copy the read commands fill
+    Failure failure = NO_FAILURE; // of the last failed operation
 
 private:
     void discardWaitingReports(uint8_t command);
@@ -76,8 +83,8 @@ private:
     template<typename Record>
     bool readRecord(uint8_t command, const QString& argument, const char* missing,
                     const char* invalid, Record& record);
-    // A set command: any answer is success; silence logs `failure`.
-    bool set(uint8_t command, const QString& argument, const char* failure);
+    // A set command: any answer is success; silence logs `message`.
+    bool set(uint8_t command, const QString& argument, const char* message);
     bool readActuatorConfig(int index);
     // Cuts a location so that `prefix` and it fit one report, at a character boundary.
     static QString fitLocation(const QString& prefix, const QString& location);

@@ -6,6 +6,7 @@
 #include "devicelink/VoroUsbDetector.h"
 #include "devicemanager/UserDialogs.h"
 #include "firmware/FirmwareUpdateController.h"
+#include "records/BoxName.h"
 
 #include <QDebug>
 #include <QWidget>
@@ -15,11 +16,6 @@
 
 namespace {
 using Op = VoroCommThread::OperationData;
-
-bool validIndex(int index)
-{
-    return index >= 0 && index < VoroDefinitions::ACTUATOR_COUNT;
-}
 
 // Up to four parts, non-numbers as 0; only the first three take part in comparisons.
 QVector<int> versionParts(const QString& version)
@@ -55,6 +51,8 @@ VoroManager::VoroManager(QWidget* parent, UserDialogs* dialogs, FirmwareUpdates 
     qRegisterMetaType<VoroConfig>("VoroConfig");
     qRegisterMetaType<VoroCommThread::OperationData>("VoroCommThread::OperationData");
     qRegisterMetaType<LogData>("LogData");
+    qRegisterMetaType<WriteOutcome>("WriteOutcome");
+    qRegisterMetaType<LogExportResult>("LogExportResult");
 
     connect(detector, &VoroUsbDetector::deviceDetected, this, &VoroManager::onDeviceDetected);
     // A box sent into its bootloader leaves the detector's sight; the updater finds it there.
@@ -64,22 +62,33 @@ VoroManager::VoroManager(QWidget* parent, UserDialogs* dialogs, FirmwareUpdates 
                           + QLatin1String(UpdateHistory::FILE_NAME)),
             this);
         updater->startPolling(UPDATER_POLL_MS);
+        // A box waits for its return without a time limit while its update runs.
+        connect(updater, &FirmwareUpdateController::updateFinished, this,
+                [this](const QString& serial) { updateEnded(serial); });
     }
     const HidOpenMonitor* opens = HidOpenMonitor::instance();
     connect(opens, &HidOpenMonitor::openFailed, this, &VoroManager::deviceOpenFailed);
     connect(opens, &HidOpenMonitor::opened, this, &VoroManager::deviceOpened);
     connect(&check_timer, &QTimer::timeout, this, &VoroManager::checkDevices);
+    connect(&check_timer, &QTimer::timeout, this, &VoroManager::expireLostBoxes);
     check_timer.start(CHECK_INTERVAL_MS);
 }
 
 VoroManager::~VoroManager()
 {
     delete detector;
+    // No actuator is left testing, and a write under way is finished rather than cut off: each
+    // thread works through its queue and ends, for a few seconds at most.
     for (auto& [id, box] : boxes) {
-        VoroCommThread* thread = box.thread;
-        thread->disconnect(this);
-        thread->stop();
-        delete thread;
+        endTests(id);
+        box.thread->disconnect(this);
+        box.thread->finishQueue();
+    }
+    const QDeadlineTimer deadline(SHUTDOWN_WAIT_MS);
+    for (auto& [id, box] : boxes) {
+        box.thread->wait(deadline);
+        box.thread->stop();
+        delete box.thread;
     }
 }
 
@@ -341,8 +350,9 @@ bool VoroManager::firmwareImageUsable(bool always)
 QString VoroManager::boxName(VoroDevice::Id id) const
 {
     const Box* b = box(id);
-    return b ? BoxUpdate::nameOf(b->device_config.location,
-                                 QString::fromStdWString(b->hid_id.serial_number))
+    return b ? BoxName::qualified(b->device_config.location,
+                                  QString::fromStdWString(b->hid_id.serial_number),
+                                  QString::fromStdString(b->hid_id.path))
              : QString();
 }
 
@@ -371,7 +381,7 @@ void VoroManager::watch(VoroDevice::Id id)
     // Nothing beyond the identity is ever read from a watched box: what that read brought
     // (its location) is all the configuration the window can show of it.
     b->record->config = b->device_config;
-    emit deviceDetected(id);
+    announce(id);
 }
 
 void VoroManager::onOperationFinished(VoroDevice::Id id, const VoroCommThread::OperationData& op,
@@ -379,28 +389,45 @@ void VoroManager::onOperationFinished(VoroDevice::Id id, const VoroCommThread::O
 {
     updateDevice(id, data);
     Box* b = boxWithRecord(id);
-    if (!success || !b)
-        return; // the thread ends next
+    if (!b)
+        return;
+    if (!success) {
+        operationFailed(id, op); // the thread ends next
+        return;
+    }
+    b->writes.operationDone(op);
     switch (op.type) {
     case VoroCommThread::OT__POLL:
         emit deviceUpdated(id, b->baseline && *b->baseline != b->device_config);
+        confirmWrites(id);
         break;
-    case VoroCommThread::OT__READ_ALL:
+    case VoroCommThread::OT__READ_ALL: {
+        const bool first = b->record->state != VoroDefinitions::DS__READY;
         b->baseline = data.config;
         b->device_config = data.config;
         b->record->config = data.config;
         b->record->state = VoroDefinitions::DS__READY;
-        emit deviceDetected(id);
+        if (first)
+            announce(id);
+        else
+            emit deviceDetected(id);
+        confirmWrites(id);
         break;
+    }
     case VoroCommThread::OT__READ_LOG: {
         // Only the read the export waits for is its step; another one (the window's Log
         // button during an export) is shown as usual, so no file gets another actuator's log.
-        if (b->log_export && b->log_export->awaitedIndex() == op.actuator_index)
-            continueLogExport(id, data);
-        else
+        if (b->log_export && b->log_export->awaitedIndex() == op.actuator_index
+            && op.stop == b->export_stop)
+            continueLogExport(id, op, data);
+        else if (!op.stopped)
             emit logRead(id, op.actuator_index);
         break;
     }
+    case VoroCommThread::OT__ENTER_BOOTLOADER:
+        // It leaves the detector's sight until its update has run.
+        updating.insert(identityKey(*b->record));
+        break;
     default:
         break;
     }
@@ -409,135 +436,19 @@ void VoroManager::onOperationFinished(VoroDevice::Id id, const VoroCommThread::O
 void VoroManager::onThreadFinished(VoroDevice::Id id)
 {
     const auto found = boxes.find(id);
-    std::optional<QStringList> unfinished_export;
     if (found != boxes.end()) {
         Box& b = found->second;
         detector->removeDevice(b.hid_id);
         b.thread->deleteLater();
+        // An export the box's end has cut short is over too: the user learns which logs are
+        // missing.
         if (b.log_export)
-            unfinished_export = b.log_export->unwrittenFiles(b.device_config.actuator_locations);
+            endLogExport(id,
+                         b.export_stop->load() ? LogExportResult::CANCELLED
+                                               : LogExportResult::BOX_STOPPED);
+        keepLost(id, b);
         boxes.erase(found);
     }
     qDebug("device %d deleted", id);
-    // An export the box's end has cut short is over too: the user learns which files are
-    // missing.
-    if (unfinished_export)
-        emit logExportComplete(id, *unfinished_export);
     emit deviceDeleted(id);
-}
-
-bool VoroManager::enqueue(VoroDevice::Id id, const VoroCommThread::OperationData& op)
-{
-    Box* b = box(id);
-    if (!b)
-        return false;
-    // A watched box only answers pings: its queue never runs.
-    if (b->record && b->record->state == VoroDefinitions::DS__UNSUPPORTED) {
-        qDebug("manager: device %d is only watched, operation %d ignored", id, op.type);
-        return false;
-    }
-    b->thread->enqueue(op);
-    return true;
-}
-
-void VoroManager::enqueueForActuator(VoroDevice::Id id, int type, int index, bool has_test_on,
-                                     uint8_t test_on)
-{
-    if (!validIndex(index))
-        return;
-    Op op(type);
-    op.has_actuator_index = true;
-    op.actuator_index = index;
-    op.has_test_on = has_test_on;
-    op.test_on = test_on;
-    enqueue(id, op);
-}
-
-void VoroManager::writeConfig(VoroDevice::Id id, const VoroConfig& config)
-{
-    Op op(VoroCommThread::OT__WRITE_CONFIG);
-    op.has_config = true;
-    op.config = config;
-    if (!enqueue(id, op))
-        return;
-    if (Box* b = boxWithRecord(id))
-        b->record->config = config;
-    enqueue(id, Op(VoroCommThread::OT__READ_ALL));
-}
-
-void VoroManager::writeActuatorSettings(VoroDevice::Id id, const VoroConfig& config)
-{
-    Op op(VoroCommThread::OT__WRITE_ACTUATOR_SETTINGS);
-    op.has_config = true;
-    op.config = config;
-    enqueue(id, op);
-}
-
-void VoroManager::readActuatorLog(VoroDevice::Id id, int index)
-{
-    enqueueForActuator(id, VoroCommThread::OT__READ_LOG, index);
-}
-
-void VoroManager::clearErrors(VoroDevice::Id id, int index)
-{
-    enqueueForActuator(id, VoroCommThread::OT__CLEAR_ERRORS, index);
-}
-
-void VoroManager::testActuator(VoroDevice::Id id, int index, uint8_t on)
-{
-    enqueueForActuator(id, VoroCommThread::OT__TEST_ACTUATOR, index, true, on);
-}
-
-void VoroManager::enterBootloader(VoroDevice::Id id)
-{
-    Box* b = boxWithRecord(id);
-    if (!b || b->record->state == VoroDefinitions::DS__UNSUPPORTED)
-        return; // a watched box only answers pings
-    const QString serial = QString::fromStdWString(b->hid_id.serial_number);
-    const QString location = b->device_config.location;
-    const QString firmware = b->record->firmware_version;
-    // A box just checked waits for its first operation; a ready one takes it from its queue.
-    if (b->record->state == VoroDefinitions::DS__INITIALIZED)
-        startOperation(id, VoroCommThread::OT__ENTER_BOOTLOADER);
-    else
-        b->thread->enqueue(Op(VoroCommThread::OT__ENTER_BOOTLOADER));
-    // Announced before the updater's next poll can find its bootloader.
-    if (updater)
-        updater->announce(serial, location, firmware);
-}
-
-void VoroManager::requestFirmwareUpdate(VoroDevice::Id id)
-{
-    if (!boxWithRecord(id) || asking || !firmwareImageUsable(true))
-        return;
-    asking = true;
-    const bool yes = ask(QMessageBox::Question, tr("Firmware Update"),
-                         tr("Do you really want to update the firmware of the device '%1' from %2 "
-                            "to %3?")
-                             .arg(boxName(id), device(id).firmware_version, image_version),
-                         QMessageBox::Yes | QMessageBox::No)
-        == QMessageBox::Yes;
-    asking = false;
-    if (yes)
-        enterBootloader(id);
-}
-
-void VoroManager::factoryReset(VoroDevice::Id id)
-{
-    enqueue(id, Op(VoroCommThread::OT__FACTORY_RESET));
-}
-
-void VoroManager::acceptDeviceSettings(VoroDevice::Id id)
-{
-    Box* b = boxWithRecord(id);
-    if (!b || !b->baseline)
-        return;
-    b->record->config = b->device_config;
-    b->baseline = b->device_config;
-}
-
-bool VoroManager::isExportingLogs(VoroDevice::Id id) const
-{
-    const Box* b = box(id);
-    return b && b->log_export;
 }

@@ -3,17 +3,24 @@
 #include "device/LogExport.h"
 #include "device/VoroCommThread.h"
 #include "devicelink/HidDevice.h"
+#include "devicemanager/PendingWrites.h"
+#include "devicemanager/WriteOutcome.h"
 #include "firmware/BundledFirmware.h"
 #include "records/VoroDevice.h"
 
+#include <QDeadlineTimer>
 #include <QMessageBox>
 #include <QObject>
+#include <QPointer>
+#include <QSet>
 #include <QStringList>
 #include <QTimer>
 
+#include <atomic>
 #include <map>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QWidget;
 class FirmwareUpdateController;
@@ -26,7 +33,10 @@ class VoroUsbDetector;
 // window shows, notices configuration changes made at the box, and offers one call per user
 // action. Lives in the GUI thread and talks to the threads only through their queued signals
 // and their thread-safe operations. Any failure of a box ends its thread: the box is forgotten
-// and comes back under a new id once the detector announces it again.
+// and comes back under a new id once the detector announces it again; the manager recognises
+// it then by its USB serial number and says so (deviceReturned), or says that it has not come
+// back within a grace period (deviceLost). Every write it is asked for ends in a writeFinished
+// that tells what the box holds afterwards.
 class VoroManager : public QObject
 {
     Q_OBJECT
@@ -39,6 +49,11 @@ public:
     // Checks a box still reading its identity is waited for, so that boxes plugged in together
     // get one question.
     static constexpr int MAX_DEFERRED_CHECKS = 4;
+    // How long a box that stopped answering may take to come back before it counts as gone.
+    static constexpr int RETURN_GRACE_MS = 10000;
+    // How long the end of the program waits for the boxes' last operations (tests ended,
+    // writes that are under way).
+    static constexpr int SHUTDOWN_WAIT_MS = 3000;
 
     enum FirmwareUpdates { WithUpdater, WithoutUpdater };
 
@@ -54,12 +69,17 @@ public:
     QList<VoroDevice::Id> deviceIds() const;
 
     // Operations for the window; an unknown id, a box that is only watched, or an actuator
-    // index outside 0 … 7, does nothing.
+    // index outside 0 … 7, does nothing. The writes (writeConfig, clearErrors, a test's end,
+    // factoryReset) end in writeFinished.
+    // Writes the configuration and makes it permanent; the box's record keeps what the box
+    // holds until the read after the write shows the new values.
     void writeConfig(VoroDevice::Id id, const VoroConfig& config);
     void writeActuatorSettings(VoroDevice::Id id, const VoroConfig& config);
     void readActuatorLog(VoroDevice::Id id, int index);
     void clearErrors(VoroDevice::Id id, int index);
     void testActuator(VoroDevice::Id id, int index, uint8_t on);
+    // Ends every test of the box that was started and not ended.
+    void endTests(VoroDevice::Id id);
     // Sends the box into its bootloader, where the firmware updater takes it over.
     void enterBootloader(VoroDevice::Id id);
     // The Firmware Update action: checks the image, asks the user naming the box and its
@@ -69,10 +89,20 @@ public:
     // Takes the configuration last read from the box as the new baseline and working copy.
     void acceptDeviceSettings(VoroDevice::Id id);
 
-    // Asks for a folder and writes the eight logs of a ready box there; logExportComplete
-    // follows. A box whose export runs is not exported twice at once.
+    // Asks for a folder and writes the eight logs of a ready box there, after making sure that
+    // the folder can be written to; logExportProgress after each log, logExportComplete at the
+    // end. A box whose export runs is not exported twice at once.
     void exportLogs(VoroDevice::Id id);
     bool isExportingLogs(VoroDevice::Id id) const;
+    // Stops the box's export after the chunk of the log being read.
+    void cancelLogExport(VoroDevice::Id id);
+
+    // A box that stopped answering counts as gone after this long (RETURN_GRACE_MS), and not
+    // while its firmware update runs.
+    void setReturnGrace(int ms) { return_grace_ms = ms; }
+    // The box (by serial number, or USB path without one) is in its bootloader for an update
+    // started here: it is not given up until it returns or updateEnded is called.
+    bool isUpdating(const QString& serial_or_path) const;
     // Writes `device.config` to a settings file; asks for the file when `file_name` is empty.
     void exportSettings(const VoroDevice& device, const QString& file_name = QString());
     // A copy of `device` whose configuration carries the values of a settings file the user
@@ -87,19 +117,37 @@ public:
     // window's dialog) are made by whoever shows them.
     FirmwareUpdateController* firmwareUpdater() const { return updater; }
 
+public slots:
+    // The firmware update of the box (by serial number, or USB path without one) has ended,
+    // whatever its result: from now on it has the usual time to come back.
+    void updateEnded(const QString& serial_or_path);
+
 signals:
     // The box is ready to be shown: after its first complete read, after every saved
     // configuration, and once for a box that is only watched (DS__UNSUPPORTED).
     void deviceDetected(VoroDevice::Id id);
+    // A box that stopped answering (deviceDeleted of `old_id`) is back as `new_id`: the same
+    // serial number, or the same USB path for a box without one. Comes just before the
+    // deviceDetected of `new_id`.
+    void deviceReturned(VoroDevice::Id old_id, VoroDevice::Id new_id);
+    // The box of `old_id` has not come back within the grace period.
+    void deviceLost(VoroDevice::Id old_id);
+    // A write asked for has ended; see WriteOutcome.
+    void writeFinished(const WriteOutcome& outcome);
     // After every poll; `config_changed` when the box's configuration differs from the baseline.
     void deviceUpdated(VoroDevice::Id id, bool config_changed);
     void deviceDeleted(VoroDevice::Id id);
     // A log read outside an export; the log is in device(id).log.
     void logRead(VoroDevice::Id id, int actuator_index);
-    // The log export has ended: all eight files are written, or `failed_files` names those
-    // that are not (could not be written, or never read because the box was dropped in the
-    // middle; then this comes just before deviceDeleted).
-    void logExportComplete(VoroDevice::Id id, const QStringList& failed_files);
+    // A log read outside an export failed: the box (named as `box`) stopped answering or
+    // sent a log that cannot be read (`reason`, for the user); deviceDeleted follows.
+    void logReadFailed(VoroDevice::Id id, int actuator_index, const QString& box,
+                       const QString& reason);
+    // The export has written the logs of `done` of the eight actuators.
+    void logExportProgress(VoroDevice::Id id, int done);
+    // The log export has ended (see LogExportResult); when the box stopped answering in the
+    // middle, this comes just before deviceDeleted.
+    void logExportComplete(VoroDevice::Id id, const LogExportResult& result);
     // A box was found but its device node could not be opened, or was opened; emitted at every
     // attempt, also for boxes in their bootloader that the firmware updater opens and reports
     // through HidOpenMonitor.
@@ -114,6 +162,7 @@ private slots:
                              const VoroDevice& data, bool success);
     void onThreadFinished(VoroDevice::Id id);
     void checkDevices();
+    void expireLostBoxes();
 
 private:
     // Everything the manager holds of one box, from its detection to the end of its thread.
@@ -129,6 +178,20 @@ private:
         std::optional<VoroConfig> baseline;
         bool check_pending = false; // the firmware check is due
         std::optional<LogExport> log_export;
+        QString export_box; // the box's name when its export began
+        std::shared_ptr<std::atomic<bool>> export_stop; // cancels the export's log read
+        PendingWrites writes;
+        quint8 tests_on = 0; // bit i: the test of actuator i was started and not ended
+    };
+
+    // A box that stopped answering and may come back.
+    struct LostBox
+    {
+        VoroDevice::Id id;
+        VoroDevice last; // the record as last known
+        PendingWrites writes;
+        quint8 tests_on;
+        QDeadlineTimer deadline;
     };
 
     QWidget* window() const;
@@ -154,9 +217,22 @@ private:
     void startOperation(VoroDevice::Id id, int type);
     void watch(VoroDevice::Id id);
     bool enqueue(VoroDevice::Id id, const VoroCommThread::OperationData& op);
-    void enqueueForActuator(VoroDevice::Id id, int type, int index, bool has_test_on = false,
-                            uint8_t test_on = 0);
-    void continueLogExport(VoroDevice::Id id, const VoroDevice& data);
+    bool enqueueForActuator(VoroDevice::Id id, int type, int index, bool has_test_on = false,
+                            uint8_t test_on = 0, std::shared_ptr<std::atomic<bool>> stop = nullptr);
+    void continueLogExport(VoroDevice::Id id, const VoroCommThread::OperationData& op,
+                           const VoroDevice& data);
+    void endLogExport(VoroDevice::Id id, LogExportResult::End end);
+    // A write the box was asked for, to be confirmed by a later read.
+    void expectWrite(VoroDevice::Id id, WriteOutcome::Kind kind, int actuator_index = -1,
+                     const VoroConfig& expected = VoroConfig());
+    void confirmWrites(VoroDevice::Id id);
+    // Sends a save again that the box fell silent in; its outcome is already expected.
+    void resendSave(VoroDevice::Id id, const VoroConfig& config);
+    void operationFailed(VoroDevice::Id id, const VoroCommThread::OperationData& op);
+    // The first announcement of a box: as a box that came back, when it is one.
+    void announce(VoroDevice::Id id);
+    void keepLost(VoroDevice::Id id, Box& box);
+    static QString identityKey(const VoroDevice& d);
     static VoroDevice::Id takeNextId();
 
     // The last id handed out, for the whole program: ids are never reused during a run, also
@@ -168,6 +244,9 @@ private:
     VoroUsbDetector* detector;
     FirmwareUpdateController* updater = nullptr; // a child
     std::map<VoroDevice::Id, Box> boxes;
+    std::vector<LostBox> lost_boxes;
+    QSet<QString> updating; // identity keys of boxes in their bootloader for an update
+    int return_grace_ms = RETURN_GRACE_MS;
     QTimer check_timer;
     bool asking = false; // a firmware question is open: one at a time
     int deferred_checks = 0;

@@ -5,6 +5,7 @@
 #include "device/AppSettings.h"
 #include "device/SettingsFile.h"
 #include "devicemanager/UserDialogs.h"
+#include "records/BoxName.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -26,21 +27,59 @@ void VoroManager::exportLogs(VoroDevice::Id id)
     Box* running = boxWithRecord(id);
     if (!running || running->log_export)
         return;
-    running->log_export.emplace(chosen, running->record->config.location,
-                                QDateTime::currentDateTime());
-    readActuatorLog(id, 0);
-}
-
-void VoroManager::continueLogExport(VoroDevice::Id id, const VoroDevice& data)
-{
-    std::optional<LogExport>& run = box(id)->log_export;
-    if (run->takeLog(data)) {
-        readActuatorLog(id, run->awaitedIndex());
+    const LogExport run(chosen, running->record->config.location, QDateTime::currentDateTime());
+    const QString name = BoxName::qualified(*running->record);
+    // Eight logs take a while to read: a folder that cannot take them is said at once.
+    if (!run.prepare()) {
+        LogExportResult result = run.result(LogExportResult::FOLDER_NOT_WRITABLE, {});
+        result.box = name;
+        emit logExportComplete(id, result);
         return;
     }
-    const QStringList failed = run->failedFiles();
-    run.reset();
-    emit logExportComplete(id, failed);
+    running->log_export.emplace(run);
+    running->export_box = name;
+    running->export_stop = std::make_shared<std::atomic<bool>>(false);
+    enqueueForActuator(id, VoroCommThread::OT__READ_LOG, 0, false, 0, running->export_stop);
+}
+
+void VoroManager::cancelLogExport(VoroDevice::Id id)
+{
+    Box* b = box(id);
+    if (b && b->log_export)
+        b->export_stop->store(true); // the read under way ends after its chunk
+}
+
+void VoroManager::continueLogExport(VoroDevice::Id id, const VoroCommThread::OperationData& op,
+                                    const VoroDevice& data)
+{
+    Box* b = box(id);
+    if (op.stopped) {
+        endLogExport(id, LogExportResult::CANCELLED);
+        return;
+    }
+    const bool more = b->log_export->takeLog(data);
+    emit logExportProgress(id, b->log_export->awaitedIndex());
+    // The slots may have cancelled it.
+    b = box(id);
+    if (!b || !b->log_export)
+        return;
+    if (!more)
+        endLogExport(id, LogExportResult::COMPLETE);
+    else if (b->export_stop->load())
+        endLogExport(id, LogExportResult::CANCELLED);
+    else
+        enqueueForActuator(id, VoroCommThread::OT__READ_LOG, b->log_export->awaitedIndex(), false,
+                           0, b->export_stop);
+}
+
+void VoroManager::endLogExport(VoroDevice::Id id, LogExportResult::End end)
+{
+    Box* b = box(id);
+    LogExportResult result = b->log_export->result(end, b->device_config.actuator_locations);
+    result.box = b->export_box;
+    b->log_export.reset();
+    b->export_stop.reset();
+    emit logExportComplete(id, result);
 }
 
 void VoroManager::exportSettings(const VoroDevice& device, const QString& file_name)
@@ -102,11 +141,19 @@ VoroDevice VoroManager::importSettings(const VoroDevice& device, bool* cancelled
             QMessageBox::Ok);
         break;
     case SettingsFile::ReadResult::INVALID_VALUE:
-        ask(QMessageBox::Warning, tr("Import Settings"),
-            tr("The settings file '%1' holds a value for '%2' that the device cannot take. "
-               "Nothing has been imported.")
-                .arg(shown, read.key),
-            QMessageBox::Ok);
+        if (read.allowed.isEmpty()) {
+            ask(QMessageBox::Warning, tr("Import Settings"),
+                tr("The settings file '%1' holds a value for '%2' that the device cannot take. "
+                   "Nothing has been imported.")
+                    .arg(shown, read.key),
+                QMessageBox::Ok);
+        } else {
+            ask(QMessageBox::Warning, tr("Import Settings"),
+                tr("The settings file '%1' holds a value for '%2' that the device cannot take "
+                   "(allowed: %3). Nothing has been imported.")
+                    .arg(shown, read.key, read.allowed),
+                QMessageBox::Ok);
+        }
         break;
     }
     return result;

@@ -1,26 +1,16 @@
 #include "firmware/BoxUpdate.h"
 
+#include "records/BoxName.h"
+
 namespace {
-constexpr int kShortSerial = 6;
 const QChar kArrow(0x2192);
 const QString kDash = QStringLiteral(" \u2014 ");
 } // namespace
 
-QString BoxUpdate::shortSerial(const QString& serial)
-{
-    return serial.right(kShortSerial).toUpper();
-}
-
-QString BoxUpdate::nameOf(const QString& location, const QString& serial)
-{
-    const QString place = location.isEmpty() ? QStringLiteral("voro-BOX") : location;
-    return serial.isEmpty() ? place : QStringLiteral("%1 (%2)").arg(place, shortSerial(serial));
-}
-
 QString BoxUpdate::name() const
 {
     if (announced)
-        return nameOf(location, serial);
+        return BoxName::qualified(location, serial);
     if (!serial.isEmpty())
         return tr("voro-BOX %1").arg(serial);
     return tr("voro-BOX at %1").arg(path);

@@ -47,11 +47,6 @@ public:
     QString result() const;
     bool hasResult() const { return phase >= Updated; }
     bool succeeded() const { return phase == Updated; }
-
-    // How a box is named wherever two could be confused: its location and the last six digits
-    // of its serial number.
-    static QString nameOf(const QString& location, const QString& serial);
-    static QString shortSerial(const QString& serial);
 };
 
 Q_DECLARE_METATYPE(BoxUpdate)

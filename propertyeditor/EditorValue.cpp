@@ -23,6 +23,11 @@ void remember(QWidget* editor, const QVariant& shown)
         editor->setProperty(SHOWN, QVariantList { shown });
 }
 
+bool filled(const QWidget* editor)
+{
+    return editor && editor->property(SHOWN).isValid();
+}
+
 bool unchanged(const QWidget* editor, const QVariant& current)
 {
     // Wrapped in a list, so that an invalid value shown (no item) is remembered as well.

@@ -12,6 +12,8 @@ namespace EditorValue {
 // The value of the editor's user property (the text of a line edit, the value of a spin box).
 QVariant userValue(const QWidget* editor);
 void remember(QWidget* editor, const QVariant& shown);
+// True once the editor has been filled.
+bool filled(const QWidget* editor);
 // True when `current` is still what the editor was filled with.
 bool unchanged(const QWidget* editor, const QVariant& current);
 } // namespace EditorValue

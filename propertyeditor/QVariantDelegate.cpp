@@ -43,9 +43,9 @@ void QVariantDelegate::setEditorData(QWidget* editor, const QModelIndex& index) 
         Property* node = nodeOf(index);
         filled = node && node->setEditorData(editor, data);
     } else if (data.type() == QVariant::String) {
-        // A refresh must not overwrite what the user is typing.
+        // A refresh must not overwrite what the user is typing, an emptied text included.
         auto* line = qobject_cast<QLineEdit*>(editor);
-        if (line && !line->text().isEmpty())
+        if (line && EditorValue::filled(line) && !EditorValue::unchanged(line, line->text()))
             return;
     }
     if (!filled)

@@ -58,6 +58,11 @@ struct VoroDevice
     { }
 
     Id id = -1;
+    // The USB identity the box was found under: its serial number, which names it across
+    // ports, restarts and its bootloader (empty when it reports none), and the platform path
+    // of its interface.
+    QString serial_number;
+    QString usb_path;
     int state = VoroDefinitions::DS__NEW;
     QString firmware_version;
     int protocol_version = 0;

@@ -184,6 +184,81 @@ Mitgelieferte Firmware: %2</translation>
     </message>
 </context>
 <context>
+    <name>ConfigField</name>
+    <message>
+        <source>Location</source>
+        <translation>Standort</translation>
+    </message>
+    <message>
+        <source>Log Interval</source>
+        <translation>Protokollintervall</translation>
+    </message>
+    <message>
+        <source>Control Mode</source>
+        <translation>Betriebsart</translation>
+    </message>
+    <message>
+        <source>Control Type</source>
+        <translation>Heizen / Kühlen</translation>
+    </message>
+    <message>
+        <source>Response Delay</source>
+        <translation>Antwortverzögerung</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Aktiv</translation>
+    </message>
+    <message>
+        <source>Control Source</source>
+        <translation>Regelquelle</translation>
+    </message>
+    <message>
+        <source>Sensor Type</source>
+        <translation>Fühlertyp</translation>
+    </message>
+    <message>
+        <source>Sensor Offset</source>
+        <translation>Fühlerkorrektur</translation>
+    </message>
+    <message>
+        <source>Potentiometer Min Resistance</source>
+        <translation>Potentiometer-Widerstand min.</translation>
+    </message>
+    <message>
+        <source>Potentiometer Max Resistance</source>
+        <translation>Potentiometer-Widerstand max.</translation>
+    </message>
+    <message>
+        <source>Potentiometer Min Shift</source>
+        <translation>Sollwertverschiebung min.</translation>
+    </message>
+    <message>
+        <source>Potentiometer Max Shift</source>
+        <translation>Sollwertverschiebung max.</translation>
+    </message>
+    <message>
+        <source>Hysteresis Heating</source>
+        <translation>Hysterese Heizen</translation>
+    </message>
+    <message>
+        <source>Hysteresis Cooling</source>
+        <translation>Hysterese Kühlen</translation>
+    </message>
+    <message>
+        <source>Setpoint</source>
+        <translation>Sollwert</translation>
+    </message>
+    <message>
+        <source>Actuator Type</source>
+        <translation>Stellantriebstyp</translation>
+    </message>
+    <message>
+        <source>Actuator %1: %2</source>
+        <translation>Stellantrieb %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>FirmwareUpdateController</name>
     <message>
         <source>Restarting into the bootloader...</source>
@@ -443,20 +518,6 @@ Das Programmieren der Konfigurationsbits wird automatisch ausgeschaltet, damit d
         <translation>Konflikt bei den Einstellungen</translation>
     </message>
     <message>
-        <source>The device settings have been changed externally.
-
-What would you like to do?
-
-Reloading will discard your local changes and load the externally changed settings.
-Keeping local settings will ignore the changes made externally.</source>
-        <translation>Die Einstellungen des Geräts wurden von aussen geändert.
-
-Wie möchten Sie vorgehen?
-
-Beim Neuladen werden Ihre lokalen Änderungen verworfen und die von aussen geänderten Einstellungen geladen.
-Beim Beibehalten der lokalen Einstellungen werden die Änderungen von aussen ignoriert.</translation>
-    </message>
-    <message>
         <source>Reload Device Settings</source>
         <translation>Geräteeinstellungen neu laden</translation>
     </message>
@@ -469,22 +530,8 @@ Beim Beibehalten der lokalen Einstellungen werden die Änderungen von aussen ign
         <translation>Protokollexport</translation>
     </message>
     <message>
-        <source>All logs have been exported.</source>
-        <translation>Alle Protokolle wurden exportiert.</translation>
-    </message>
-    <message>
-        <source>The logs have been exported, except these files, which could not be written:
-%1</source>
-        <translation>Die Protokolle wurden exportiert, ausser diesen Dateien, die nicht geschrieben werden konnten:
-%1</translation>
-    </message>
-    <message>
         <source>No change has been detected.</source>
         <translation>Es wurde keine Änderung festgestellt.</translation>
-    </message>
-    <message>
-        <source>The settings have been successfully imported.</source>
-        <translation>Die Einstellungen wurden erfolgreich importiert.</translation>
     </message>
     <message>
         <source>Unable to read the log file &apos;%1&apos;.</source>
@@ -495,8 +542,198 @@ Beim Beibehalten der lokalen Einstellungen werden die Änderungen von aussen ign
         <translation>Die Datei «%1» enthält keine gültigen Protokolldaten.</translation>
     </message>
     <message>
-        <source>Do you really want to reset to factory defaults? All settings will be reset.</source>
-        <translation>Möchten Sie das Gerät wirklich auf die Werkseinstellungen zurücksetzen? Alle Einstellungen werden zurückgesetzt.</translation>
+        <source>%1 – reconnecting…</source>
+        <translation>%1 – wird neu verbunden …</translation>
+    </message>
+    <message>
+        <source>Closing once %1 has confirmed the save…</source>
+        <translation>Das Programm wird beendet, sobald %1 das Speichern bestätigt hat …</translation>
+    </message>
+    <message>
+        <source>%1 does not answer; waiting for it to come back…</source>
+        <translation>%1 antwortet nicht; es wird gewartet, bis das Gerät wieder da ist …</translation>
+    </message>
+    <message>
+        <source>%1 is back.</source>
+        <translation>%1 ist wieder da.</translation>
+    </message>
+    <message>
+        <source>%1 did not come back; its unsaved changes are gone.</source>
+        <translation>%1 ist nicht zurückgekehrt; die nicht gespeicherten Änderungen sind verloren.</translation>
+    </message>
+    <message>
+        <source>%1 did not come back.</source>
+        <translation>%1 ist nicht zurückgekehrt.</translation>
+    </message>
+    <message>
+        <source>Select Box</source>
+        <translation>Gerät wählen</translation>
+    </message>
+    <message>
+        <source>The settings of %1 have been changed externally.
+
+What would you like to do?
+
+Reloading will discard your local changes and load the externally changed settings.
+Keeping local settings keeps the fields you changed and takes the external changes for all others.</source>
+        <translation>Die Einstellungen von %1 wurden extern geändert.
+
+Was möchten Sie tun?
+
+Neu laden verwirft Ihre lokalen Änderungen und lädt die extern geänderten Einstellungen.
+Lokale Einstellungen beibehalten behält die Felder, die Sie geändert haben, und übernimmt für alle anderen die externen Änderungen.</translation>
+    </message>
+    <message>
+        <source>%1 has changes that are not saved, and it does not answer at the moment.
+
+Do you want to discard them?</source>
+        <translation>%1 hat nicht gespeicherte Änderungen und antwortet im Moment nicht.
+
+Möchten Sie die Änderungen verwerfen?</translation>
+    </message>
+    <message>
+        <source>%1 has changes that are not saved.
+
+Do you want to save them?</source>
+        <translation>%1 hat nicht gespeicherte Änderungen.
+
+Möchten Sie sie speichern?</translation>
+    </message>
+    <message>
+        <source>The settings cannot be saved to %1:
+%2</source>
+        <translation>Die Einstellungen können nicht auf %1 gespeichert werden:
+%2</translation>
+    </message>
+    <message>
+        <source>Saving to %1…</source>
+        <translation>Speichern auf %1 …</translation>
+    </message>
+    <message>
+        <source>The settings could not be imported into %1: %2.</source>
+        <translation>Die Einstellungen konnten nicht in %1 importiert werden: %2.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to %1: %2.</source>
+        <translation>Die Einstellungen konnten nicht auf %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Auf %1 gespeichert</translation>
+    </message>
+    <message>
+        <source>The settings have been successfully imported into %1.</source>
+        <translation>Die Einstellungen wurden erfolgreich in %1 importiert.</translation>
+    </message>
+    <message>
+        <source>Stored errors of actuator %1 cleared on %2</source>
+        <translation>Gespeicherte Fehler von Stellantrieb %1 auf %2 gelöscht</translation>
+    </message>
+    <message>
+        <source>The stored errors of actuator %1 of %2 could not be cleared: %3.</source>
+        <translation>Die gespeicherten Fehler von Stellantrieb %1 auf %2 konnten nicht gelöscht werden: %3.</translation>
+    </message>
+    <message>
+        <source>Test of actuator %1 ended on %2</source>
+        <translation>Test von Stellantrieb %1 auf %2 beendet</translation>
+    </message>
+    <message>
+        <source>The test of actuator %1 of %2 could not be ended: %3.</source>
+        <translation>Der Test von Stellantrieb %1 auf %2 konnte nicht beendet werden: %3.</translation>
+    </message>
+    <message>
+        <source>%1 has been reset to factory defaults.</source>
+        <translation>%1 wurde auf die Werkseinstellungen zurückgesetzt.</translation>
+    </message>
+    <message>
+        <source>%1 could not be reset to factory defaults: %2.</source>
+        <translation>%1 konnte nicht auf die Werkseinstellungen zurückgesetzt werden: %2.</translation>
+    </message>
+    <message>
+        <source>Reading the logs of %1…</source>
+        <translation>Die Protokolle von %1 werden gelesen …</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Cancelling…</source>
+        <translation>Wird abgebrochen …</translation>
+    </message>
+    <message>
+        <source>The folder &apos;%1&apos; cannot be written to. No log of %2 has been read.</source>
+        <translation>In den Ordner «%1» kann nicht geschrieben werden. Es wurde kein Protokoll von %2 gelesen.</translation>
+    </message>
+    <message>
+        <source>All logs of %1 have been exported to:
+%2</source>
+        <translation>Alle Protokolle von %1 wurden exportiert nach:
+%2</translation>
+    </message>
+    <message>
+        <source>The logs of %1 have been exported to:
+%2
+
+These files could not be written:
+%3</source>
+        <translation>Die Protokolle von %1 wurden exportiert nach:
+%2
+
+Diese Dateien konnten nicht geschrieben werden:
+%3</translation>
+    </message>
+    <message>
+        <source>%1 stopped answering during the log export. These logs have not been read:
+%2
+
+The others are in:
+%3</source>
+        <translation>%1 hat während des Protokollexports aufgehört zu antworten. Diese Protokolle wurden nicht gelesen:
+%2
+
+Die übrigen befinden sich in:
+%3</translation>
+    </message>
+    <message>
+        <source>The log export of %1 has been cancelled; %2 of %3 logs have been written to:
+%4</source>
+        <translation>Der Protokollexport von %1 wurde abgebrochen; %2 von %3 Protokollen wurden geschrieben nach:
+%4</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schliessen</translation>
+    </message>
+    <message>
+        <source>Do you really want to reset %1 to factory defaults? All settings will be reset.</source>
+        <translation>Möchten Sie %1 wirklich auf die Werkseinstellungen zurücksetzen? Alle Einstellungen werden zurückgesetzt.</translation>
+    </message>
+    <message>
+        <source>Resetting %1 to factory defaults…</source>
+        <translation>%1 wird auf die Werkseinstellungen zurückgesetzt …</translation>
+    </message>
+    <message>
+        <source>The settings cannot be pasted onto actuator %1 of %2:
+%3</source>
+        <translation>Die Einstellungen können nicht in Stellantrieb %1 von %2 eingefügt werden:
+%3</translation>
+    </message>
+    <message>
+        <source>Invalid Setting</source>
+        <translation>Ungültige Einstellung</translation>
+    </message>
+    <message>
+        <source>The log of actuator %1 of %2 could not be read: %3.</source>
+        <translation>Das Protokoll von Stellantrieb %1 von %2 konnte nicht gelesen werden: %3.</translation>
+    </message>
+    <message>
+        <source>%1 restarts; waiting for it to come back…</source>
+        <translation>%1 startet neu; es wird gewartet, bis das Gerät wieder da ist …</translation>
     </message>
 </context>
 <context>
@@ -879,6 +1116,45 @@ Beim Beibehalten der lokalen Einstellungen werden die Änderungen von aussen ign
     </message>
 </context>
 <context>
+    <name>SettingProblem</name>
+    <message>
+        <source>%1 … %2 %3</source>
+        <translation>%1 … %2 %3</translation>
+    </message>
+    <message>
+        <source>at most %1 characters, without &quot;;&quot;</source>
+        <translation>höchstens %1 Zeichen, ohne «;»</translation>
+    </message>
+    <message>
+        <source>at most %1 characters</source>
+        <translation>höchstens %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>at least the minimum resistance, %1 Ohm</source>
+        <translation>mindestens der minimale Widerstand, %1 Ohm</translation>
+    </message>
+    <message>
+        <source>at most the maximum resistance, %1 Ohm</source>
+        <translation>höchstens der maximale Widerstand, %1 Ohm</translation>
+    </message>
+    <message>
+        <source>the sensors, or an actuator other than actuator %1</source>
+        <translation>die Fühler oder ein anderer Stellantrieb als Stellantrieb %1</translation>
+    </message>
+    <message>
+        <source>the sensors, or an actuator that does not follow actuator %1, directly or through others</source>
+        <translation>die Fühler oder ein Stellantrieb, der nicht Stellantrieb %1 folgt, weder direkt noch über andere</translation>
+    </message>
+    <message>
+        <source>%1 – allowed: %2</source>
+        <translation>%1 – erlaubt: %2</translation>
+    </message>
+    <message>
+        <source>%1 … %2 minutes, in whole minutes</source>
+        <translation>%1 … %2 Minuten, in ganzen Minuten</translation>
+    </message>
+</context>
+<context>
     <name>UpdateImage</name>
     <message>
         <source>%1 (built in)</source>
@@ -1053,6 +1329,45 @@ Möchten Sie sie aktualisieren?</translation>
     <message>
         <source>Do you really want to update the firmware of the device &apos;%1&apos; from %2 to %3?</source>
         <translation>Möchten Sie die Firmware des Geräts «%1» wirklich von %2 auf %3 aktualisieren?</translation>
+    </message>
+    <message>
+        <source>the box sent an answer that cannot be read</source>
+        <translation>das Gerät hat eine unlesbare Antwort gesendet</translation>
+    </message>
+    <message>
+        <source>the box stopped answering</source>
+        <translation>das Gerät antwortet nicht mehr</translation>
+    </message>
+    <message>
+        <source>The settings file &apos;%1&apos; holds a value for &apos;%2&apos; that the device cannot take (allowed: %3). Nothing has been imported.</source>
+        <translation>Die Einstellungsdatei «%1» enthält für «%2» einen Wert, den das Gerät nicht übernehmen kann (erlaubt: %3). Es wurde nichts importiert.</translation>
+    </message>
+</context>
+<context>
+    <name>WriteOutcome</name>
+    <message>
+        <source>the box still reports the errors as stored</source>
+        <translation>das Gerät meldet die Fehler weiterhin als gespeichert</translation>
+    </message>
+    <message>
+        <source>the box did not take: %1</source>
+        <translation>das Gerät hat nicht übernommen: %1</translation>
+    </message>
+    <message>
+        <source>the box stopped answering</source>
+        <translation>das Gerät antwortet nicht mehr</translation>
+    </message>
+    <message>
+        <source>the box stopped answering; not written: %1</source>
+        <translation>das Gerät antwortet nicht mehr; nicht geschrieben: %1</translation>
+    </message>
+    <message>
+        <source>the box stopped answering and did not come back</source>
+        <translation>das Gerät antwortet nicht mehr und ist nicht zurückgekehrt</translation>
+    </message>
+    <message>
+        <source>the box sent an answer that cannot be read</source>
+        <translation>das Gerät hat eine unlesbare Antwort gesendet</translation>
     </message>
 </context>
 </TS>

@@ -183,6 +183,81 @@ Bundled Firmware: %2</source>
     </message>
 </context>
 <context>
+    <name>ConfigField</name>
+    <message>
+        <source>Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log Interval</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Control Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Control Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Response Delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Control Source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sensor Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sensor Offset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Potentiometer Min Resistance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Potentiometer Max Resistance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Potentiometer Min Shift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Potentiometer Max Shift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hysteresis Heating</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hysteresis Cooling</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Setpoint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Actuator Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Actuator %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FirmwareUpdateController</name>
     <message>
         <source>Restarting into the bootloader...</source>
@@ -440,15 +515,6 @@ Automatically disabling config bit reprogramming to avoid leaving the device in 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The device settings have been changed externally.
-
-What would you like to do?
-
-Reloading will discard your local changes and load the externally changed settings.
-Keeping local settings will ignore the changes made externally.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Reload Device Settings</source>
         <translation type="unfinished"></translation>
     </message>
@@ -461,20 +527,7 @@ Keeping local settings will ignore the changes made externally.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>All logs have been exported.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The logs have been exported, except these files, which could not be written:
-%1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>No change has been detected.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The settings have been successfully imported.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -486,7 +539,176 @@ Keeping local settings will ignore the changes made externally.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Do you really want to reset to factory defaults? All settings will be reset.</source>
+        <source>%1 – reconnecting…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closing once %1 has confirmed the save…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not answer; waiting for it to come back…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 did not come back; its unsaved changes are gone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 did not come back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings of %1 have been changed externally.
+
+What would you like to do?
+
+Reloading will discard your local changes and load the externally changed settings.
+Keeping local settings keeps the fields you changed and takes the external changes for all others.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has changes that are not saved, and it does not answer at the moment.
+
+Do you want to discard them?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has changes that are not saved.
+
+Do you want to save them?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings cannot be saved to %1:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saving to %1…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings could not be imported into %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings have been successfully imported into %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stored errors of actuator %1 cleared on %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The stored errors of actuator %1 of %2 could not be cleared: %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test of actuator %1 ended on %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The test of actuator %1 of %2 could not be ended: %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has been reset to factory defaults.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be reset to factory defaults: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the logs of %1…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelling…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder &apos;%1&apos; cannot be written to. No log of %2 has been read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All logs of %1 have been exported to:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The logs of %1 have been exported to:
+%2
+
+These files could not be written:
+%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 stopped answering during the log export. These logs have not been read:
+%2
+
+The others are in:
+%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The log export of %1 has been cancelled; %2 of %3 logs have been written to:
+%4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you really want to reset %1 to factory defaults? All settings will be reset.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resetting %1 to factory defaults…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings cannot be pasted onto actuator %1 of %2:
+%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The log of actuator %1 of %2 could not be read: %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 restarts; waiting for it to come back…</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -870,6 +1092,45 @@ Keeping local settings will ignore the changes made externally.</source>
     </message>
 </context>
 <context>
+    <name>SettingProblem</name>
+    <message>
+        <source>%1 … %2 %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at most %1 characters, without &quot;;&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at most %1 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at least the minimum resistance, %1 Ohm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at most the maximum resistance, %1 Ohm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the sensors, or an actuator other than actuator %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the sensors, or an actuator that does not follow actuator %1, directly or through others</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 – allowed: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 … %2 minutes, in whole minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>UpdateImage</name>
     <message>
         <source>%1 (built in)</source>
@@ -1037,6 +1298,45 @@ Do you want to update them?</source>
     </message>
     <message>
         <source>Do you really want to update the firmware of the device &apos;%1&apos; from %2 to %3?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the box sent an answer that cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the box stopped answering</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings file &apos;%1&apos; holds a value for &apos;%2&apos; that the device cannot take (allowed: %3). Nothing has been imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WriteOutcome</name>
+    <message>
+        <source>the box still reports the errors as stored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the box did not take: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the box stopped answering</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the box stopped answering; not written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the box stopped answering and did not come back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the box sent an answer that cannot be read</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

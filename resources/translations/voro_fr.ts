@@ -184,6 +184,81 @@ Firmware fourni&#xa0;: %2</translation>
     </message>
 </context>
 <context>
+    <name>ConfigField</name>
+    <message>
+        <source>Location</source>
+        <translation>Emplacement</translation>
+    </message>
+    <message>
+        <source>Log Interval</source>
+        <translation>Intervalle du journal</translation>
+    </message>
+    <message>
+        <source>Control Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Control Type</source>
+        <translation>Chauffage / refroidissement</translation>
+    </message>
+    <message>
+        <source>Response Delay</source>
+        <translation>Délai de réponse</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Actif</translation>
+    </message>
+    <message>
+        <source>Control Source</source>
+        <translation>Source de régulation</translation>
+    </message>
+    <message>
+        <source>Sensor Type</source>
+        <translation>Type de sonde</translation>
+    </message>
+    <message>
+        <source>Sensor Offset</source>
+        <translation>Correction de sonde</translation>
+    </message>
+    <message>
+        <source>Potentiometer Min Resistance</source>
+        <translation>Résistance potentiomètre min.</translation>
+    </message>
+    <message>
+        <source>Potentiometer Max Resistance</source>
+        <translation>Résistance potentiomètre max.</translation>
+    </message>
+    <message>
+        <source>Potentiometer Min Shift</source>
+        <translation>Décalage de consigne min.</translation>
+    </message>
+    <message>
+        <source>Potentiometer Max Shift</source>
+        <translation>Décalage de consigne max.</translation>
+    </message>
+    <message>
+        <source>Hysteresis Heating</source>
+        <translation>Hystérésis chauffage</translation>
+    </message>
+    <message>
+        <source>Hysteresis Cooling</source>
+        <translation>Hystérésis refroidissement</translation>
+    </message>
+    <message>
+        <source>Setpoint</source>
+        <translation>Consigne</translation>
+    </message>
+    <message>
+        <source>Actuator Type</source>
+        <translation>Type d&apos;actionneur</translation>
+    </message>
+    <message>
+        <source>Actuator %1: %2</source>
+        <translation>Actionneur %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
     <name>FirmwareUpdateController</name>
     <message>
         <source>Restarting into the bootloader...</source>
@@ -443,20 +518,6 @@ La programmation des bits de configuration est désactivée automatiquement afin
         <translation>Conflit de paramètres détecté</translation>
     </message>
     <message>
-        <source>The device settings have been changed externally.
-
-What would you like to do?
-
-Reloading will discard your local changes and load the externally changed settings.
-Keeping local settings will ignore the changes made externally.</source>
-        <translation>Les paramètres de l&apos;appareil ont été modifiés de l&apos;extérieur.
-
-Que souhaitez-vous faire?
-
-Recharger annule vos modifications locales et charge les paramètres modifiés de l&apos;extérieur.
-Conserver les paramètres locaux ignore les modifications faites de l&apos;extérieur.</translation>
-    </message>
-    <message>
         <source>Reload Device Settings</source>
         <translation>Recharger les paramètres de l&apos;appareil</translation>
     </message>
@@ -469,22 +530,8 @@ Conserver les paramètres locaux ignore les modifications faites de l&apos;exté
         <translation>Exportation des journaux</translation>
     </message>
     <message>
-        <source>All logs have been exported.</source>
-        <translation>Tous les journaux ont été exportés.</translation>
-    </message>
-    <message>
-        <source>The logs have been exported, except these files, which could not be written:
-%1</source>
-        <translation>Les journaux ont été exportés, sauf les fichiers suivants, qui n&apos;ont pas pu être écrits&#xa0;:
-%1</translation>
-    </message>
-    <message>
         <source>No change has been detected.</source>
         <translation>Aucune modification n&apos;a été détectée.</translation>
-    </message>
-    <message>
-        <source>The settings have been successfully imported.</source>
-        <translation>Les paramètres ont été importés avec succès.</translation>
     </message>
     <message>
         <source>Unable to read the log file &apos;%1&apos;.</source>
@@ -495,8 +542,198 @@ Conserver les paramètres locaux ignore les modifications faites de l&apos;exté
         <translation>Le fichier «%1» ne contient aucune donnée de journal valable.</translation>
     </message>
     <message>
-        <source>Do you really want to reset to factory defaults? All settings will be reset.</source>
-        <translation>Voulez-vous vraiment rétablir les réglages d&apos;usine? Tous les paramètres seront réinitialisés.</translation>
+        <source>%1 – reconnecting…</source>
+        <translation>%1 – reconnexion…</translation>
+    </message>
+    <message>
+        <source>Closing once %1 has confirmed the save…</source>
+        <translation>Fermeture dès que %1 aura confirmé l&apos;enregistrement…</translation>
+    </message>
+    <message>
+        <source>%1 does not answer; waiting for it to come back…</source>
+        <translation>%1 ne répond pas; en attente de son retour…</translation>
+    </message>
+    <message>
+        <source>%1 is back.</source>
+        <translation>%1 est de retour.</translation>
+    </message>
+    <message>
+        <source>%1 did not come back; its unsaved changes are gone.</source>
+        <translation>%1 n&apos;est pas revenu; ses modifications non enregistrées sont perdues.</translation>
+    </message>
+    <message>
+        <source>%1 did not come back.</source>
+        <translation>%1 n&apos;est pas revenu.</translation>
+    </message>
+    <message>
+        <source>Select Box</source>
+        <translation>Choisir l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>The settings of %1 have been changed externally.
+
+What would you like to do?
+
+Reloading will discard your local changes and load the externally changed settings.
+Keeping local settings keeps the fields you changed and takes the external changes for all others.</source>
+        <translation>Les paramètres de %1 ont été modifiés de l&apos;extérieur.
+
+Que voulez-vous faire?
+
+Recharger abandonne vos modifications locales et charge les paramètres modifiés de l&apos;extérieur.
+Conserver les paramètres locaux garde les champs que vous avez modifiés et reprend les modifications externes pour tous les autres.</translation>
+    </message>
+    <message>
+        <source>%1 has changes that are not saved, and it does not answer at the moment.
+
+Do you want to discard them?</source>
+        <translation>%1 a des modifications non enregistrées et ne répond pas pour le moment.
+
+Voulez-vous abandonner ces modifications?</translation>
+    </message>
+    <message>
+        <source>%1 has changes that are not saved.
+
+Do you want to save them?</source>
+        <translation>%1 a des modifications non enregistrées.
+
+Voulez-vous les enregistrer?</translation>
+    </message>
+    <message>
+        <source>The settings cannot be saved to %1:
+%2</source>
+        <translation>Les paramètres ne peuvent pas être enregistrés sur %1&#xa0;:
+%2</translation>
+    </message>
+    <message>
+        <source>Saving to %1…</source>
+        <translation>Enregistrement sur %1…</translation>
+    </message>
+    <message>
+        <source>The settings could not be imported into %1: %2.</source>
+        <translation>Les paramètres n&apos;ont pas pu être importés dans %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to %1: %2.</source>
+        <translation>Les paramètres n&apos;ont pas pu être enregistrés sur %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Enregistré sur %1</translation>
+    </message>
+    <message>
+        <source>The settings have been successfully imported into %1.</source>
+        <translation>Les paramètres ont été importés avec succès dans %1.</translation>
+    </message>
+    <message>
+        <source>Stored errors of actuator %1 cleared on %2</source>
+        <translation>Erreurs mémorisées de l&apos;actionneur %1 effacées sur %2</translation>
+    </message>
+    <message>
+        <source>The stored errors of actuator %1 of %2 could not be cleared: %3.</source>
+        <translation>Les erreurs mémorisées de l&apos;actionneur %1 de %2 n&apos;ont pas pu être effacées&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <source>Test of actuator %1 ended on %2</source>
+        <translation>Test de l&apos;actionneur %1 terminé sur %2</translation>
+    </message>
+    <message>
+        <source>The test of actuator %1 of %2 could not be ended: %3.</source>
+        <translation>Le test de l&apos;actionneur %1 de %2 n&apos;a pas pu être terminé&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <source>%1 has been reset to factory defaults.</source>
+        <translation>Les réglages d&apos;usine de %1 ont été rétablis.</translation>
+    </message>
+    <message>
+        <source>%1 could not be reset to factory defaults: %2.</source>
+        <translation>Les réglages d&apos;usine de %1 n&apos;ont pas pu être rétablis&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Reading the logs of %1…</source>
+        <translation>Lecture des journaux de %1…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Cancelling…</source>
+        <translation>Annulation…</translation>
+    </message>
+    <message>
+        <source>The folder &apos;%1&apos; cannot be written to. No log of %2 has been read.</source>
+        <translation>Impossible d&apos;écrire dans le dossier «%1». Aucun journal de %2 n&apos;a été lu.</translation>
+    </message>
+    <message>
+        <source>All logs of %1 have been exported to:
+%2</source>
+        <translation>Tous les journaux de %1 ont été exportés dans&#xa0;:
+%2</translation>
+    </message>
+    <message>
+        <source>The logs of %1 have been exported to:
+%2
+
+These files could not be written:
+%3</source>
+        <translation>Les journaux de %1 ont été exportés dans&#xa0;:
+%2
+
+Ces fichiers n&apos;ont pas pu être écrits&#xa0;:
+%3</translation>
+    </message>
+    <message>
+        <source>%1 stopped answering during the log export. These logs have not been read:
+%2
+
+The others are in:
+%3</source>
+        <translation>%1 a cessé de répondre pendant l&apos;exportation des journaux. Ces journaux n&apos;ont pas été lus&#xa0;:
+%2
+
+Les autres se trouvent dans&#xa0;:
+%3</translation>
+    </message>
+    <message>
+        <source>The log export of %1 has been cancelled; %2 of %3 logs have been written to:
+%4</source>
+        <translation>L&apos;exportation des journaux de %1 a été annulée; %2 journaux sur %3 ont été écrits dans&#xa0;:
+%4</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Do you really want to reset %1 to factory defaults? All settings will be reset.</source>
+        <translation>Voulez-vous vraiment rétablir les réglages d&apos;usine de %1? Tous les paramètres seront réinitialisés.</translation>
+    </message>
+    <message>
+        <source>Resetting %1 to factory defaults…</source>
+        <translation>Rétablissement des réglages d&apos;usine de %1…</translation>
+    </message>
+    <message>
+        <source>The settings cannot be pasted onto actuator %1 of %2:
+%3</source>
+        <translation>Les paramètres ne peuvent pas être collés sur l&apos;actionneur %1 de %2&#xa0;:
+%3</translation>
+    </message>
+    <message>
+        <source>Invalid Setting</source>
+        <translation>Paramètre non valable</translation>
+    </message>
+    <message>
+        <source>The log of actuator %1 of %2 could not be read: %3.</source>
+        <translation>Le journal de l&apos;actionneur %1 de %2 n&apos;a pas pu être lu&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <source>%1 restarts; waiting for it to come back…</source>
+        <translation>%1 redémarre; en attente de son retour…</translation>
     </message>
 </context>
 <context>
@@ -879,6 +1116,45 @@ Conserver les paramètres locaux ignore les modifications faites de l&apos;exté
     </message>
 </context>
 <context>
+    <name>SettingProblem</name>
+    <message>
+        <source>%1 … %2 %3</source>
+        <translation>%1 … %2 %3</translation>
+    </message>
+    <message>
+        <source>at most %1 characters, without &quot;;&quot;</source>
+        <translation>au plus %1 caractères, sans «;»</translation>
+    </message>
+    <message>
+        <source>at most %1 characters</source>
+        <translation>au plus %1 caractères</translation>
+    </message>
+    <message>
+        <source>at least the minimum resistance, %1 Ohm</source>
+        <translation>au moins la résistance minimale, %1 Ohm</translation>
+    </message>
+    <message>
+        <source>at most the maximum resistance, %1 Ohm</source>
+        <translation>au plus la résistance maximale, %1 Ohm</translation>
+    </message>
+    <message>
+        <source>the sensors, or an actuator other than actuator %1</source>
+        <translation>les sondes, ou un actionneur autre que l&apos;actionneur %1</translation>
+    </message>
+    <message>
+        <source>the sensors, or an actuator that does not follow actuator %1, directly or through others</source>
+        <translation>les sondes, ou un actionneur qui ne suit pas l&apos;actionneur %1, ni directement ni par d&apos;autres</translation>
+    </message>
+    <message>
+        <source>%1 – allowed: %2</source>
+        <translation>%1 – autorisé&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 … %2 minutes, in whole minutes</source>
+        <translation>%1 … %2 minutes, en minutes entières</translation>
+    </message>
+</context>
+<context>
     <name>UpdateImage</name>
     <message>
         <source>%1 (built in)</source>
@@ -1053,6 +1329,45 @@ Voulez-vous les mettre à jour?</translation>
     <message>
         <source>Do you really want to update the firmware of the device &apos;%1&apos; from %2 to %3?</source>
         <translation>Voulez-vous vraiment mettre à jour le firmware de l&apos;appareil «%1» de %2 vers %3?</translation>
+    </message>
+    <message>
+        <source>the box sent an answer that cannot be read</source>
+        <translation>l&apos;appareil a envoyé une réponse illisible</translation>
+    </message>
+    <message>
+        <source>the box stopped answering</source>
+        <translation>l&apos;appareil ne répond plus</translation>
+    </message>
+    <message>
+        <source>The settings file &apos;%1&apos; holds a value for &apos;%2&apos; that the device cannot take (allowed: %3). Nothing has been imported.</source>
+        <translation>Le fichier de paramètres «%1» contient pour «%2» une valeur que l&apos;appareil ne peut pas accepter (autorisé&#xa0;: %3). Rien n&apos;a été importé.</translation>
+    </message>
+</context>
+<context>
+    <name>WriteOutcome</name>
+    <message>
+        <source>the box still reports the errors as stored</source>
+        <translation>l&apos;appareil signale toujours les erreurs comme mémorisées</translation>
+    </message>
+    <message>
+        <source>the box did not take: %1</source>
+        <translation>l&apos;appareil n&apos;a pas accepté&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the box stopped answering</source>
+        <translation>l&apos;appareil ne répond plus</translation>
+    </message>
+    <message>
+        <source>the box stopped answering; not written: %1</source>
+        <translation>l&apos;appareil ne répond plus; non écrit&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the box stopped answering and did not come back</source>
+        <translation>l&apos;appareil ne répond plus et n&apos;est pas revenu</translation>
+    </message>
+    <message>
+        <source>the box sent an answer that cannot be read</source>
+        <translation>l&apos;appareil a envoyé une réponse illisible</translation>
     </message>
 </context>
 </TS>

@@ -302,9 +302,10 @@ void tst_ActuatorModel::edits_data()
                                         << with([](auto& s) { s.pot_min = 101; }) << "101 Ohm";
     QTest::newRow("pot max clamps") << int(M::ROW_POT_MAX) << QVariant("inf") << edit << true
                                     << with([](auto& s) { s.pot_max = 11000; }) << "11000 Ohm";
-    QTest::newRow("sensor type without range check")
-        << int(M::ROW_SENSOR_TYPE) << QVariant(99) << edit << true
-        << with([](auto& s) { s.sensor_type = 99; }) << "99";
+    QTest::newRow("sensor type without a name")
+        << int(M::ROW_SENSOR_TYPE) << QVariant(99) << edit << false << unchanged << "16";
+    QTest::newRow("pot min above max")
+        << int(M::ROW_POT_MIN) << QVariant(1500) << edit << false << unchanged << "0 Ohm";
     QTest::newRow("control source text")
         << int(M::ROW_CONTROL_SOURCE) << QVariant("8") << edit << true
         << with([](auto& s) { s.control_source = 8; }) << "";
@@ -432,10 +433,16 @@ for line in sys.stdin:
 void tst_ActuatorModel::controlSource_refusesTheActuatorItself()
 {
     Fixture f;
+    QSignalSpy refused(&f.model, &ActuatorModel::editRefused);
     QVERIFY(!f.edit(M::ROW_CONTROL_SOURCE, 2, VoroDefinitions::CS__ACTUATOR_3));
     QCOMPARE(f.edited.count(), 0);
     QVERIFY(f.edit(M::ROW_CONTROL_SOURCE, 0, VoroDefinitions::CS__ACTUATOR_3));
     QCOMPARE(f.announcements(), QList<Announcement>({ { 0, 27 } }));
+    // nor round in a circle: actuator 3 cannot follow actuator 1, which follows it
+    QVERIFY(!f.edit(M::ROW_CONTROL_SOURCE, 2, VoroDefinitions::CS__ACTUATOR_1));
+    QCOMPARE(refused.size(), 2);
+    for (const QList<QVariant>& problem : refused)
+        QVERIFY(problem.first().toString().startsWith("Actuator 3: Control Source"));
     // following another actuator greys everything but TRIAC and Control Source
     for (int row = 0; row < M::ROW_COUNT; ++row) {
         const QVariant colour = f.cell(row, 0, Qt::ForegroundRole);

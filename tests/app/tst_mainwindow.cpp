@@ -2,8 +2,8 @@
 // questions answered by a script: what a user does with it, and what the boxes then store.
 #include "tests/support/CommTestSupport.h"
 
+#include "tests/app/WindowFixture.h"
 #include "tests/propertyeditor/ModelRows.h"
-#include "tests/support/ScriptedDialogs.h"
 
 #include "app/AboutDlg.h"
 #include "app/ActuatorModel.h"
@@ -11,9 +11,9 @@
 #include "device/AppSettings.h"
 #include "devicelink/VoroCommands.h"
 #include "devicemanager/VoroManager.h"
-#include "firmware/BoxUpdate.h"
 #include "logplot/PlotDlg.h"
 #include "propertyeditor/QPropertyEditorWidget.h"
+#include "records/BoxName.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -35,105 +36,9 @@ using hidsim::Bus;
 using M = ActuatorModel;
 
 namespace {
-constexpr int kReadyMs = 5000;
 const char* const kDeviceActions[]
     = { "actionExport_Settings", "actionImport_Settings", "actionExport_Logs",
         "actionFirmware_Update", "actionReset_To_Factory_Defaults" };
-
-// The window as the user sees it, with its questions answered by a script.
-struct Window
-{
-    Window()
-        : updated(window.manager(), &VoroManager::deviceUpdated)
-    {
-        window.show();
-    }
-
-    template<typename T> T* child(const char* name) const
-    {
-        return window.findChild<T*>(QLatin1String(name));
-    }
-    QComboBox* devices() const { return child<QComboBox>("m_devices"); }
-    QTableView* table() const { return child<QTableView>("m_actuators"); }
-    QPropertyEditorWidget* properties() const
-    {
-        return child<QPropertyEditorWidget>("m_properties");
-    }
-    QPushButton* save() const { return child<QPushButton>("m_save"); }
-    QPushButton* revert() const { return child<QPushButton>("m_revert"); }
-    QAction* action(const char* name) const { return child<QAction>(name); }
-    const VoroDevice& copy() const { return window.workingCopy(); }
-
-    QStringList listed() const
-    {
-        QStringList texts;
-        for (int i = 0; i < devices()->count(); ++i)
-            texts << devices()->itemText(i);
-        return texts;
-    }
-    VoroDevice::Id listedId(int entry) const { return devices()->itemData(entry).toInt(); }
-
-    // The list's current entry reads `text`, is the selected box, and its table is open.
-    bool waitSelected(const QString& text)
-    {
-        return QTest::qWaitFor(
-            [&] {
-                return devices()->currentText() == text && copy().id != -1
-                    && copy().id == devices()->currentData().toInt()
-                    && button(M::ROW_LOG, 7) != nullptr;
-            },
-            kReadyMs);
-    }
-    // Update reports of the selected box, counted from the window's start.
-    int reports() const
-    {
-        int n = 0;
-        for (const QList<QVariant>& args : updated)
-            n += args.at(0).toInt() == copy().id;
-        return n;
-    }
-    bool waitReports(int n = 2)
-    {
-        const int from = reports();
-        return QTest::qWaitFor([&] { return reports() >= from + n; }, kReadyMs);
-    }
-
-    QModelIndex cell(int row, int col) const { return table()->model()->index(row, col); }
-    QPushButton* button(int row, int col) const
-    {
-        return qobject_cast<QPushButton*>(table()->indexWidget(cell(row, col)));
-    }
-
-    // Opens the editor of a view's cell as a click does, lets `change` act on it (or not),
-    // and presses Enter, which closes it.
-    static bool edit(QAbstractItemView* view, const QModelIndex& index,
-                     const std::function<void(QWidget*)>& change)
-    {
-        view->edit(index);
-        QWidget* editor = view->indexWidget(index);
-        if (!editor)
-            return false;
-        if (change)
-            change(editor);
-        QTest::keyClick(editor, Qt::Key_Return);
-        return QTest::qWaitFor([&] { return !view->indexWidget(index); });
-    }
-    bool editCell(int row, int col, const QString& text)
-    {
-        return edit(table(), cell(row, col),
-                    [&](QWidget* e) { qobject_cast<QLineEdit*>(e)->setText(text); });
-    }
-    bool editProperty(const char* group, const char* name,
-                      const std::function<void(QWidget*)>& change)
-    {
-        const QModelIndex value = findRow(properties()->model(), group, name, 1);
-        return value.isValid() && edit(properties(), value, change);
-    }
-
-    ScriptedDialogs dialogs;
-    MainWindow window { nullptr, &dialogs };
-    QSignalSpy updated;
-};
 
 // A log as the program writes it to a CSV file.
 QString sampleCsv()
@@ -149,25 +54,7 @@ QString sampleCsv()
     }
     return log.toCsv();
 }
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 } // namespace
-
-// Receives what the window hands to the system's browser.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> urls;
-
-public slots:
-    void open(const QUrl& url) { urls << url; }
-};
 
 class tst_MainWindow : public QObject
 {
@@ -287,14 +174,20 @@ private slots:
         PluggedBox unnamed { QString() };
         QTRY_COMPARE_WITH_TIMEOUT(w.listed().size(), 2, kReadyMs);
         PluggedBox lab("Lab 2");
-        QTRY_COMPARE_WITH_TIMEOUT(w.listed(), QStringList({ "Office 1.01", "voro-BOX", "Lab 2" }),
+        // in the order of their locations, whatever order they came in
+        QTRY_COMPARE_WITH_TIMEOUT(w.listed(), QStringList({ "Lab 2", "Office 1.01", "voro-BOX" }),
                                   kReadyMs);
         QCOMPARE(w.copy().config.location, QString("Office 1.01"));
+        QCOMPARE(w.devices()->currentText(),
+                 "Office 1.01 (" + office->box->serial().right(6) + ")");
 
-        office.reset(); // unplugged: the entry that takes its place is selected
-        QTRY_COMPARE(w.listed(), QStringList({ "voro-BOX", "Lab 2" }));
-        QVERIFY(w.waitSelected("voro-BOX"));
-        QCOMPARE(w.copy().config.location, QString());
+        // Unplugged for good: once given up, the first entry is selected.
+        w.window.manager()->setReturnGrace(300);
+        office.reset();
+        QTRY_VERIFY(w.window.reconnecting());
+        QTRY_COMPARE_WITH_TIMEOUT(w.listed(), QStringList({ "Lab 2", "voro-BOX" }), kReadyMs);
+        QVERIFY(w.waitSelected("Lab 2"));
+        QVERIFY(w.window.statusBar()->currentMessage().contains("did not come back"));
     }
 
     // A box whose firmware the program cannot speak is shown by the location it reported,
@@ -401,7 +294,8 @@ private slots:
         QTest::newRow("keep local settings") << true << 1 << false << 235;
         QTest::newRow("reload device settings") << true << 0 << false << 245;
         QTest::newRow("closed: keeps the edits") << true << -1 << false << 235;
-        QTest::newRow("box gone meanwhile, reload") << true << 0 << true << 0;
+        // the question goes with its box; the edits stay while the box is waited for
+        QTest::newRow("box gone meanwhile") << true << 0 << true << 235;
     }
 
     void externalChange()
@@ -422,9 +316,11 @@ private slots:
         w.dialogs.whileOpen = [&](const ScriptedDialogs::Question&) {
             if (unplugged) {
                 office.reset();
-                waited = QTest::qWaitFor([&] { return w.listed().isEmpty(); }, kReadyMs);
+                waited = QTest::qWaitFor([&] { return w.window.reconnecting(); }, kReadyMs);
             } else {
-                waited = w.waitReports(); // reports go on while the box is open
+                // a field the user did not touch changes too; reports go on meanwhile
+                office->box->setActuatorSetting(5, hidsim::Setpoint, 250);
+                waited = w.waitReports();
             }
         };
         std::shared_ptr<hidsim::VoroBox> box = office->box;
@@ -438,20 +334,26 @@ private slots:
         QTRY_COMPARE(w.dialogs.messages("choice").size(), 1);
         const ScriptedDialogs::Question q = w.dialogs.asked.first();
         QCOMPARE(q.title, QString("Settings Conflict Detected"));
+        QVERIFY(q.text.startsWith("The settings of Office (" + box->serial().right(6) + ")"));
         QCOMPARE(q.choices, QStringList({ "Reload Device Settings", "Keep Local Settings" }));
         QVERIFY(waited);
+        QCOMPARE(w.dialogs.asked.first().withdrawn, unplugged);
         if (unplugged) {
-            QCOMPARE(w.copy().id, -1);
-            QVERIFY(w.listed().isEmpty()); // no entry for a box that is gone
+            QVERIFY(w.window.reconnecting());
+            QCOMPARE(w.listed(), QStringList { "Office" }); // still there, waited for
+            QCOMPARE(w.copy().config.actuator_settings.at(2).setpoint, shown);
             return;
         }
         QVERIFY(w.waitReports());
         QCOMPARE(w.dialogs.asked.size(), 1); // one question, however many reports
         QTRY_COMPARE(w.copy().config.actuator_settings.at(2).setpoint, shown);
+        // whatever the answer, what the user did not touch is what the box holds
+        QCOMPARE(w.copy().config.actuator_settings.at(5).setpoint, 250);
         QCOMPARE(w.save()->isEnabled(), shown == 235);
-        if (shown == 235) { // the next Save overwrites the change made at the box
+        if (shown == 235) { // the next Save writes the user's field, and only that one
             w.save()->click();
             QTRY_COMPARE(box->savedConfig().settings[2][hidsim::Setpoint], 235);
+            QCOMPARE(box->savedConfig().settings[5][hidsim::Setpoint], 250);
         }
     }
 
@@ -468,12 +370,12 @@ private slots:
         QVERIFY(!w.button(M::ROW_PASTE_SETTINGS, 3)->isEnabled()); // nothing copied yet
         w.button(M::ROW_COPY_SETTINGS, 0)->click();
         QVERIFY(w.button(M::ROW_PASTE_SETTINGS, 3)->isEnabled());
-        w.devices()->setCurrentIndex(1);
+        w.pick("Lab");
         QVERIFY(w.waitSelected("Lab"));
         lab.box->clearReceived();
         w.button(M::ROW_PASTE_SETTINGS, 3)->click();
         QCOMPARE(w.copy().config.actuator_settings.at(3),
-                 w.window.manager()->device(w.listedId(0)).config.actuator_settings.at(0));
+                 w.window.manager()->device(w.idOf("Office")).config.actuator_settings.at(0));
         QTRY_COMPARE(w.cell(M::ROW_SETPOINT, 3).data().toString(), QString("25.0 °C"));
         QTRY_VERIFY(w.save()->isEnabled());
         QVERIFY(!lab.commands().contains(CMD__SET_ACTUATOR_SETTINGS));
@@ -523,14 +425,14 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(w.listed().size(), 2, kReadyMs);
         QSignalSpy logs(w.window.manager(), &VoroManager::logRead);
 
-        w.window.manager()->readActuatorLog(w.listedId(1), 0);
+        w.window.manager()->readActuatorLog(w.idOf("Lab"), 0);
         QTRY_COMPARE(logs.size(), 1);
         QVERIFY(!w.window.plotDialog()->isVisible());
 
         w.button(M::ROW_LOG, 2)->click();
         QTRY_VERIFY(w.window.plotDialog()->isVisible());
         QCOMPARE(w.window.plotDialog()->windowTitle(), QString("Actuator 3 - Kitchen"));
-        w.devices()->setCurrentIndex(1);
+        w.pick("Lab");
         QVERIFY(!w.window.plotDialog()->isVisible()); // it went with the selection
     }
 
@@ -549,15 +451,19 @@ private slots:
 
         PluggedBox lab("Lab");
         QTRY_COMPARE_WITH_TIMEOUT(w.listed().size(), 2, kReadyMs);
-        w.devices()->setCurrentIndex(1);
+        w.pick("Lab");
         QVERIFY(w.waitSelected("Lab"));
         w.dialogs.paths << file;
         w.action("actionImport_Settings")->trigger();
+        QVERIFY(w.dialogs.messages().isEmpty()); // said once the box has confirmed it
+        QTRY_COMPARE(w.dialogs.messages().size(), 1);
         QCOMPARE(w.dialogs.messages().last().text,
-                 QString("The settings have been successfully imported."));
-        QTRY_COMPARE(lab.box->savedConfig().settings[3][hidsim::Setpoint], 245);
+                 "The settings have been successfully imported into Lab ("
+                     + lab.box->serial().right(6) + ").");
+        QCOMPARE(lab.box->savedConfig().settings[3][hidsim::Setpoint], 245);
         QCOMPARE(lab.box->savedConfig().locations[3], QString("Bay"));
         QVERIFY(w.waitSelected("Office")); // the box now carries that name
+        QCOMPARE(w.listed(), QStringList({ "Office", "Office" }));
 
         lab.box->clearReceived();
         w.dialogs.paths << file;
@@ -575,8 +481,8 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("command"); // what the answer sends, or -1
         const QString reset = "Reset To Factory Defaults";
-        const QString resetText
-            = "Do you really want to reset to factory defaults? All settings will be reset.";
+        const QString resetText = "Do you really want to reset %name to factory defaults? "
+                                  "All settings will be reset.";
         const QString update = "Firmware Update";
         const QString updateText = "Do you really want to update the firmware of the device "
                                    "'%name' from 1.1.2.17 to 1.1.2.17?";
@@ -608,8 +514,9 @@ private slots:
         QVERIFY(QMetaObject::invokeMethod(&w.window, slot.toLatin1()));
         QCOMPARE(w.dialogs.messages().size(), 1);
         QCOMPARE(w.dialogs.messages().first().title, title);
-        QCOMPARE(w.dialogs.messages().first().text,
-                 QString(text).replace("%name", BoxUpdate::nameOf("Office", office.box->serial())));
+        QCOMPARE(
+            w.dialogs.messages().first().text,
+            QString(text).replace("%name", BoxName::qualified("Office", office.box->serial())));
         QCOMPARE(w.dialogs.messages().first().icon, QMessageBox::Question);
         if (command < 0) {
             QVERIFY(w.waitReports());
@@ -619,34 +526,18 @@ private slots:
         }
         QTRY_VERIFY(office.commands().contains(command));
         if (command == CMD__FACTORY_RESET) { // the box restarts with factory settings
+            QCOMPARE(w.dialogs.messages().first().default_button, QMessageBox::No);
             QCOMPARE(office.box->factoryResets(), 1);
             QCOMPARE(office.box->savedConfig().settings[1][hidsim::Setpoint], 210);
-            QVERIFY(w.waitSelected("voro-BOX"));
+            QVERIFY(w.waitSelected("voro-BOX")); // the same box, selected again
             QCOMPARE(w.listed(), QStringList { "voro-BOX" });
-        } else { // gone to its bootloader
-            QTRY_VERIFY(w.listed().isEmpty());
+            QTRY_COMPARE(w.window.statusBar()->currentMessage(),
+                         "Office (" + office.box->serial().right(6)
+                             + ") has been reset to factory defaults.");
+        } else { // gone to its bootloader, and waited for
+            QTRY_VERIFY(w.window.reconnecting());
             QVERIFY(!office.plugged());
         }
-    }
-
-    void logExport_completionNamesWhatFailed()
-    {
-        PluggedBox office("Office");
-        QTemporaryDir dir;
-        Window w;
-        QVERIFY(w.waitSelected("Office"));
-        w.dialogs.paths << dir.path();
-        w.action("actionExport_Logs")->trigger();
-        QTRY_COMPARE_WITH_TIMEOUT(w.dialogs.messages().size(), 1, kReadyMs);
-        QCOMPARE(w.dialogs.messages().first().title, QString("Log Export"));
-        QCOMPARE(w.dialogs.messages().first().text, QString("All logs have been exported."));
-
-        QVERIFY(QMetaObject::invokeMethod(
-            &w.window, "onLogsExported", Q_ARG(VoroDevice::Id, w.copy().id),
-            Q_ARG(QStringList, QStringList({ "/x/actuator_1.csv", "/x/actuator_2.csv" }))));
-        const ScriptedDialogs::Question failed = w.dialogs.messages().last();
-        QCOMPARE(failed.icon, QMessageBox::Warning);
-        QVERIFY(failed.text.endsWith(":\n/x/actuator_1.csv\n/x/actuator_2.csv"));
     }
 
     // Opening an editor and closing it is no edit, even where the editor cannot show the

@@ -258,6 +258,15 @@ private slots:
         row("actuator location long",
             "actuator_locations\\size=8\nactuator_locations\\4\\location=1234567890123456789012345",
             "actuator_locations\\4\\location");
+        // what no single value shows: the rules between actuators and between limits
+        row("follows itself", "actuator_settings\\3\\control_source=CS__ACTUATOR_3",
+            "actuator_settings\\3\\control_source");
+        row("followers in a circle",
+            "actuator_settings\\1\\control_source=CS__ACTUATOR_2\n"
+            "actuator_settings\\2\\control_source=CS__ACTUATOR_1",
+            "actuator_settings\\1\\control_source");
+        row("pot min above max", "actuator_settings\\4\\pot_min=10500",
+            "actuator_settings\\4\\pot_min");
         row("actuator location ';'",
             "actuator_locations\\size=8\nactuator_locations\\2\\location=\"Hall; east\"",
             "actuator_locations\\2\\location");

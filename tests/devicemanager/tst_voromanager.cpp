@@ -8,7 +8,7 @@
 #include "device/AppSettings.h"
 #include "devicelink/VoroCommands.h"
 #include "devicemanager/VoroManager.h"
-#include "firmware/BoxUpdate.h"
+#include "records/BoxName.h"
 
 #include <QSettings>
 #include <QTemporaryDir>
@@ -84,6 +84,11 @@ QString onlySubfolder(const QString& parent)
 {
     const QStringList entries = QDir(parent).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     return entries.size() == 1 ? parent + '/' + entries.first() : QString();
+}
+
+LogExportResult exportResult(const QList<QVariant>& signal)
+{
+    return signal.at(1).value<LogExportResult>();
 }
 
 LogData readCsv(const QString& file)
@@ -257,7 +262,7 @@ private slots:
         QCOMPARE(int(messages.first().icon), icon);
         QCOMPARE(messages.first().title, title);
         QCOMPARE(messages.first().text,
-                 text.replace("%name", BoxUpdate::nameOf("Room 1", plugged.box->serial())));
+                 text.replace("%name", BoxName::qualified("Room 1", plugged.box->serial())));
         QCOMPARE(messages.first().parent, &m.window);
     }
 
@@ -297,26 +302,33 @@ private slots:
         QVERIFY(!m.changedFlags(id, from).contains(true));
     }
 
-    void failingWrite_recreatesTheBoxWithItsRealConfiguration()
+    // The box comes back with what it really holds, and the write that it fell silent in goes
+    // out again.
+    void failingWrite_recreatesTheBoxThenWritesAgain()
     {
         PluggedBox plugged;
         Managed m;
         const VoroDevice::Id id = m.waitReady();
         QVERIFY(id > 0);
         plugged.inject(Fault::once(Fault::WriteFailure, CMD__SET_LOG_INTERVAL));
+        QStringList announced;
+        connect(m.manager, &VoroManager::deviceDetected, [&](VoroDevice::Id detected) {
+            announced << m.manager->device(detected).config.location;
+        });
 
         VoroConfig edited = m.manager->device(id).config;
         edited.location = QStringLiteral("Never written");
         m.manager->writeConfig(id, edited);
-        QCOMPARE(m.manager->device(id).config.location, QString("Never written"));
+        // what the box holds until a read shows otherwise
+        QCOMPARE(m.manager->device(id).config.location, QString("Room 1"));
 
         QTRY_COMPARE(m.deleted.size(), 1);
         QCOMPARE(m.deleted.first().first().toInt(), id);
         QCOMPARE(m.manager->device(id).id, -1);
-        const VoroDevice::Id again = m.waitReady();
-        QVERIFY(again > id);
-        QCOMPARE(m.manager->device(again).config.location, QString("Room 1"));
-        QCOMPARE(plugged.box->location(), QString("Room 1"));
+        QTRY_COMPARE_WITH_TIMEOUT(announced.size(), 2, kReadyMs);
+        QCOMPARE(announced, QStringList({ "Room 1", "Never written" }));
+        QVERIFY(m.manager->deviceIds().first() > id);
+        QCOMPARE(plugged.box->savedConfig().location, QString("Never written"));
     }
 
     void unknownIds_doNothing()
@@ -456,9 +468,13 @@ private slots:
         m.manager->exportLogs(labId);
         m.manager->exportLogs(otherId);
         QVERIFY(m.manager->isExportingLogs(labId));
+        m.manager->exportLogs(labId); // already running: not asked again
+        QCOMPARE(m.dialogs.asked.size(), 2);
         QTRY_COMPARE_WITH_TIMEOUT(m.exported.size(), 2, 10000);
-        for (const auto& done : m.exported)
-            QCOMPARE(done.at(1).toStringList(), QStringList());
+        for (const auto& done : m.exported) {
+            QCOMPARE(exportResult(done).end, LogExportResult::COMPLETE);
+            QCOMPARE(exportResult(done).written.size(), 8);
+        }
         QCOMPARE(m.logs.size(), 0);
         QVERIFY(!m.manager->isExportingLogs(labId));
 
@@ -509,7 +525,7 @@ private slots:
         m.manager->readActuatorLog(id, 5);
         m.manager->readActuatorLog(id, 1);
         QTRY_COMPARE(m.exported.size(), 1);
-        QCOMPARE(m.exported.first().at(1).toStringList(), QStringList());
+        QCOMPARE(exportResult(m.exported.first()).not_written, QStringList());
         QTRY_COMPARE(m.logs.size(), 3);
         QCOMPARE(m.logs.at(1), QVariantList({ id, 5 }));
         QCOMPARE(m.logs.at(2), QVariantList({ id, 1 }));
@@ -603,7 +619,10 @@ private slots:
         QStringList missing;
         for (int i = 3; i <= 8; ++i)
             missing << folder + QStringLiteral("/actuator_%1.csv").arg(i);
-        QCOMPARE(m.exported.first().at(1).toStringList(), missing);
+        QCOMPARE(exportResult(m.exported.first()).end, LogExportResult::BOX_STOPPED);
+        QCOMPARE(exportResult(m.exported.first()).not_read, missing);
+        QCOMPARE(exportResult(m.exported.first()).box,
+                 "Room 1 (" + plugged.box->serial().right(6) + ")");
         QCOMPARE(QDir(folder).entryList(QDir::Files, QDir::Name),
                  QStringList({ "actuator_1.csv", "actuator_2.csv" }));
         QTRY_COMPARE(m.deleted.size(), 1);
@@ -615,7 +634,7 @@ private slots:
         m.dialogs.paths << second.path();
         m.manager->exportLogs(again);
         QTRY_COMPARE_WITH_TIMEOUT(m.exported.size(), 2, kReadyMs);
-        QCOMPARE(m.exported.last().at(1).toStringList(), QStringList());
+        QCOMPARE(exportResult(m.exported.last()).end, LogExportResult::COMPLETE);
         for (const QString& made : { folder, onlySubfolder(second.filePath("room_1")) }) {
             for (const QString& file : QDir(made).entryList(QDir::Files)) {
                 const int i = file.mid(9, 1).toInt() - 1; // actuator_<n>.csv
@@ -627,7 +646,8 @@ private slots:
         QCOMPARE(m.logs.size(), 0);
     }
 
-    void logExportThatCannotWrite_namesEveryFile()
+    // Nothing is read for a folder that cannot take the files.
+    void logExportThatCannotWrite_saysSoBeforeReading()
     {
         PluggedBox plugged;
         Managed m;
@@ -642,15 +662,16 @@ private slots:
         QVERIFY(!m.manager->isExportingLogs(id));
         QCOMPARE(lastFolder(AppSettings::FOLDER_EXPORT_LOGS), QDir::homePath());
 
+        plugged.box->clearReceived();
         m.dialogs.paths << blocker.fileName(); // its folder cannot be made below a file
         m.manager->exportLogs(id);
-        m.manager->exportLogs(id); // already running: not asked again
-        QCOMPARE(m.dialogs.asked.size(), 2);
-        QTRY_COMPARE(m.exported.size(), 1);
-        const QStringList failed = m.exported.first().at(1).toStringList();
-        QCOMPARE(failed.size(), 8);
-        QVERIFY(failed.first().startsWith(blocker.fileName() + "/room_1/"));
-        QVERIFY(failed.last().endsWith("/actuator_8.csv"));
+        QCOMPARE(m.exported.size(), 1);
+        const LogExportResult result = exportResult(m.exported.first());
+        QCOMPARE(result.end, LogExportResult::FOLDER_NOT_WRITABLE);
+        QVERIFY(result.folder.startsWith(blocker.fileName() + "/room_1/"));
+        QVERIFY(!m.manager->isExportingLogs(id));
+        QVERIFY(m.waitReady() == id);
+        QVERIFY(!plugged.commands().contains(CMD__READ_LOG));
     }
 };
 

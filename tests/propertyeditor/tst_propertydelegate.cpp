@@ -121,7 +121,10 @@ private slots:
         widget->appendObject(base.get());
         auto* line = qobject_cast<QLineEdit*>(openEditor("Name"));
         QVERIFY(line);
-        QTest::keyClicks(line, "xy"); // replaces the text, which opens selected
+        line->cut(); // emptied to type anew: an empty text is the user's too
+        widget->refreshObject(base.get());
+        QCOMPARE(line->text(), QString());
+        QTest::keyClicks(line, "xy");
         base->name = "other";
         widget->refreshObject(base.get());
         QCOMPARE(line->text(), QString("xy"));

@@ -6,6 +6,7 @@
 #include "devicemanager/UserDialogs.h"
 
 #include <QList>
+#include <QPointer>
 #include <QStringList>
 
 #include <functional>
@@ -24,9 +25,12 @@ public:
         QStringList choices; // the buttons of a choice
         QString filter;
         QFileDialog::Options options;
+        QMessageBox::StandardButton default_button = QMessageBox::NoButton;
+        bool withdrawn = false; // its subject went away while it was open
     };
 
-    // Message boxes take the scripted buttons in order, then Ok or No, whichever is offered.
+    // Message boxes take the scripted buttons in order, then their default button, else Ok or
+    // No, whichever is offered.
     QList<QMessageBox::StandardButton> buttons;
     // Choices take the scripted indexes in order, then their default button.
     QList<int> chosen;
@@ -37,24 +41,34 @@ public:
     // nested event loop of a real dialog.
     std::function<void(const Question&)> whileOpen;
 
-    QMessageBox::StandardButton message(QWidget* parent, QMessageBox::Icon icon,
-                                        const QString& title, const QString& text,
-                                        QMessageBox::StandardButtons offered) override
+    QMessageBox::StandardButton
+    message(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
+            QMessageBox::StandardButtons offered,
+            QMessageBox::StandardButton default_button = QMessageBox::NoButton) override
     {
         Question q = box(parent, QStringLiteral("message"), icon, title, text);
         q.buttons = offered;
+        q.default_button = default_button;
         ask(q);
         if (!buttons.isEmpty())
             return buttons.takeFirst();
+        if (default_button != QMessageBox::NoButton)
+            return default_button;
         return offered.testFlag(QMessageBox::Ok) ? QMessageBox::Ok : QMessageBox::No;
     }
     int choice(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
-               const QList<ChoiceButton>& offered, int default_button) override
+               const QList<ChoiceButton>& offered, int default_button,
+               QObject* withdrawn_by = nullptr) override
     {
         Question q = box(parent, QStringLiteral("choice"), icon, title, text);
         for (const ChoiceButton& b : offered)
             q.choices << b.text;
+        const QPointer<QObject> subject = withdrawn_by;
         ask(q);
+        if (withdrawn_by && !subject) {
+            asked.last().withdrawn = true;
+            return -1;
+        }
         return chosen.isEmpty() ? default_button : chosen.takeFirst();
     }
     QString saveFileName(QWidget* parent, const QString& caption, const QString& path,
