@@ -14,8 +14,9 @@ class QwtScaleMap;
 // The points of one log series as a curve draws them. Of the samples that follow each other
 // within one pixel column it keeps the first, the lowest, the highest and the last, in their
 // order: a line through these covers the pixels of the line through all of them, so a
-// million-sample import draws as fast as a device log. The columns follow zoom and canvas size;
-// the hover labels and the axes read all samples.
+// million-sample import draws as fast as a device log. A column of only a few samples keeps
+// them all, which costs little and leaves a thin line exactly as it was. The columns follow
+// zoom and canvas size; the hover labels and the axes read all samples.
 class ScalingPointData : public QwtSeriesData<QPointF>
 {
 public:
@@ -45,27 +46,16 @@ public:
     const Range& times() const { return m_times; }
 
     // Thins the samples to the pixel columns floor(scale × x_map.transform(time) + offset) of
-    // the device drawn on. Samples left of column `first` or right of column `last` are
-    // thinned as if they shared one column each. Nothing is done again for the same columns.
-    void thin(const QwtScaleMap& x_map, double scale, double offset, double first,
-              double last) const;
+    // the device drawn on; a column of at most `keep` samples keeps them all. Samples left of
+    // column `first` or right of column `last` are thinned as if they shared one column each.
+    // Nothing is done again for the same columns.
+    void thin(const QwtScaleMap& x_map, double scale, double offset, double first, double last,
+              int keep = 0) const;
 
     // The index of the sample whose value is a number and whose time maps nearest to canvas
     // position x (the first of equally near ones); -1 when there is none.
     int nearest(const QwtScaleMap& x_map, double x) const;
 
-    // What thin() made of each stretch of samples that share a column: `count` points from
-    // point `first` on, for `samples` samples. A stretch outside the columns, or of a sample
-    // without a number, is no column's.
-    struct Stretch
-    {
-        int first = 0;
-        int count = 0;
-        int samples = 0;
-        bool inColumn = false;
-        qint64 column = 0;
-    };
-    const QVector<Stretch>& stretches() const { return m_stretches; }
     bool isThinned() const { return m_thinned; }
 
     // Before the first thin() every sample.
@@ -77,10 +67,11 @@ private:
     struct Columns
     {
         double s1 = 0, s2 = 0, p1 = 0, p2 = 0, scale = 0, offset = 0, first = 0, last = 0;
+        int keep = 0;
         bool operator==(const Columns& o) const
         {
             return s1 == o.s1 && s2 == o.s2 && p1 == o.p1 && p2 == o.p2 && scale == o.scale
-                && offset == o.offset && first == o.first && last == o.last;
+                && offset == o.offset && first == o.first && last == o.last && keep == o.keep;
         }
     };
 
@@ -90,6 +81,7 @@ private:
     struct Block
     {
         double low, high;
+        double first, last; // times of the first and last sample
         int lowAt, highAt;
         bool numbers; // every value is a finite number
     };
@@ -104,7 +96,6 @@ private:
     QVector<Block> m_blocks;
     // What thin() made, and for which columns.
     mutable QVector<QPointF> m_points;
-    mutable QVector<Stretch> m_stretches;
     mutable Columns m_columns;
     mutable bool m_thinned = false;
 };
