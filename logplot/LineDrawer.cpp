@@ -17,9 +17,8 @@ constexpr int PIECE = 6;
 constexpr double TALL = 4;
 // Short enough that no pixel centre and no visible share of a pixel is covered by it.
 constexpr double STUB = 1.0 / 64;
-// A line between neighbouring columns at least this steep reaches less than a sixty-fourth of
-// a pixel sideways beyond them.
-constexpr double STEEP = 6;
+// Pixels a line across a strip may run before it pays to stroke anew instead.
+constexpr double ACROSS = 64;
 
 bool whole(double v)
 {
@@ -60,8 +59,13 @@ void LineDrawer::finish()
             QwtPainter::drawPolyline(m_painter, m_points);
     } else {
         findRuns();
-        for (int from = 0; from + 1 < n; from += PIECE)
-            drawPiece(from, std::min(from + PIECE, n - 1));
+        for (int i = 0; i < n; i = m_runs[m_runOf[i]].end) {
+            if (m_runs[m_runOf[i]].strip)
+                addStrip(m_runs[m_runOf[i]]);
+            else
+                addPoints(m_runs[m_runOf[i]]);
+        }
+        stroke();
         fillStrips();
     }
     m_points.clear();
@@ -87,8 +91,8 @@ void LineDrawer::findRuns()
         }
         run.strip = whole_pixels && run.end - run.begin > 1 && run.bottom - run.top >= TALL;
         if (run.strip) {
-            m_fill.append(
-                QRect(int(x) - m_half, int(run.top), 2 * m_half, int(run.bottom - run.top)));
+            m_fill.append(QRect(int(x) - m_half, int(run.top), 2 * m_half,
+                                int(run.bottom - run.top)));
         }
         std::fill(m_runOf.begin() + begin, m_runOf.begin() + run.end, m_runs.size());
         m_runs.append(run);
@@ -96,68 +100,100 @@ void LineDrawer::findRuns()
     }
 }
 
-// The piece of the line from point `from` to point `to`, as Qwt strokes it; but of the lines
-// up and down a strip only the stubs where the line enters and leaves it, so that the joints
-// there come out the same, and no line from strip to strip that lies within the two.
-void LineDrawer::drawPiece(int from, int to)
+// Qwt strokes the line in pieces that meet at every sixth point, each with its caps.
+bool LineDrawer::piecesMeetAt(int i) const
 {
-    m_line << m_points[from];
-    for (int i = from; i < to; ++i) {
-        const Run& run = m_runs[m_runOf[i]];
-        const QPointF& a = m_points[i];
-        const QPointF& b = m_points[i + 1];
-        if (run.strip && m_runOf[i + 1] == m_runOf[i]) {
-            if (i == run.begin) {
-                m_line << QPointF(a.x(), a.y() + STUB * sign(b.y() - a.y()));
-                stroke();
-            }
-            m_line.clear();
-            if (i + 1 == run.end - 1)
-                m_line << QPointF(b.x(), b.y() - STUB * sign(b.y() - a.y())) << b;
-            continue;
-        }
-        if (covered(i, i + 1)) {
-            m_line.clear();
-            continue;
-        }
-        if (m_line.isEmpty())
-            m_line << a;
-        m_line << b;
-    }
-    stroke();
-    if (to < m_points.size() - 1)
-        addCaps(to);
+    return i % PIECE == 0 && i > 0 && i < m_points.size() - 1;
 }
 
-// Where two pieces meet within a strip, their caps reach a pixel further along the column.
+void LineDrawer::addPoints(const Run& run)
+{
+    for (int i = run.begin; i < run.end; ++i) {
+        m_line << m_points[i];
+        if (piecesMeetAt(i)) {
+            stroke();
+            m_line << m_points[i];
+        }
+    }
+}
+
+// Of the strokes up and down a strip only the stubs where the line enters and leaves it are
+// drawn, so that the joints there come out as the whole line's; between them, a line straight
+// across where that costs less than stroking anew. No line from strip to strip that lies
+// within the two is drawn at all.
+void LineDrawer::addStrip(const Run& run)
+{
+    const int first = run.begin, last = run.end - 1;
+    const QPointF& p = m_points[first];
+    const QPointF& q = m_points[last];
+    for (int i = first + 1; i < last; ++i) {
+        if (piecesMeetAt(i))
+            addCaps(i);
+    }
+    const bool in = !covered(first - 1, first);
+    const bool out = !covered(last, last + 1);
+    if (!in && piecesMeetAt(first))
+        addCaps(first);
+    if (!out && piecesMeetAt(last))
+        addCaps(last);
+    if (in) {
+        m_line << p;
+        if (piecesMeetAt(first)) {
+            stroke();
+            m_line << p;
+        }
+        m_line << QPointF(p.x(), p.y() + STUB * sign(m_points[first + 1].y() - p.y()));
+    }
+    if (!in || !out || std::fabs(q.y() - p.y()) > ACROSS)
+        stroke();
+    if (out) {
+        m_line << QPointF(q.x(), q.y() - STUB * sign(q.y() - m_points[last - 1].y())) << q;
+        if (piecesMeetAt(last)) {
+            stroke();
+            m_line << q;
+        }
+    }
+}
+
+// Where two pieces of Qwt's meet at a point of a strip whose lines are not drawn, their caps
+// reach a pixel further on, along the column.
 void LineDrawer::addCaps(int at)
 {
     const Run& run = m_runs[m_runOf[at]];
-    if (!run.strip || at == run.begin || at == run.end - 1)
-        return;
     const QPointF& p = m_points[at];
-    for (const double y : { 2 * p.y() - m_points[at - 1].y(), m_points[at + 1].y() }) {
-        const double reach = p.y() + sign(p.y() - y); // one pixel on, away from the other end
-        if (reach < run.top || reach > run.bottom)
-            m_fill.append(QRect(int(p.x()) - m_half, int(std::min(p.y(), reach)), 2 * m_half, 1));
+    // each of the lines that end there reaches on, away from its other end
+    for (const double y : { m_points[at - 1].y(), m_points[at + 1].y() }) {
+        const double reach = p.y() + sign(p.y() - y) * m_half;
+        if (reach < run.top || reach > run.bottom) {
+            m_fill.append(QRect(int(p.x()) - m_half, int(std::min(p.y(), reach)), 2 * m_half,
+                                m_half));
+        }
     }
 }
 
 // The line from point i, the last of a strip, to point j, the first of the next one a pixel to
-// its right or left, covers no pixel that the two strips do not: it runs steeply within the
-// rows both cover, a pixel clear of their ends, where its caps would reach.
+// its right or left, covers no pixel that the two strips do not: it ends within the rows both
+// cover, either so far within that its width stays inside, or running so steeply that its
+// ends lean out by less than a sixty-fourth of a pixel. (Such lines, steep and long, are what
+// a long noisy log is made of, and what costs most to draw.) Where a piece of Qwt's ends on
+// it, the caps are added to the strips.
 bool LineDrawer::covered(int i, int j) const
 {
+    if (i < 0 || j >= m_points.size())
+        return false;
     const Run& from = m_runs[m_runOf[i]];
     const Run& to = m_runs[m_runOf[j]];
     if (!from.strip || !to.strip || i != from.end - 1 || j != to.begin)
         return false;
     const QPointF& a = m_points[i];
     const QPointF& b = m_points[j];
-    const double top = std::max(from.top, to.top) + 1;
-    const double bottom = std::min(from.bottom, to.bottom) - 1;
-    return std::fabs(a.x() - b.x()) == 1 && std::fabs(a.y() - b.y()) >= STEEP
-        && std::min(a.y(), b.y()) >= top && std::max(a.y(), b.y()) <= bottom;
+    if (std::fabs(a.x() - b.x()) != 1)
+        return false;
+    const double top = std::max(from.top, to.top), bottom = std::min(from.bottom, to.bottom);
+    const double high = std::min(a.y(), b.y()), low = std::max(a.y(), b.y());
+    if (high < top || low > bottom)
+        return false;
+    return (high >= top + m_half && low <= bottom - m_half) || m_half <= STUB * (low - high);
 }
 
 void LineDrawer::stroke()

@@ -35,9 +35,11 @@ private:
     };
 
     void findRuns();
-    void drawPiece(int from, int to);
+    bool piecesMeetAt(int i) const;
+    void addPoints(const Run& run);
+    void addStrip(const Run& run);
     void addCaps(int at);
-    bool covered(int from, int to) const;
+    bool covered(int i, int j) const;
     void stroke();
     void fillStrips();
 

@@ -43,16 +43,14 @@ void ScalingPointData::setSamples(const QVector<QPointF>* series)
     const QVector<QPointF>& s = *series;
     const int n = s.size();
     m_blocks.reserve((n + BLOCK - 1) / BLOCK);
-    double first = m_times.low, last = m_times.high;
     double previous = -std::numeric_limits<double>::infinity();
     bool ordered = true;
     constexpr double largest = std::numeric_limits<double>::max();
     for (int b = 0; b < n; b += BLOCK) {
         const int end = std::min(n, b + BLOCK);
         // Without branches, which a noisy log would keep mispredicting: (x < m ? x : m) is one
-        // instruction and passes NaN over. Infinities and broken times are rare enough for
-        // a second look.
-        double low = largest, high = -largest, early = largest, late = -largest;
+        // instruction and passes NaN over. Infinities are rare enough for a second look.
+        double low = largest, high = -largest;
         int low_at = b, high_at = b;
         bool numbers = true;
         for (int i = b; i < end; ++i) {
@@ -62,9 +60,7 @@ void ScalingPointData::setSamples(const QVector<QPointF>* series)
             low = v < low ? v : low;
             high_at = v > high ? i : high_at;
             high = v > high ? v : high;
-            early = t < early ? t : early;
-            late = t > late ? t : late;
-            ordered &= t >= previous;
+            ordered &= t >= previous; // false for NaN
             previous = t;
         }
         if (!numbers) {
@@ -73,20 +69,26 @@ void ScalingPointData::setSamples(const QVector<QPointF>* series)
                 includeValue(s[i].y(), low, high);
             low_at = high_at = b; // unused: the block is thinned sample by sample
         }
-        if (early < -TIME_LIMIT || late > TIME_LIMIT) {
-            early = largest, late = -largest;
-            for (int i = b; i < end; ++i)
-                includeTime(s[i].x(), early, late);
-        }
-        first = std::min(first, early);
-        last = std::max(last, late);
         const Block block { low, high, s[b].x(), s[end - 1].x(), low_at, high_at, numbers };
         m_values.low = std::min(m_values.low, low);
         m_values.high = std::max(m_values.high, high);
         m_blocks.append(block);
     }
-    m_times.low = first, m_times.high = last;
     m_ordered = ordered;
+    // In time order the first and the last sample span the times, unless broken data lies
+    // beyond sensible times; then, or in any other order, every time is looked at.
+    if (ordered && n > 0) {
+        m_times.include(s[0].x(), TIME_LIMIT);
+        m_times.include(s[n - 1].x(), TIME_LIMIT);
+    }
+    if (!ordered || m_times.isEmpty() || m_times.low != s[0].x() || m_times.high != s[n - 1].x()) {
+        double early = largest, late = -largest;
+        for (const QPointF& p : s)
+            includeTime(p.x(), early, late);
+        m_times = Range();
+        m_times.include(early, TIME_LIMIT);
+        m_times.include(late, TIME_LIMIT);
+    }
 }
 
 // Splits the samples into stretches that share a column, appending what each keeps.
