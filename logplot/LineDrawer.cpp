@@ -45,13 +45,16 @@ LineDrawer::LineDrawer(QPainter* painter, const QRectF& clip, bool clipping, boo
 
 void LineDrawer::add(const QPointF& p)
 {
-    if (!m_weeding || m_points.isEmpty() || m_points.last() != p)
+    if (!m_weeding || m_points.isEmpty() || m_points.last() != p) {
         m_points.append(p);
+        m_inside &= m_clip.contains(p);
+    }
 }
 
 void LineDrawer::finish()
 {
-    if (m_clipping)
+    // What lies inside the clip the clipper would leave as it is.
+    if (m_clipping && !m_inside)
         m_points = QwtClipper::clipPolygonF(m_clip, m_points);
     const int n = m_points.size();
     if (!m_strips) {
@@ -69,6 +72,7 @@ void LineDrawer::finish()
         fillStrips();
     }
     m_points.clear();
+    m_inside = true;
 }
 
 // Points in one column (on whole pixels, as clipping leaves all but those it adds) that reach

@@ -51,6 +51,7 @@ private:
     const int m_half; // of the pen's width, with strips
     const QBrush m_brush;
     QPolygonF m_points; // of the line so far
+    bool m_inside = true; // all of them within the clip
     QVector<Run> m_runs; // of the line, clipped
     QVector<int> m_runOf; // the run of each point of the line, clipped
     QPolygonF m_line; // what is to be stroked next

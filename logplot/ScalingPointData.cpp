@@ -94,8 +94,6 @@ void ScalingPointData::setSamples(const QVector<QPointF>* series)
 // Splits the samples into stretches that share a column, appending what each keeps.
 class ScalingPointData::Thinner
 {
-    static constexpr int AHEAD = 4;
-
 public:
     Thinner(const ScalingPointData& data, const QwtScaleMap& x_map, double scale, double offset,
             double first, double last, int keep)
@@ -133,19 +131,6 @@ public:
         const int n = m_s.size();
         const int blocks = m_data.m_blocks.size();
         for (int b = 0; b < blocks; ++b) {
-            // The samples of a block across columns are read: a few blocks ahead, ask for them
-            // early, so that the waits for memory overlap.
-            if (b + AHEAD < blocks) {
-                const Block& ahead = m_data.m_blocks[b + AHEAD];
-                if (!ahead.numbers || column(ahead.first) != column(ahead.last)) {
-                    const char* p
-                        = reinterpret_cast<const char*>(m_s.constData() + (b + AHEAD) * BLOCK);
-                    const char* end = reinterpret_cast<const char*>(
-                        m_s.constData() + std::min(n, (b + AHEAD + 1) * BLOCK));
-                    for (; p < end; p += 64)
-                        __builtin_prefetch(p);
-                }
-            }
             const Block& block = m_data.m_blocks[b];
             const int from = b * BLOCK, to = std::min(n, from + BLOCK);
             if (!block.numbers) {
