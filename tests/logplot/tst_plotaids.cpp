@@ -120,48 +120,55 @@ void tst_PlotAids::thinning_keepsTheExtremesOfEachColumn_data()
     // One unit of time is one pixel column; columns 0 to 99 are the canvas.
     QTest::addColumn<Points>("samples");
     QTest::addColumn<Points>("thinned");
+    QTest::addColumn<int>("keep"); // columns of at most so many samples keep them all
     const double nan = qQNaN();
     QTest::newRow("fewer samples than columns")
-        << Points { { 1, 5 }, { 2, 6 }, { 3, 4 } } << Points { { 1, 5 }, { 2, 6 }, { 3, 4 } };
-    QTest::newRow("first, lowest, highest, last")
-        << Points { { 1.0, 5 }, { 1.1, 1 }, { 1.2, 3 }, { 1.3, 9 }, { 1.4, 7 }, { 1.5, 4 } }
-        << Points { { 1.0, 5 }, { 1.1, 1 }, { 1.3, 9 }, { 1.5, 4 } };
+        << Points { { 1, 5 }, { 2, 6 }, { 3, 4 } } << Points { { 1, 5 }, { 2, 6 }, { 3, 4 } } << 0;
+    const Points six { { 1.0, 5 }, { 1.1, 1 }, { 1.2, 3 }, { 1.3, 9 }, { 1.4, 7 }, { 1.5, 4 } };
+    const Points extremes { { 1.0, 5 }, { 1.1, 1 }, { 1.3, 9 }, { 1.5, 4 } };
+    QTest::newRow("first, lowest, highest, last") << six << extremes << 0;
+    QTest::newRow("a column of a few samples keeps them all") << six << six << 6;
+    QTest::newRow("one more than a few") << six << extremes << 5;
     QTest::newRow("highest before lowest")
         << Points { { 1.0, 5 }, { 1.1, 9 }, { 1.2, 3 }, { 1.3, 1 }, { 1.4, 4 } }
-        << Points { { 1.0, 5 }, { 1.1, 9 }, { 1.3, 1 }, { 1.4, 4 } };
+        << Points { { 1.0, 5 }, { 1.1, 9 }, { 1.3, 1 }, { 1.4, 4 } } << 0;
     QTest::newRow("first of equal extremes, and no point twice")
         << Points { { 1.0, 1 }, { 1.1, 9 }, { 1.2, 1 }, { 1.3, 9 }, { 2.0, 3 } }
-        << Points { { 1.0, 1 }, { 1.1, 9 }, { 1.3, 9 }, { 2.0, 3 } };
+        << Points { { 1.0, 1 }, { 1.1, 9 }, { 1.3, 9 }, { 2.0, 3 } } << 0;
     QTest::newRow("a value that is no number stands alone")
         << Points { { 1.0, 5 }, { 1.1, 1 }, { 1.2, nan }, { 1.3, 2 }, { 1.4, 3 }, { 1.5, 8 } }
-        << Points { { 1.0, 5 }, { 1.1, 1 }, { 1.2, nan }, { 1.3, 2 }, { 1.5, 8 } };
+        << Points { { 1.0, 5 }, { 1.1, 1 }, { 1.2, nan }, { 1.3, 2 }, { 1.5, 8 } } << 0;
     QTest::newRow("a time that is no number stands alone")
         << Points { { 1.0, 5 }, { nan, 1 }, { 1.2, 3 } }
-        << Points { { 1.0, 5 }, { nan, 1 }, { 1.2, 3 } };
+        << Points { { 1.0, 5 }, { nan, 1 }, { 1.2, 3 } } << 0;
     QTest::newRow("a gap of no numbers is kept once")
         << Points { { 1.0, 5 }, { 1.1, nan }, { 1.2, qInf() }, { nan, 1 }, { 2.5, 3 } }
-        << Points { { 1.0, 5 }, { 1.1, nan }, { 2.5, 3 } };
+        << Points { { 1.0, 5 }, { 1.1, nan }, { 2.5, 3 } } << 0;
     QTest::newRow("beyond the canvas one column each side")
         << Points { { -50, 5 }, { -45, 6 }, { -40, 1 }, { -30, 9 }, { -25, 7 }, { -20, 4 },
                     { 50, 2 },  { 300, 3 }, { 350, 2 }, { 400, 0 }, { 500, 1 } }
         << Points { { -50, 5 }, { -40, 1 }, { -30, 9 }, { -20, 4 },
-                    { 50, 2 },  { 300, 3 }, { 400, 0 }, { 500, 1 } };
-    QTest::newRow("newest first") << Points {
-        { 3.5, 1 }, { 3.3, 3 }, { 3.2, 7 }, { 3.1, 2 }, { 2.9, 4 }, { 2.8, 0 }, { 2.1, 5 }
-    } << Points { { 3.5, 1 }, { 3.2, 7 }, { 3.1, 2 }, { 2.9, 4 }, { 2.8, 0 }, { 2.1, 5 } };
+                    { 50, 2 },  { 300, 3 }, { 400, 0 }, { 500, 1 } }
+        << 0;
+    QTest::newRow("newest first") << Points { { 3.5, 1 }, { 3.3, 3 }, { 3.2, 7 }, { 3.1, 2 },
+                                              { 2.9, 4 }, { 2.8, 0 }, { 2.1, 5 } }
+                                  << Points { { 3.5, 1 }, { 3.2, 7 }, { 3.1, 2 },
+                                              { 2.9, 4 }, { 2.8, 0 }, { 2.1, 5 } }
+                                  << 0;
     QTest::newRow("back and forth between columns")
         << Points { { 1.1, 1 }, { 1.2, 2 }, { 2.1, 3 }, { 1.3, 4 }, { 1.4, 5 }, { 1.5, 6 } }
-        << Points { { 1.1, 1 }, { 1.2, 2 }, { 2.1, 3 }, { 1.3, 4 }, { 1.5, 6 } };
+        << Points { { 1.1, 1 }, { 1.2, 2 }, { 2.1, 3 }, { 1.3, 4 }, { 1.5, 6 } } << 0;
 }
 
 void tst_PlotAids::thinning_keepsTheExtremesOfEachColumn()
 {
     QFETCH(Points, samples);
     QFETCH(Points, thinned);
+    QFETCH(int, keep);
     ScalingPointData data;
     data.setSamples(&samples);
     QCOMPARE(data.size(), size_t(samples.size())); // every sample until the first thinning
-    data.thin(unitMap(), 1, 0, -2, 102);
+    data.thin(unitMap(), 1, 0, -2, 102, keep);
     QVERIFY2(samePoints(points(data), thinned), qPrintable(QString::number(data.size())));
 }
 
