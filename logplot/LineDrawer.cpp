@@ -14,7 +14,7 @@ namespace {
 // each has its cap, not a joint.
 constexpr int PIECE = 6;
 // Pixels a run must reach up and down before it pays to fill it.
-constexpr double TALL = 4;
+constexpr double TALL = 32;
 // Short enough that no pixel centre and no visible share of a pixel is covered by it.
 constexpr double STUB = 1.0 / 64;
 // Pixels a line across a strip may run before it pays to stroke anew instead.
@@ -22,7 +22,7 @@ constexpr double ACROSS = 64;
 
 bool whole(double v)
 {
-    return v == std::floor(v);
+    return std::fabs(v) < 1e15 && v == double(qint64(v));
 }
 
 double sign(double v)
@@ -95,8 +95,8 @@ void LineDrawer::findRuns()
         }
         run.strip = whole_pixels && run.end - run.begin > 1 && run.bottom - run.top >= TALL;
         if (run.strip) {
-            m_fill.append(QRect(int(x) - m_half, int(run.top), 2 * m_half,
-                                int(run.bottom - run.top)));
+            m_fill.append(
+                QRect(int(x) - m_half, int(run.top), 2 * m_half, int(run.bottom - run.top)));
         }
         std::fill(m_runOf.begin() + begin, m_runOf.begin() + run.end, m_runs.size());
         m_runs.append(run);
@@ -169,8 +169,8 @@ void LineDrawer::addCaps(int at)
     for (const double y : { m_points[at - 1].y(), m_points[at + 1].y() }) {
         const double reach = p.y() + sign(p.y() - y) * m_half;
         if (reach < run.top || reach > run.bottom) {
-            m_fill.append(QRect(int(p.x()) - m_half, int(std::min(p.y(), reach)), 2 * m_half,
-                                m_half));
+            m_fill.append(
+                QRect(int(p.x()) - m_half, int(std::min(p.y(), reach)), 2 * m_half, m_half));
         }
     }
 }

@@ -27,12 +27,6 @@ bool stripsAreRectangles(const QPen& pen)
         && pen.color().alpha() == 255 && width >= 2 && std::fmod(width, 2.0) == 0;
 }
 
-// Qwt's rounding of a mapped point to a whole pixel (qRound).
-double aligned(double v)
-{
-    return std::floor(v + 0.5);
-}
-
 } // namespace
 
 LogCurve::LogCurve(const QwtText& title)
@@ -55,8 +49,14 @@ void LogCurve::drawSeries(QPainter* painter, const QwtScaleMap& x_map, const Qwt
         // Beyond this many device pixels left or right of the canvas no ink of the pen lands
         // on it, so what lies there may share a column.
         const double reach = (2 + 2 * std::max(1.0, pen().widthF()) * pixel) * scale / pixel;
-        source->thin(x_map, scale, offset, scale * canvas_rect.left() + offset - reach,
-                     scale * canvas_rect.right() + offset + reach, rounded ? KEEP : 0);
+        ScalingPointData::Columns columns;
+        columns.scale = scale;
+        columns.offset = offset;
+        columns.first = scale * canvas_rect.left() + offset - reach;
+        columns.last = scale * canvas_rect.right() + offset + reach;
+        columns.keep = rounded ? KEEP : 0;
+        columns.y = rounded ? &y_map : nullptr;
+        source->thin(x_map, columns);
         from = 0;
         to = -1; // all the thinned points
     }
@@ -81,15 +81,16 @@ void LogCurve::drawLines(QPainter* painter, const QwtScaleMap& x_map, const QwtS
     LineDrawer line(painter, clip, testPaintAttribute(ClipPolygons),
                     testPaintAttribute(FilterPoints),
                     rounded && stripsAreRectangles(painter->pen()));
-    for (int i = from; i <= to; ++i) {
-        const QPointF sample = source->sample(size_t(i));
-        QPointF p(x_map.transform(sample.x()), y_map.transform(sample.y()));
+    const QVector<QPointF>& points = source->thinned();
+    to = std::min(to, points.size() - 1);
+    for (int i = std::max(from, 0); i <= to; ++i) {
+        QPointF p(x_map.transform(points[i].x()), y_map.transform(points[i].y()));
         if (!std::isfinite(p.x()) || !std::isfinite(p.y())) {
             line.finish();
             continue;
         }
         if (rounded)
-            p = QPointF(aligned(p.x()), aligned(p.y()));
+            p = QPointF(ScalingPointData::toPixel(p.x()), ScalingPointData::toPixel(p.y()));
         line.add(p);
     }
     line.finish();

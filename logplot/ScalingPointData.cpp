@@ -95,17 +95,17 @@ void ScalingPointData::setSamples(const QVector<QPointF>* series)
 class ScalingPointData::Thinner
 {
 public:
-    Thinner(const ScalingPointData& data, const QwtScaleMap& x_map, double scale, double offset,
-            double first, double last, int keep)
+    Thinner(const ScalingPointData& data, const QwtScaleMap& x_map, const Columns& columns)
         : m_data(data)
         , m_s(*data.m_series)
         , m_map(x_map)
-        , m_scale(scale)
-        , m_offset(offset)
-        , m_left(first)
-        , m_right(last)
-        , m_base(std::floor(first))
-        , m_keep(keep)
+        , m_scale(columns.scale)
+        , m_offset(columns.offset)
+        , m_left(columns.first)
+        , m_right(columns.last)
+        , m_base(std::floor(columns.first))
+        , m_keep(columns.keep)
+        , m_y(columns.y)
     { }
 
     // The column of a time; LEFT or RIGHT outside the columns, NaN as LEFT.
@@ -143,22 +143,21 @@ public:
                 take(from, to, c, block.low, block.lowAt, block.high, block.highAt);
                 continue;
             }
-            for (int i = from; i < to;) {
-                const qint64 here = column(m_s[i].x());
-                const int end = int(std::upper_bound(m_s.begin() + i + 1, m_s.begin() + to, here,
-                                                     [this](qint64 k, const QPointF& p) {
-                                                         return k < column(p.x());
-                                                     })
-                                    - m_s.begin());
-                int low_at = i, high_at = i;
-                for (int k = i + 1; k < end; ++k) {
-                    const double v = m_s[k].y();
-                    low_at = v < m_s[low_at].y() ? k : low_at;
-                    high_at = v > m_s[high_at].y() ? k : high_at;
+            // read in order, which the memory reads ahead of
+            qint64 here = c;
+            int start = from, low_at = from, high_at = from;
+            for (int i = from + 1; i < to; ++i) {
+                const qint64 k = column(m_s[i].x());
+                if (k != here) {
+                    take(start, i, here, m_s[low_at].y(), low_at, m_s[high_at].y(), high_at);
+                    here = k, start = low_at = high_at = i;
+                    continue;
                 }
-                take(i, end, here, m_s[low_at].y(), low_at, m_s[high_at].y(), high_at);
-                i = end;
+                const double v = m_s[i].y();
+                low_at = v < m_s[low_at].y() ? i : low_at;
+                high_at = v > m_s[high_at].y() ? i : high_at;
             }
+            take(start, to, here, m_s[low_at].y(), low_at, m_s[high_at].y(), high_at);
         }
         finish();
     }
@@ -216,7 +215,16 @@ private:
         if (m_start < 0)
             return;
         QVector<QPointF>& out = m_data.m_points;
-        if (m_end - m_start < m_keep) {
+        if (m_end - m_start < m_keep && m_y) {
+            // the points Qwt would draw of them: one per pixel the line passes
+            double pixel = qQNaN();
+            for (int i = m_start; i <= m_end; ++i) {
+                const double p = toPixel(m_y->transform(m_s[i].y()));
+                if (p != pixel)
+                    out.append(m_s[i]);
+                pixel = p;
+            }
+        } else if (m_end - m_start < m_keep) {
             for (int i = m_start; i <= m_end; ++i)
                 out.append(m_s[i]);
         } else {
@@ -238,25 +246,29 @@ private:
     const QwtScaleMap& m_map;
     const double m_scale, m_offset, m_left, m_right, m_base;
     const int m_keep;
+    const QwtScaleMap* const m_y;
     bool m_gap = false; // the last point kept is one that no number can place
     int m_start = -1, m_low = 0, m_high = 0, m_end = 0; // the stretch so far
     double m_lowValue = 0, m_highValue = 0;
     qint64 m_column = 0;
 };
 
-void ScalingPointData::thin(const QwtScaleMap& x_map, double scale, double offset, double first,
-                            double last, int keep) const
+void ScalingPointData::thin(const QwtScaleMap& x_map, const Columns& columns) const
 {
-    const Columns columns { x_map.s1(), x_map.s2(), x_map.p1(), x_map.p2(), scale,
-                            offset,     first,      last,       keep };
-    if (!m_series || (m_thinned && columns == m_columns))
+    const QwtScaleMap& y = columns.y ? *columns.y : QwtScaleMap();
+    const Key key { { x_map.s1(), x_map.s2(), x_map.p1(), x_map.p2(), columns.scale, columns.offset,
+                      columns.first, columns.last, columns.y ? y.s1() : 0, columns.y ? y.s2() : 0,
+                      columns.y ? y.p1() : 0, columns.y ? y.p2() : 0 },
+                    columns.keep };
+    if (!m_series || (m_thinned && key == m_key))
         return;
-    m_columns = columns;
+    m_key = key;
     m_thinned = true;
     m_points.resize(0);
-    Thinner thinner(*this, x_map, scale, offset, first, last, keep);
+    Thinner thinner(*this, x_map, columns);
     // Columns follow the times where the map runs left to right.
-    const bool forward = scale > 0 && (x_map.p2() - x_map.p1()) * (x_map.s2() - x_map.s1()) > 0;
+    const bool forward
+        = columns.scale > 0 && (x_map.p2() - x_map.p1()) * (x_map.s2() - x_map.s1()) > 0;
     if (m_ordered && forward)
         thinner.scanInOrder();
     else

@@ -168,7 +168,7 @@ void tst_PlotAids::thinning_keepsTheExtremesOfEachColumn()
     ScalingPointData data;
     data.setSamples(&samples);
     QCOMPARE(data.size(), size_t(samples.size())); // every sample until the first thinning
-    data.thin(unitMap(), 1, 0, -2, 102, keep);
+    data.thin(unitMap(), { 1, 0, -2, 102, keep, nullptr });
     QVERIFY2(samePoints(points(data), thinned), qPrintable(QString::number(data.size())));
 }
 
@@ -189,8 +189,8 @@ void tst_PlotAids::thinning_inTimeOrder_agreesWithSampleBySample()
         ScalingPointData a, b;
         a.setSamples(&ordered);
         b.setSamples(&unordered);
-        a.thin(unitMap(), 2, offset, -3, 303);
-        b.thin(unitMap(), 2, offset, -3, 303);
+        a.thin(unitMap(), { 2, offset, -3, 303, 0, nullptr });
+        b.thin(unitMap(), { 2, offset, -3, 303, 0, nullptr });
         Points expected = points(b);
         expected.removeLast();
         QVERIFY(points(a).size() < ordered.size() / 10);
@@ -221,13 +221,13 @@ void tst_PlotAids::pointSource_withoutSeries_servesNothing()
     ScalingPointData data;
     QCOMPARE(data.size(), size_t(0));
     QCOMPARE(data.sample(0), QPointF(0, 0));
-    data.thin(unitMap(), 1, 0, -2, 102);
+    data.thin(unitMap(), { 1, 0, -2, 102, 0, nullptr });
     QCOMPARE(data.size(), size_t(0));
     QVERIFY(data.boundingRect().width() < 0);
     QCOMPARE(data.nearest(unitMap(), 5), -1);
     const Points empty;
     data.setSamples(&empty);
-    data.thin(unitMap(), 1, 0, -2, 102);
+    data.thin(unitMap(), { 1, 0, -2, 102, 0, nullptr });
     QCOMPARE(data.sample(5), QPointF(0, 0));
     QCOMPARE(data.size(), size_t(0));
 }
