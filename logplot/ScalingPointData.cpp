@@ -94,6 +94,10 @@ void ScalingPointData::setSamples(const QVector<QPointF>* series)
 // Splits the samples into stretches that share a column, appending what each keeps.
 class ScalingPointData::Thinner
 {
+    // Blocks ahead of the one at work whose samples are asked for: about as many as take as
+    // long to go through as memory takes to answer.
+    static constexpr int AHEAD = 16;
+
 public:
     Thinner(const ScalingPointData& data, const QwtScaleMap& x_map, const Columns& columns)
         : m_data(data)
@@ -131,20 +135,37 @@ public:
         const int n = m_s.size();
         const int blocks = m_data.m_blocks.size();
         for (int b = 0; b < blocks; ++b) {
+            // The samples of a block across columns are read: some blocks ahead, ask for
+            // them early, so that the waits for memory overlap with the work on these.
+            if (b + AHEAD < blocks) {
+                const Block& ahead = m_data.m_blocks[b + AHEAD];
+                if (!ahead.numbers || column(ahead.first) != column(ahead.last)) {
+                    const char* p
+                        = reinterpret_cast<const char*>(m_s.constData() + (b + AHEAD) * BLOCK);
+                    const char* end = reinterpret_cast<const char*>(
+                        m_s.constData() + std::min(n, (b + AHEAD + 1) * BLOCK));
+                    for (; p < end; p += 64)
+                        __builtin_prefetch(p);
+                }
+            }
             const Block& block = m_data.m_blocks[b];
             const int from = b * BLOCK, to = std::min(n, from + BLOCK);
+            // In time order a block that ends in the column the one before ended in lies in it
+            // whole; else one that starts and ends in the same column does.
+            const qint64 c = column(block.last);
+            const bool same = b > 0 && c == m_lastColumn;
+            m_lastColumn = c;
             if (!block.numbers) {
                 for (int i = from; i < to; ++i)
                     step(i);
                 continue;
             }
-            const qint64 c = column(block.first);
-            if (column(block.last) == c) {
+            if (same || column(block.first) == c) {
                 take(from, to, c, block.low, block.lowAt, block.high, block.highAt);
                 continue;
             }
             // read in order, which the memory reads ahead of
-            qint64 here = c;
+            qint64 here = column(block.first);
             int start = from, low_at = from, high_at = from;
             for (int i = from + 1; i < to; ++i) {
                 const qint64 k = column(m_s[i].x());
@@ -251,6 +272,7 @@ private:
     int m_start = -1, m_low = 0, m_high = 0, m_end = 0; // the stretch so far
     double m_lowValue = 0, m_highValue = 0;
     qint64 m_column = 0;
+    qint64 m_lastColumn = 0; // of the last sample of the block before
 };
 
 void ScalingPointData::thin(const QwtScaleMap& x_map, const Columns& columns) const
