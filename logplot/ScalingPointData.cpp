@@ -155,6 +155,10 @@ public:
             const qint64 c = column(block.last);
             const bool same = b > 0 && c == m_lastColumn;
             m_lastColumn = c;
+            if (!block.numbers && block.low > block.high) {
+                gap(from); // not one number: a gap, or more of one
+                continue;
+            }
             if (!block.numbers) {
                 for (int i = from; i < to; ++i)
                     step(i);
@@ -218,16 +222,22 @@ private:
         }
         finish();
         if (!placed) {
-            // One breaks the line; those that follow it add nothing.
-            if (!m_gap)
-                m_data.m_points.append(m_s[i]);
-            m_gap = true;
+            gap(i);
             return;
         }
         m_gap = false;
         m_start = m_low = m_high = m_end = i;
         m_lowValue = m_highValue = v;
         m_column = c;
+    }
+
+    // Sample i, which no number can place, breaks the line; those that follow it add nothing.
+    void gap(int i)
+    {
+        finish();
+        if (!m_gap)
+            m_data.m_points.append(m_s[i]);
+        m_gap = true;
     }
 
     // Ends the stretch so far: its samples share a column, and all have numbers.
