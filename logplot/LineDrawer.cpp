@@ -234,7 +234,8 @@ void LineDrawer::fillStrips()
             const QRect& s = m_fill[end];
             const int shared_top = std::max(top, s.top());
             const int shared_bottom = std::min(bottom, s.bottom() + 1);
-            const bool beside = s.left() == right - 1 || s.right() == left;
+            const bool beside = s.left() <= right && s.right() + 1 >= left; // or over
+
             if (!beside || 2 * (shared_bottom - shared_top) < bottom - top)
                 break;
             top = shared_top, bottom = shared_bottom;
