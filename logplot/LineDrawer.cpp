@@ -19,8 +19,6 @@ constexpr double TALL = 32;
 constexpr double STUB = 1.0 / 64;
 // Pixels a line across a strip may run before it pays to stroke anew instead.
 constexpr double ACROSS = 64;
-// Points of a stroke beyond which it is ended where Qwt's pieces meet, as Qwt ends all.
-constexpr int LONGEST = 48;
 
 bool whole(double v)
 {
@@ -112,41 +110,14 @@ bool LineDrawer::piecesMeetAt(int i) const
     return i % PIECE == 0 && i > 0 && i < m_points.size() - 1;
 }
 
-// Where Qwt's pieces meet at point i of the line, each ends with its cap. Where both lines
-// there run along a row or a column of whole pixels, the caps are rectangles of whole pixels
-// that cover the joint as well, so the stroke goes on and the caps are filled; elsewhere, and
-// where the stroke has grown long (which the rasterizer takes badly), it ends there and
-// starts anew.
-void LineDrawer::endPieceAt(int i)
-{
-    const QPointF& p = m_points[i];
-    const QPointF from = p - m_points[i - 1], to = m_points[i + 1] - p;
-    const auto straight = [](const QPointF& d) { return (d.x() == 0) != (d.y() == 0); };
-    if (m_line.size() < LONGEST && whole(p.x()) && whole(p.y()) && straight(from) && straight(to)) {
-        addCap(p, from);
-        addCap(p, -to);
-        return;
-    }
-    stroke();
-    m_line << p;
-}
-
-// The square cap of a line running in direction d that ends at p.
-void LineDrawer::addCap(const QPointF& p, const QPointF& d)
-{
-    const int x = int(p.x()), y = int(p.y()), h = m_half;
-    if (d.y() == 0)
-        m_fill.append(QRect(d.x() > 0 ? x : x - h, y - h, h, 2 * h));
-    else
-        m_fill.append(QRect(x - h, d.y() > 0 ? y : y - h, 2 * h, h));
-}
-
 void LineDrawer::addPoints(const Run& run)
 {
     for (int i = run.begin; i < run.end; ++i) {
         m_line << m_points[i];
-        if (piecesMeetAt(i))
-            endPieceAt(i);
+        if (piecesMeetAt(i)) {
+            stroke();
+            m_line << m_points[i];
+        }
     }
 }
 
@@ -171,16 +142,20 @@ void LineDrawer::addStrip(const Run& run)
         addCaps(last);
     if (in) {
         m_line << p;
-        if (piecesMeetAt(first))
-            endPieceAt(first);
+        if (piecesMeetAt(first)) {
+            stroke();
+            m_line << p;
+        }
         m_line << QPointF(p.x(), p.y() + STUB * sign(m_points[first + 1].y() - p.y()));
     }
     if (!in || !out || std::fabs(q.y() - p.y()) > ACROSS)
         stroke();
     if (out) {
         m_line << QPointF(q.x(), q.y() - STUB * sign(q.y() - m_points[last - 1].y())) << q;
-        if (piecesMeetAt(last))
-            endPieceAt(last);
+        if (piecesMeetAt(last)) {
+            stroke();
+            m_line << q;
+        }
     }
 }
 

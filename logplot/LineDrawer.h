@@ -36,8 +36,6 @@ private:
 
     void findRuns();
     bool piecesMeetAt(int i) const;
-    void endPieceAt(int i);
-    void addCap(const QPointF& p, const QPointF& d);
     void addPoints(const Run& run);
     void addStrip(const Run& run);
     void addCaps(int at);
