@@ -23,6 +23,8 @@
 #include <QImage>
 #include <QPainter>
 
+#include <malloc.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
@@ -85,8 +87,11 @@ double statusMb(const char* field)
     return 0;
 }
 
+// From here on the peak counts what is added: memory freed before goes back to the system
+// first, so that new allocations cannot hide in it.
 void resetPeak()
 {
+    malloc_trim(0);
     QFile refs(QStringLiteral("/proc/self/clear_refs"));
     if (refs.open(QIODevice::WriteOnly))
         refs.write("5");
@@ -192,8 +197,8 @@ bool tenMillion()
         plot.resize(size);
         plot.show();
         QApplication::processEvents();
-        const double before = statusMb("VmRSS:");
         resetPeak();
+        const double before = statusMb("VmRSS:");
         const Timing t = best(
             [&] {
                 plot.setData(log);
@@ -208,8 +213,8 @@ bool tenMillion()
         like.resize(size);
         like.setData(log);
         PlainPlot plain(like);
-        const double before = statusMb("VmRSS:");
         resetPeak();
+        const double before = statusMb("VmRSS:");
         const Timing t = best(
             [&] {
                 plain.setData(log);
@@ -294,6 +299,8 @@ int main(int argc, char** argv)
         { QStringLiteral("NaN gaps"), [] { return makeLog(GAPS, 1000000); } },
     };
     const QSize sizes[] = { QSize(1600, 900), QSize(2560, 1440) };
+    // first, while the process has allocated little that it could reuse
+    const bool large_log_met = tenMillion();
 
     std::printf("setData + render, best of %d runs each side, CPU time in ms (wall in brackets):\n"
                 "%-18s %-10s %9s %9s %18s %18s %8s\n",
@@ -333,7 +340,6 @@ int main(int argc, char** argv)
     bench::result(NOISE_FACTOR, noise_factor, noise_factor >= 30, "%.0fx");
     bench::result(ROOM_FACTOR, room_factor, room_factor >= 30, "%.0fx");
 
-    const bool large_log_met = tenMillion();
     const bool hover_met = hover();
     const bool met = slowest_factor >= 1 && slowest_ms < 15 && noise_factor >= 30
         && room_factor >= 30 && large_log_met && hover_met;
