@@ -13,9 +13,10 @@
 
 namespace {
 
-// Where Qwt does not round points to whole pixels (a scaled painter: a high-density screen, an
-// image of another size), the line through the thinned points runs within this fraction of a
-// device pixel of the line through all samples.
+// Where Qwt does not round points to whole pixels (a painter scaled by hand, a PDF or SVG
+// device; screens of any pixel ratio and the plot's own render() it rounds to the plot's
+// pixels), the line through the thinned points runs within this fraction of a device pixel of
+// the line through all samples.
 constexpr double SUBCOLUMNS = 16;
 
 // An opaque pen of an even whole width, unscaled, covers whole pixels along a vertical line
@@ -37,8 +38,8 @@ void LogCurve::drawSeries(QPainter* painter, const QwtScaleMap& x_map, const Qwt
                           const QRectF& canvas_rect, int from, int to) const
 {
     if (auto* source = dynamic_cast<const ScalingPointData*>(data())) {
-        // The columns are the device's pixels as the line's points fall on them: where Qwt
-        // rounds points to whole pixels, the samples that round to the same one; elsewhere
+        // The columns are the pixels as the line's points fall on them: where Qwt rounds points
+        // to whole pixels of the plot, the samples that round to the same one; elsewhere
         // sixteenths of device pixels. A rotated or mirrored painter thins by canvas pixels.
         const bool rounded = QwtPainter::roundingAlignment(painter);
         const QTransform device = painter->deviceTransform();
