@@ -30,6 +30,14 @@ inline double threadCpuMs()
     return double(t.tv_sec) * 1000.0 + double(t.tv_nsec) / 1e6;
 }
 
+// Processor time the whole process has used, all its threads, in milliseconds.
+inline double processCpuMs()
+{
+    timespec t {};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1000.0 + double(t.tv_nsec) / 1e6;
+}
+
 inline double percentile(std::vector<double> v, double p)
 {
     std::sort(v.begin(), v.end());

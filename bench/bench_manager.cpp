@@ -4,7 +4,10 @@
 //  2. sixteen boxes plugged in at once: the time until all are ready, then the share of the
 //     GUI thread's time that their polling takes.
 // Goals: the download within 1.10 times the floor; the GUI thread busy under 5 % while
-// sixteen boxes poll.
+// sixteen boxes poll. The whole process's share of a processor (the GUI thread and the
+// sixteen communication threads) is printed next to it.
+// The manager builds the firmware updater's dialog, a widget: the benchmark runs a
+// QApplication on the offscreen platform unless QT_QPA_PLATFORM says otherwise.
 #include "BenchResult.h"
 #include "BenchSupport.h"
 
@@ -12,7 +15,7 @@
 #include "sim/HidBus.h"
 #include "sim/VoroBox.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QTimer>
 
 #include <cstdio>
@@ -21,6 +24,8 @@
 using namespace bench;
 
 namespace {
+const bench::Goal DOWNLOAD { "log download vs bare round trips", "<= 1.10" };
+const bench::Goal GUI_BUSY { "16 boxes polling: GUI thread busy", "< 5 %" };
 constexpr int kLogRecords = 1200;
 constexpr int kBoxes = 16;
 constexpr int kPollSeconds = 10;
@@ -43,7 +48,7 @@ bool logDownloadBenchmark()
         const auto start = Clock::now();
         if (!comm.readLog(0) || comm.device.log.count() != kLogRecords) {
             std::printf("log download failed\n");
-            bench::result("log download vs bare round trips", 0, "<= 1.10", false, "failed");
+            bench::result(DOWNLOAD, "failed", false);
             return false;
         }
         reads.push_back(ms(Clock::now() - start));
@@ -61,8 +66,7 @@ bool logDownloadBenchmark()
                 round_trips, bare, floor);
     std::printf("  ratio to the floor: %.3f (goal <= 1.10) %s\n", read / floor,
                 read / floor <= 1.10 ? "met" : "MISSED");
-    bench::result("log download vs bare round trips", read / floor, "<= 1.10", read / floor <= 1.10,
-                  "%.3f");
+    bench::result(DOWNLOAD, read / floor, read / floor <= 1.10, "%.3f");
     return read / floor <= 1.10;
 }
 
@@ -81,10 +85,12 @@ bool sixteenBoxesBenchmark()
     int updates = 0;
     double ready_ms = 0;
     double cpu_start = 0;
+    double process_start = 0;
     QObject::connect(&manager, &VoroManager::deviceDetected, [&](VoroDevice::Id) {
         if (++ready == kBoxes) {
             ready_ms = ms(Clock::now() - start);
             cpu_start = threadCpuMs();
+            process_start = processCpuMs();
             updates = 0;
             QTimer::singleShot(kPollSeconds * 1000, qApp, &QCoreApplication::quit);
         }
@@ -95,15 +101,17 @@ bool sixteenBoxesBenchmark()
     QTimer::singleShot(30000, qApp, &QCoreApplication::quit); // in case they never get ready
     qApp->exec();
     const double cpu = threadCpuMs() - cpu_start;
+    const double process_cpu = processCpuMs() - process_start;
 
     for (const std::string& path : paths)
         hidsim::Bus::instance().unplug(path);
     if (ready < kBoxes) {
         std::printf("only %d of %d boxes became ready\n", ready, kBoxes);
-        bench::result("16 boxes polling: GUI thread busy", 100, "< 5 %", false, "not ready");
+        bench::result(GUI_BUSY, "not ready", false);
         return false;
     }
     const double share = cpu / (kPollSeconds * 10.0);
+    const double process_share = process_cpu / (kPollSeconds * 10.0);
     std::printf("%d boxes plugged in at once: all ready after %.0f ms (the first firmware "
                 "check comes at 500 ms)\n",
                 kBoxes, ready_ms);
@@ -111,14 +119,21 @@ bool sixteenBoxesBenchmark()
                 "busy %.0f ms = %.2f %% (goal < 5 %%) %s\n",
                 kPollSeconds, updates, double(updates) / kBoxes / kPollSeconds, cpu, share,
                 share < 5.0 ? "met" : "MISSED");
-    bench::result("16 boxes polling: GUI thread busy", share, "< 5 %", share < 5.0, "%.2f %%");
+    std::printf("  the whole process meanwhile: %.0f ms = %.2f %% of one processor\n", process_cpu,
+                process_share);
+    bench::result(GUI_BUSY, share, share < 5.0, "%.2f %%");
+    bench::info("16 boxes polling: whole process busy", process_share, "%.2f %%");
     return share < 5.0;
 }
 } // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    if (bench::listGoals(argc, argv, { DOWNLOAD, GUI_BUSY }))
+        return 0;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     hidsim::Bus::instance().setLatency(std::chrono::microseconds(1000));
     const bool download_met = logDownloadBenchmark();
     std::fflush(stdout);

@@ -6,6 +6,7 @@
 //
 // Runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise. Prints a RESULT line
 // per figure and exits with 0 when both goals are met.
+#include "BenchResult.h"
 #include "BenchSupport.h"
 #include "tests/support/ScriptedDialogs.h"
 
@@ -85,6 +86,10 @@ void result(const char* figure, double value, double goal, const char* unit)
 
 int main(int argc, char** argv)
 {
+    if (bench::listGoals(
+            argc, argv,
+            { { "window GUI thread busy", "< 2 %" }, { "window longest event", "< 50 ms" } }))
+        return 0;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const int seconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;

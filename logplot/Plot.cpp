@@ -54,6 +54,23 @@ public:
         setDateFormat(QwtDate::Hour, format);
         invalidateCache();
     }
+
+    // Qwt works the interval out anew for every label, from every tick, and each tick's local
+    // time costs a look at the system's time zone: once per scale is enough.
+    QwtDate::IntervalType intervalType(const QwtScaleDiv& div) const override
+    {
+        if (!m_intervalValid || !(div == m_intervalDiv)) {
+            m_interval = QwtDateScaleDraw::intervalType(div);
+            m_intervalDiv = div;
+            m_intervalValid = true;
+        }
+        return m_interval;
+    }
+
+private:
+    mutable QwtScaleDiv m_intervalDiv;
+    mutable QwtDate::IntervalType m_interval = QwtDate::Millisecond;
+    mutable bool m_intervalValid = false;
 };
 
 struct CurveStyle

@@ -37,8 +37,12 @@ void Plot::render(QPaintDevice* device, const QRectF& rect)
 
     setStyleSheet(QString());
     QFile print_style(QStringLiteral(":/Styles/print.css"));
-    if (print_style.open(QIODevice::ReadOnly))
+    const bool printed_style = print_style.open(QIODevice::ReadOnly);
+    if (printed_style)
         setStyleSheet(QString::fromUtf8(print_style.readAll()));
+    // Laid out anew after painting only where printing changed what the layout depends on.
+    const bool relayout = printed_style || !style_sheet.isEmpty()
+        || legend_position != QwtPlot::TopLegend || max_columns != 0 || !plot_title.isEmpty();
     plotLayout()->setLegendPosition(QwtPlot::TopLegend);
     if (legend)
         legend->setMaxColumns(0);
@@ -71,7 +75,8 @@ void Plot::render(QPaintDevice* device, const QRectF& rect)
     if (legend)
         legend->setMaxColumns(max_columns);
     setTitle(plot_title);
-    updateLayout();
+    if (relayout)
+        updateLayout();
 }
 
 void Plot::copyToClipboard()

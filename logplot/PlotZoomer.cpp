@@ -54,6 +54,8 @@ void PlotZoomer::rescale()
     }
     const QwtScaleDiv div(current.lowerBound(), current.upperBound(), QList<double>(),
                           current.ticks(QwtScaleDiv::MediumTick), major);
+    if (div == current)
+        return; // nothing to draw anew
     p->setAxisScaleDiv(QwtPlot::yLeft, div);
     p->replot();
 }

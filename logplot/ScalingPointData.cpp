@@ -6,30 +6,8 @@
 
 namespace {
 
-using Stretch = ScalingPointData::Stretch;
 constexpr qint64 LEFT = std::numeric_limits<qint64>::min();
 constexpr qint64 RIGHT = std::numeric_limits<qint64>::max();
-
-// The samples of one stretch within one column: first, lowest, highest and last, appended in
-// their order.
-void appendStretch(const QVector<QPointF>& s, int first, int low, int high, int last, qint64 column,
-                   QVector<QPointF>& out, QVector<Stretch>& stretches)
-{
-    Stretch stretch;
-    stretch.first = out.size();
-    stretch.samples = last - first + 1;
-    stretch.inColumn = column != LEFT && column != RIGHT;
-    stretch.column = column;
-    int kept[4] = { first, std::min(low, high), std::max(low, high), last };
-    int previous = -1;
-    for (int i : kept) {
-        if (i != previous)
-            out.append(s[i]);
-        previous = i;
-    }
-    stretch.count = out.size() - stretch.first;
-    stretches.append(stretch);
-}
 
 void includeValue(double v, double& low, double& high)
 {
@@ -58,7 +36,6 @@ void ScalingPointData::setSamples(const QVector<QPointF>* series)
     m_blocks.resize(0); // keeps the room, which the next log of the same length reuses
     m_thinned = false;
     m_points.resize(0);
-    m_stretches.resize(0);
     if (!series)
         return;
     // One pass in locals the compiler can keep in registers: a long log does not fit in the
@@ -66,16 +43,14 @@ void ScalingPointData::setSamples(const QVector<QPointF>* series)
     const QVector<QPointF>& s = *series;
     const int n = s.size();
     m_blocks.reserve((n + BLOCK - 1) / BLOCK);
-    double first = m_times.low, last = m_times.high;
     double previous = -std::numeric_limits<double>::infinity();
     bool ordered = true;
     constexpr double largest = std::numeric_limits<double>::max();
     for (int b = 0; b < n; b += BLOCK) {
         const int end = std::min(n, b + BLOCK);
         // Without branches, which a noisy log would keep mispredicting: (x < m ? x : m) is one
-        // instruction and passes NaN over. Infinities and broken times are rare enough for
-        // a second look.
-        double low = largest, high = -largest, early = largest, late = -largest;
+        // instruction and passes NaN over. Infinities are rare enough for a second look.
+        double low = largest, high = -largest;
         int low_at = b, high_at = b;
         bool numbers = true;
         for (int i = b; i < end; ++i) {
@@ -85,9 +60,7 @@ void ScalingPointData::setSamples(const QVector<QPointF>* series)
             low = v < low ? v : low;
             high_at = v > high ? i : high_at;
             high = v > high ? v : high;
-            early = t < early ? t : early;
-            late = t > late ? t : late;
-            ordered &= t >= previous;
+            ordered &= t >= previous; // false for NaN
             previous = t;
         }
         if (!numbers) {
@@ -96,42 +69,53 @@ void ScalingPointData::setSamples(const QVector<QPointF>* series)
                 includeValue(s[i].y(), low, high);
             low_at = high_at = b; // unused: the block is thinned sample by sample
         }
-        if (early < -TIME_LIMIT || late > TIME_LIMIT) {
-            early = largest, late = -largest;
-            for (int i = b; i < end; ++i)
-                includeTime(s[i].x(), early, late);
-        }
-        first = std::min(first, early);
-        last = std::max(last, late);
-        const Block block { low, high, low_at, high_at, numbers };
+        const Block block { low, high, s[b].x(), s[end - 1].x(), low_at, high_at, numbers };
         m_values.low = std::min(m_values.low, low);
         m_values.high = std::max(m_values.high, high);
         m_blocks.append(block);
     }
-    m_times.low = first, m_times.high = last;
     m_ordered = ordered;
+    // In time order the first and the last sample span the times, unless broken data lies
+    // beyond sensible times; then, or in any other order, every time is looked at.
+    if (ordered && n > 0) {
+        m_times.include(s[0].x(), TIME_LIMIT);
+        m_times.include(s[n - 1].x(), TIME_LIMIT);
+    }
+    if (!ordered || m_times.isEmpty() || m_times.low != s[0].x() || m_times.high != s[n - 1].x()) {
+        double early = largest, late = -largest;
+        for (const QPointF& p : s)
+            includeTime(p.x(), early, late);
+        m_times = Range();
+        m_times.include(early, TIME_LIMIT);
+        m_times.include(late, TIME_LIMIT);
+    }
 }
 
 // Splits the samples into stretches that share a column, appending what each keeps.
 class ScalingPointData::Thinner
 {
+    // Blocks ahead of the one at work whose samples are asked for: about as many as take as
+    // long to go through as memory takes to answer.
+    static constexpr int AHEAD = 16;
+
 public:
-    Thinner(const ScalingPointData& data, const QwtScaleMap& x_map, double scale, double offset,
-            double first, double last)
+    Thinner(const ScalingPointData& data, const QwtScaleMap& x_map, const Columns& columns)
         : m_data(data)
         , m_s(*data.m_series)
         , m_map(x_map)
-        , m_scale(scale)
-        , m_offset(offset)
-        , m_left(first)
-        , m_right(last)
-        , m_base(std::floor(first))
+        , m_scale(columns.scale)
+        , m_offset(columns.offset)
+        , m_left(columns.first)
+        , m_right(columns.last)
+        , m_base(std::floor(columns.first))
+        , m_keep(columns.keep)
+        , m_y(columns.y)
     { }
 
-    // The column of a sample by its time; LEFT or RIGHT outside the columns, NaN as LEFT.
-    qint64 column(int i) const
+    // The column of a time; LEFT or RIGHT outside the columns, NaN as LEFT.
+    qint64 column(double time) const
     {
-        const double c = m_scale * m_map.transform(m_s[i].x()) + m_offset;
+        const double c = m_scale * m_map.transform(time) + m_offset;
         return !(c >= m_left) ? LEFT : c > m_right ? RIGHT : qint64(m_base) + qint64(c - m_base);
     }
 
@@ -143,65 +127,148 @@ public:
         finish();
     }
 
-    // Samples in time order: a block whose first and last sample share a column lies in it
-    // whole, and its extremes stand for its samples.
+    // Samples in time order, so in order of their columns: a block whose first and last sample
+    // share a column lies in it whole, and its extremes stand for its samples; what the blocks
+    // hold is all that is read of them. A block across columns is cut where they change.
     void scanInOrder()
     {
         const int n = m_s.size();
-        for (int b = 0; b < m_data.m_blocks.size(); ++b) {
+        const int blocks = m_data.m_blocks.size();
+        for (int b = 0; b < blocks; ++b) {
+            // The samples of a block across columns are read: some blocks ahead, ask for
+            // them early, so that the waits for memory overlap with the work on these.
+            if (b + AHEAD < blocks) {
+                const Block& ahead = m_data.m_blocks[b + AHEAD];
+                if (!ahead.numbers || column(ahead.first) != column(ahead.last)) {
+                    const char* p
+                        = reinterpret_cast<const char*>(m_s.constData() + (b + AHEAD) * BLOCK);
+                    const char* end = reinterpret_cast<const char*>(
+                        m_s.constData() + std::min(n, (b + AHEAD + 1) * BLOCK));
+                    for (; p < end; p += 64)
+                        __builtin_prefetch(p);
+                }
+            }
             const Block& block = m_data.m_blocks[b];
             const int from = b * BLOCK, to = std::min(n, from + BLOCK);
-            const qint64 c = column(from);
-            if (block.numbers && column(to - 1) == c) {
-                if (m_start >= 0 && c == m_column) {
-                    if (block.low < m_s[m_low].y())
-                        m_low = block.lowAt;
-                    if (block.high > m_s[m_high].y())
-                        m_high = block.highAt;
-                } else {
-                    finish();
-                    m_start = from, m_low = block.lowAt, m_high = block.highAt, m_column = c;
-                }
-                m_end = to - 1;
+            // In time order a block that ends in the column the one before ended in lies in it
+            // whole; else one that starts and ends in the same column does.
+            const qint64 c = column(block.last);
+            const bool same = b > 0 && c == m_lastColumn;
+            m_lastColumn = c;
+            if (!block.numbers && block.low > block.high) {
+                gap(from); // not one number: a gap, or more of one
                 continue;
             }
-            for (int i = from; i < to; ++i)
-                step(i);
+            if (!block.numbers) {
+                for (int i = from; i < to; ++i)
+                    step(i);
+                continue;
+            }
+            if (same || column(block.first) == c) {
+                take(from, to, c, block.low, block.lowAt, block.high, block.highAt);
+                continue;
+            }
+            // read in order, which the memory reads ahead of
+            qint64 here = column(block.first);
+            int start = from, low_at = from, high_at = from;
+            for (int i = from + 1; i < to; ++i) {
+                const qint64 k = column(m_s[i].x());
+                if (k != here) {
+                    take(start, i, here, m_s[low_at].y(), low_at, m_s[high_at].y(), high_at);
+                    here = k, start = low_at = high_at = i;
+                    continue;
+                }
+                const double v = m_s[i].y();
+                low_at = v < m_s[low_at].y() ? i : low_at;
+                high_at = v > m_s[high_at].y() ? i : high_at;
+            }
+            take(start, to, here, m_s[low_at].y(), low_at, m_s[high_at].y(), high_at);
         }
         finish();
     }
 
 private:
+    // Samples `from` to before `to`, all numbers in column c, of which low and high are the
+    // first lowest and the first highest.
+    void take(int from, int to, qint64 c, double low, int low_at, double high, int high_at)
+    {
+        if (m_start >= 0 && c == m_column) {
+            if (low < m_lowValue)
+                m_low = low_at, m_lowValue = low;
+            if (high > m_highValue)
+                m_high = high_at, m_highValue = high;
+        } else {
+            finish();
+            m_gap = false;
+            m_start = from, m_column = c;
+            m_low = low_at, m_lowValue = low, m_high = high_at, m_highValue = high;
+        }
+        m_end = to - 1;
+    }
+
     void step(int i)
     {
         const double v = m_s[i].y();
         // What a number cannot place (a value or time that is none) is kept alone.
         const bool placed = std::isfinite(v) && !std::isnan(m_s[i].x());
-        const qint64 c = placed ? column(i) : 0;
+        const qint64 c = placed ? column(m_s[i].x()) : 0;
         if (m_start >= 0 && placed && c == m_column) {
-            if (v < m_s[m_low].y())
-                m_low = i;
-            else if (v > m_s[m_high].y())
-                m_high = i;
+            if (v < m_lowValue)
+                m_low = i, m_lowValue = v;
+            else if (v > m_highValue)
+                m_high = i, m_highValue = v;
             m_end = i;
             return;
         }
         finish();
         if (!placed) {
-            m_data.m_stretches.append(Stretch { m_data.m_points.size(), 1, 1, false, 0 });
-            m_data.m_points.append(m_s[i]);
+            gap(i);
             return;
         }
+        m_gap = false;
         m_start = m_low = m_high = m_end = i;
+        m_lowValue = m_highValue = v;
         m_column = c;
     }
 
-    // Ends the stretch so far.
+    // Sample i, which no number can place, breaks the line; those that follow it add nothing.
+    void gap(int i)
+    {
+        finish();
+        if (!m_gap)
+            m_data.m_points.append(m_s[i]);
+        m_gap = true;
+    }
+
+    // Ends the stretch so far: its samples share a column, and all have numbers.
     void finish()
     {
-        if (m_start >= 0)
-            appendStretch(m_s, m_start, m_low, m_high, m_end, m_column, m_data.m_points,
-                          m_data.m_stretches);
+        if (m_start < 0)
+            return;
+        QVector<QPointF>& out = m_data.m_points;
+        if (m_end - m_start < m_keep && m_y) {
+            // the points Qwt would draw of them: one per pixel the line passes
+            double pixel = qQNaN();
+            for (int i = m_start; i <= m_end; ++i) {
+                const double p = toPixel(m_y->transform(m_s[i].y()));
+                if (p != pixel)
+                    out.append(m_s[i]);
+                pixel = p;
+            }
+        } else if (m_end - m_start < m_keep) {
+            for (int i = m_start; i <= m_end; ++i)
+                out.append(m_s[i]);
+        } else {
+            // first, lowest, highest and last, in their order, none twice
+            const int kept[4]
+                = { m_start, std::min(m_low, m_high), std::max(m_low, m_high), m_end };
+            int previous = -1;
+            for (int i : kept) {
+                if (i != previous)
+                    out.append(m_s[i]);
+                previous = i;
+            }
+        }
         m_start = -1;
     }
 
@@ -209,24 +276,31 @@ private:
     const QVector<QPointF>& m_s;
     const QwtScaleMap& m_map;
     const double m_scale, m_offset, m_left, m_right, m_base;
+    const int m_keep;
+    const QwtScaleMap* const m_y;
+    bool m_gap = false; // the last point kept is one that no number can place
     int m_start = -1, m_low = 0, m_high = 0, m_end = 0; // the stretch so far
+    double m_lowValue = 0, m_highValue = 0;
     qint64 m_column = 0;
+    qint64 m_lastColumn = 0; // of the last sample of the block before
 };
 
-void ScalingPointData::thin(const QwtScaleMap& x_map, double scale, double offset, double first,
-                            double last) const
+void ScalingPointData::thin(const QwtScaleMap& x_map, const Columns& columns) const
 {
-    const Columns columns { x_map.s1(), x_map.s2(), x_map.p1(), x_map.p2(),
-                            scale,      offset,     first,      last };
-    if (!m_series || (m_thinned && columns == m_columns))
+    const QwtScaleMap& y = columns.y ? *columns.y : QwtScaleMap();
+    const Key key { { x_map.s1(), x_map.s2(), x_map.p1(), x_map.p2(), columns.scale, columns.offset,
+                      columns.first, columns.last, columns.y ? y.s1() : 0, columns.y ? y.s2() : 0,
+                      columns.y ? y.p1() : 0, columns.y ? y.p2() : 0 },
+                    columns.keep };
+    if (!m_series || (m_thinned && key == m_key))
         return;
-    m_columns = columns;
+    m_key = key;
     m_thinned = true;
     m_points.resize(0);
-    m_stretches.resize(0);
-    Thinner thinner(*this, x_map, scale, offset, first, last);
+    Thinner thinner(*this, x_map, columns);
     // Columns follow the times where the map runs left to right.
-    const bool forward = scale > 0 && (x_map.p2() - x_map.p1()) * (x_map.s2() - x_map.s1()) > 0;
+    const bool forward
+        = columns.scale > 0 && (x_map.p2() - x_map.p1()) * (x_map.s2() - x_map.s1()) > 0;
     if (m_ordered && forward)
         thinner.scanInOrder();
     else

@@ -6,6 +6,7 @@
 #include <QVector>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -14,8 +15,9 @@ class QwtScaleMap;
 // The points of one log series as a curve draws them. Of the samples that follow each other
 // within one pixel column it keeps the first, the lowest, the highest and the last, in their
 // order: a line through these covers the pixels of the line through all of them, so a
-// million-sample import draws as fast as a device log. The columns follow zoom and canvas size;
-// the hover labels and the axes read all samples.
+// million-sample import draws as fast as a device log. A column of only a few samples keeps
+// them all, which costs little and leaves a thin line exactly as it was. The columns follow
+// zoom and canvas size; the hover labels and the axes read all samples.
 class ScalingPointData : public QwtSeriesData<QPointF>
 {
 public:
@@ -44,29 +46,38 @@ public:
     const Range& values() const { return m_values; }
     const Range& times() const { return m_times; }
 
-    // Thins the samples to the pixel columns floor(scale × x_map.transform(time) + offset) of
-    // the device drawn on. Samples left of column `first` or right of column `last` are
-    // thinned as if they shared one column each. Nothing is done again for the same columns.
-    void thin(const QwtScaleMap& x_map, double scale, double offset, double first,
-              double last) const;
+    // How thin() groups the samples: into the pixel columns
+    // floor(scale × x_map.transform(time) + offset) of the device drawn on, those left of
+    // column `first` and those right of column `last` into one each. A column of at most
+    // `keep` samples keeps them all; with `y`, the map of a curve whose points are rounded to
+    // whole pixels, all but those that fall on the pixel of the one before.
+    struct Columns
+    {
+        double scale = 1, offset = 0, first = 0, last = 0;
+        int keep = 0;
+        const QwtScaleMap* y = nullptr;
+    };
+    // Thins the samples to columns; nothing is done again for the same columns and maps.
+    void thin(const QwtScaleMap& x_map, const Columns& columns) const;
+
+    // Qwt's rounding of a mapped coordinate to a whole pixel (qRound), without a call into the
+    // maths library.
+    static double toPixel(double v)
+    {
+        if (!(std::fabs(v) < 1e15))
+            return v; // whole already, or no number
+        const double up = v + 0.5;
+        const double whole = double(qint64(up)); // towards zero
+        return whole > up ? whole - 1 : whole;
+    }
 
     // The index of the sample whose value is a number and whose time maps nearest to canvas
     // position x (the first of equally near ones); -1 when there is none.
     int nearest(const QwtScaleMap& x_map, double x) const;
 
-    // What thin() made of each stretch of samples that share a column: `count` points from
-    // point `first` on, for `samples` samples. A stretch outside the columns, or of a sample
-    // without a number, is no column's.
-    struct Stretch
-    {
-        int first = 0;
-        int count = 0;
-        int samples = 0;
-        bool inColumn = false;
-        qint64 column = 0;
-    };
-    const QVector<Stretch>& stretches() const { return m_stretches; }
     bool isThinned() const { return m_thinned; }
+    // What thin() kept, in order.
+    const QVector<QPointF>& thinned() const { return m_points; }
 
     // Before the first thin() every sample.
     size_t size() const override;
@@ -74,14 +85,12 @@ public:
     QRectF boundingRect() const override;
 
 private:
-    struct Columns
+    // What a thinning depends on.
+    struct Key
     {
-        double s1 = 0, s2 = 0, p1 = 0, p2 = 0, scale = 0, offset = 0, first = 0, last = 0;
-        bool operator==(const Columns& o) const
-        {
-            return s1 == o.s1 && s2 == o.s2 && p1 == o.p1 && p2 == o.p2 && scale == o.scale
-                && offset == o.offset && first == o.first && last == o.last;
-        }
+        std::array<double, 12> numbers {};
+        int keep = 0;
+        bool operator==(const Key& o) const { return numbers == o.numbers && keep == o.keep; }
     };
 
     // The extremes of the values of BLOCK samples in a row, so that thinning a series in time
@@ -90,6 +99,7 @@ private:
     struct Block
     {
         double low, high;
+        double first, last; // times of the first and last sample
         int lowAt, highAt;
         bool numbers; // every value is a finite number
     };
@@ -104,7 +114,6 @@ private:
     QVector<Block> m_blocks;
     // What thin() made, and for which columns.
     mutable QVector<QPointF> m_points;
-    mutable QVector<Stretch> m_stretches;
-    mutable Columns m_columns;
+    mutable Key m_key;
     mutable bool m_thinned = false;
 };

@@ -8,7 +8,6 @@
 #include <qwt_legend.h>
 #include <qwt_legend_label.h>
 #include <qwt_plot_curve.h>
-#include <qwt_point_data.h>
 #include <qwt_scale_div.h>
 
 #include <QClipboard>
@@ -78,112 +77,6 @@ int pixelsNear(const QImage& image, const QRect& area, const QColor& colour)
     return count;
 }
 
-// Setpoint by day and night, a noisy temperature and a TRIAC that switches often: a long log
-// draws as bands.
-double busyValue(int series, int i)
-{
-    const double noise = double((i * 7919) % 101) / 100;
-    switch (series) {
-    case LogData::SETPOINT:
-        return i % 1440 < 960 ? 21.5 : 18;
-    case LogData::TEMPERATURE:
-        return 20 + 2 * std::sin(i / 700.0) + noise;
-    default:
-        return (i / 37 + i / 91) % 2;
-    }
-}
-
-// What each pixel shows: 0 for the background, k + 1 for the colour of curve k, whichever is
-// nearest (antialiased edges go to the side that covers more of the pixel).
-QVector<int> inks(const QImage& image, const QImage& background, const QVector<QColor>& colours)
-{
-    QVector<int> out(image.width() * image.height());
-    const auto distance = [](QRgb a, QRgb b) {
-        return qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) + qAbs(qBlue(a) - qBlue(b));
-    };
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb p = image.pixel(x, y);
-            int best = distance(p, background.pixel(x, y)), ink = 0;
-            for (int k = 0; k < colours.size(); ++k) {
-                if (distance(p, colours[k].rgb()) < best)
-                    best = distance(p, colours[k].rgb()), ink = k + 1;
-            }
-            out[y * image.width() + x] = ink;
-        }
-    }
-    return out;
-}
-
-// The pixels of either picture whose ink the other has nowhere within `radius` pixels.
-int misplacedPixels(const QVector<int>& a, const QVector<int>& b, int width, int radius)
-{
-    const int height = a.size() / width;
-    const auto found = [&](const QVector<int>& in, int x, int y, int ink) {
-        for (int v = std::max(0, y - radius); v <= std::min(height - 1, y + radius); ++v) {
-            for (int u = std::max(0, x - radius); u <= std::min(width - 1, x + radius); ++u) {
-                if (in[v * width + u] == ink)
-                    return true;
-            }
-        }
-        return false;
-    };
-    int misplaced = 0;
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const int i = y * width + x;
-            misplaced += a[i] != b[i] && (!found(b, x, y, a[i]) || !found(a, x, y, b[i]));
-        }
-    }
-    return misplaced;
-}
-
-// The plot rendered as it is, with its curves drawn by plain Qwt curves through every sample
-// instead (broken where a value is no number), and without curves.
-struct Renders
-{
-    QImage thinned, whole, background;
-};
-
-Renders renderThinnedAndWhole(Plot& plot, const QSize& size)
-{
-    QImage thinned(size, QImage::Format_ARGB32);
-    plot.render(&thinned, QRectF(QPointF(0, 0), QSizeF(size)));
-    QList<QwtPlotCurve*> whole;
-    for (int s = 0; s < LogData::SERIES_COUNT; ++s) {
-        QwtPlotCurve* ours = plot.curve(s);
-        if (ours->plot() != &plot || !ours->isVisible())
-            continue;
-        QVector<QPointF> run;
-        const QVector<QPointF>& series = plot.log().series[size_t(s)];
-        for (int i = 0; i <= series.size(); ++i) {
-            if (i < series.size() && std::isfinite(series[i].y())) {
-                run << series[i];
-                continue;
-            }
-            auto* curve = new QwtPlotCurve;
-            curve->setItemAttribute(QwtPlotItem::Legend, false);
-            curve->setPen(ours->pen());
-            curve->setAxes(ours->xAxis(), ours->yAxis());
-            curve->setZ(ours->z());
-            curve->setRenderHint(QwtPlotItem::RenderAntialiased, true);
-            curve->setData(new QwtPointSeriesData(run));
-            curve->attach(&plot);
-            whole << curve;
-            run.clear();
-        }
-        ours->setVisible(false);
-    }
-    QImage all(size, QImage::Format_ARGB32);
-    plot.render(&all, QRectF(QPointF(0, 0), QSizeF(size)));
-    qDeleteAll(whole);
-    QImage background(size, QImage::Format_ARGB32);
-    plot.render(&background, QRectF(QPointF(0, 0), QSizeF(size)));
-    for (int s = 0; s < LogData::SERIES_COUNT; ++s)
-        plot.curve(s)->setVisible(true);
-    return { thinned, all, background };
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(Flags)
@@ -211,8 +104,6 @@ private slots:
     void hostileLogs_drawWithoutFault();
     void clear_removesCurvesAndLog();
     void render_drawsTheThreeCurves();
-    void thinnedCurves_lookLikeAllSamples_data();
-    void thinnedCurves_lookLikeAllSamples();
     void copyToClipboard_putsThePlotImageThere();
     void dialog_titlesAndHeading();
 };
@@ -557,62 +448,6 @@ void tst_Plot::render_drawsTheThreeCurves()
     const QRect small(canvas.topLeft() / 2, canvas.size() / 2);
     for (int s = 0; s < LogData::SERIES_COUNT; ++s)
         QVERIFY(pixelsNear(half, small, p.plot.curve(s)->pen().color()) > 50);
-}
-
-void tst_Plot::thinnedCurves_lookLikeAllSamples_data()
-{
-    QTest::addColumn<LogData>("log");
-    QTest::addColumn<double>("zoom"); // the share of the log shown, around its middle
-    QTest::addColumn<double>("scale"); // of the picture
-    // Pixels whose ink the other picture has nowhere within two pixels: a few where the thinned
-    // points are lines; along the edges of filled bands, where a stroke's antialiased edge
-    // falls on the other side of half a pixel, up to 3 % of the picture.
-    QTest::addColumn<double>("per_mille");
-    const LogData busy = makeLog(morning(), 150000, 60000, busyValue);
-    QTest::newRow("device log") << makeLog(morning(), 1200, 180000, busyValue) << 1.0 << 1.0
-                                << 0.05;
-    QTest::newRow("a few samples a column")
-        << makeLog(morning(), 3000, 60000, busyValue) << 1.0 << 1.0 << 0.25;
-    QTest::newRow("long log") << busy << 1.0 << 1.0 << 30.0;
-    QTest::newRow("long log zoomed in") << busy << 0.01 << 1.0 << 0.25;
-    QTest::newRow("long log twice the size") << busy << 1.0 << 2.0 << 30.0;
-    QTest::newRow("long log at two thirds") << busy << 1.0 << 0.66 << 30.0;
-    LogData gaps = busy;
-    for (int i = 0; i < gaps.count(); i += 5000) {
-        for (int k = i; k < i + 900; ++k)
-            gaps.series[LogData::TEMPERATURE][k].setY(qQNaN());
-    }
-    QTest::newRow("with gaps of no numbers") << gaps << 1.0 << 1.0 << 30.0;
-    LogData newest_first = busy;
-    for (auto& series : newest_first.series)
-        std::reverse(series.begin(), series.end());
-    QTest::newRow("newest first") << newest_first << 1.0 << 1.0 << 30.0;
-}
-
-void tst_Plot::thinnedCurves_lookLikeAllSamples()
-{
-    QFETCH(LogData, log);
-    QFETCH(double, zoom);
-    QFETCH(double, scale);
-    QFETCH(double, per_mille);
-    ShownPlot p(log);
-    if (zoom < 1) {
-        const QwtInterval x = p.plot.axisInterval(QwtPlot::xBottom);
-        const double middle = (x.minValue() + x.maxValue()) / 2, half = x.width() * zoom / 2;
-        p.plot.setAxisScale(QwtPlot::xBottom, middle - half, middle + half);
-        p.plot.replot();
-    }
-    const Renders r = renderThinnedAndWhole(p.plot, p.plot.size() * scale);
-    QVector<QColor> colours;
-    for (int s = 0; s < LogData::SERIES_COUNT; ++s)
-        colours << p.plot.curve(s)->pen().color();
-    const QVector<int> thinned = inks(r.thinned, r.background, colours);
-    const QVector<int> whole = inks(r.whole, r.background, colours);
-    QVERIFY(whole.count(0) < whole.size() * 97 / 100); // the curves are there
-    const int misplaced = misplacedPixels(thinned, whole, r.thinned.width(), 2);
-    const int allowed = int(per_mille * thinned.size() / 1000);
-    QVERIFY2(misplaced <= allowed,
-             qPrintable(QStringLiteral("%1 pixels, %2 allowed").arg(misplaced).arg(allowed)));
 }
 
 void tst_Plot::copyToClipboard_putsThePlotImageThere()

@@ -120,53 +120,56 @@ void tst_PlotAids::thinning_keepsTheExtremesOfEachColumn_data()
     // One unit of time is one pixel column; columns 0 to 99 are the canvas.
     QTest::addColumn<Points>("samples");
     QTest::addColumn<Points>("thinned");
+    QTest::addColumn<int>("keep"); // columns of at most so many samples keep them all
     const double nan = qQNaN();
     QTest::newRow("fewer samples than columns")
-        << Points { { 1, 5 }, { 2, 6 }, { 3, 4 } } << Points { { 1, 5 }, { 2, 6 }, { 3, 4 } };
-    QTest::newRow("first, lowest, highest, last")
-        << Points { { 1.0, 5 }, { 1.1, 1 }, { 1.2, 3 }, { 1.3, 9 }, { 1.4, 7 }, { 1.5, 4 } }
-        << Points { { 1.0, 5 }, { 1.1, 1 }, { 1.3, 9 }, { 1.5, 4 } };
+        << Points { { 1, 5 }, { 2, 6 }, { 3, 4 } } << Points { { 1, 5 }, { 2, 6 }, { 3, 4 } } << 0;
+    const Points six { { 1.0, 5 }, { 1.1, 1 }, { 1.2, 3 }, { 1.3, 9 }, { 1.4, 7 }, { 1.5, 4 } };
+    const Points extremes { { 1.0, 5 }, { 1.1, 1 }, { 1.3, 9 }, { 1.5, 4 } };
+    QTest::newRow("first, lowest, highest, last") << six << extremes << 0;
+    QTest::newRow("a column of a few samples keeps them all") << six << six << 6;
+    QTest::newRow("one more than a few") << six << extremes << 5;
     QTest::newRow("highest before lowest")
         << Points { { 1.0, 5 }, { 1.1, 9 }, { 1.2, 3 }, { 1.3, 1 }, { 1.4, 4 } }
-        << Points { { 1.0, 5 }, { 1.1, 9 }, { 1.3, 1 }, { 1.4, 4 } };
+        << Points { { 1.0, 5 }, { 1.1, 9 }, { 1.3, 1 }, { 1.4, 4 } } << 0;
     QTest::newRow("first of equal extremes, and no point twice")
         << Points { { 1.0, 1 }, { 1.1, 9 }, { 1.2, 1 }, { 1.3, 9 }, { 2.0, 3 } }
-        << Points { { 1.0, 1 }, { 1.1, 9 }, { 1.3, 9 }, { 2.0, 3 } };
+        << Points { { 1.0, 1 }, { 1.1, 9 }, { 1.3, 9 }, { 2.0, 3 } } << 0;
     QTest::newRow("a value that is no number stands alone")
         << Points { { 1.0, 5 }, { 1.1, 1 }, { 1.2, nan }, { 1.3, 2 }, { 1.4, 3 }, { 1.5, 8 } }
-        << Points { { 1.0, 5 }, { 1.1, 1 }, { 1.2, nan }, { 1.3, 2 }, { 1.5, 8 } };
+        << Points { { 1.0, 5 }, { 1.1, 1 }, { 1.2, nan }, { 1.3, 2 }, { 1.5, 8 } } << 0;
     QTest::newRow("a time that is no number stands alone")
         << Points { { 1.0, 5 }, { nan, 1 }, { 1.2, 3 } }
-        << Points { { 1.0, 5 }, { nan, 1 }, { 1.2, 3 } };
+        << Points { { 1.0, 5 }, { nan, 1 }, { 1.2, 3 } } << 0;
+    QTest::newRow("a gap of no numbers is kept once")
+        << Points { { 1.0, 5 }, { 1.1, nan }, { 1.2, qInf() }, { nan, 1 }, { 2.5, 3 } }
+        << Points { { 1.0, 5 }, { 1.1, nan }, { 2.5, 3 } } << 0;
     QTest::newRow("beyond the canvas one column each side")
         << Points { { -50, 5 }, { -45, 6 }, { -40, 1 }, { -30, 9 }, { -25, 7 }, { -20, 4 },
                     { 50, 2 },  { 300, 3 }, { 350, 2 }, { 400, 0 }, { 500, 1 } }
         << Points { { -50, 5 }, { -40, 1 }, { -30, 9 }, { -20, 4 },
-                    { 50, 2 },  { 300, 3 }, { 400, 0 }, { 500, 1 } };
-    QTest::newRow("newest first") << Points {
-        { 3.5, 1 }, { 3.3, 3 }, { 3.2, 7 }, { 3.1, 2 }, { 2.9, 4 }, { 2.8, 0 }, { 2.1, 5 }
-    } << Points { { 3.5, 1 }, { 3.2, 7 }, { 3.1, 2 }, { 2.9, 4 }, { 2.8, 0 }, { 2.1, 5 } };
+                    { 50, 2 },  { 300, 3 }, { 400, 0 }, { 500, 1 } }
+        << 0;
+    QTest::newRow("newest first") << Points { { 3.5, 1 }, { 3.3, 3 }, { 3.2, 7 }, { 3.1, 2 },
+                                              { 2.9, 4 }, { 2.8, 0 }, { 2.1, 5 } }
+                                  << Points { { 3.5, 1 }, { 3.2, 7 }, { 3.1, 2 },
+                                              { 2.9, 4 }, { 2.8, 0 }, { 2.1, 5 } }
+                                  << 0;
     QTest::newRow("back and forth between columns")
         << Points { { 1.1, 1 }, { 1.2, 2 }, { 2.1, 3 }, { 1.3, 4 }, { 1.4, 5 }, { 1.5, 6 } }
-        << Points { { 1.1, 1 }, { 1.2, 2 }, { 2.1, 3 }, { 1.3, 4 }, { 1.5, 6 } };
+        << Points { { 1.1, 1 }, { 1.2, 2 }, { 2.1, 3 }, { 1.3, 4 }, { 1.5, 6 } } << 0;
 }
 
 void tst_PlotAids::thinning_keepsTheExtremesOfEachColumn()
 {
     QFETCH(Points, samples);
     QFETCH(Points, thinned);
+    QFETCH(int, keep);
     ScalingPointData data;
     data.setSamples(&samples);
     QCOMPARE(data.size(), size_t(samples.size())); // every sample until the first thinning
-    data.thin(unitMap(), 1, 0, -2, 102);
+    data.thin(unitMap(), { 1, 0, -2, 102, keep, nullptr });
     QVERIFY2(samePoints(points(data), thinned), qPrintable(QString::number(data.size())));
-    // The stretches cover the points, in order.
-    int next = 0;
-    for (const ScalingPointData::Stretch& stretch : data.stretches()) {
-        QCOMPARE(stretch.first, next);
-        next += stretch.count;
-    }
-    QCOMPARE(next, thinned.size());
 }
 
 void tst_PlotAids::thinning_inTimeOrder_agreesWithSampleBySample()
@@ -178,7 +181,8 @@ void tst_PlotAids::thinning_inTimeOrder_agreesWithSampleBySample()
     double v = 20;
     for (int i = 0; i < 40000; ++i) {
         v += random.bounded(2.0) - 1;
-        ordered.append(QPointF(i * 0.01 + (i % 7 == 0 ? 0 : 0.001), i % 997 < 3 ? qQNaN() : v));
+        const bool none = i % 997 < 3 || (i >= 10000 && i < 10300); // and whole blocks of none
+        ordered.append(QPointF(i * 0.01 + (i % 7 == 0 ? 0 : 0.001), none ? qQNaN() : v));
     }
     Points unordered = ordered;
     unordered.append(QPointF(qQNaN(), 1));
@@ -186,8 +190,8 @@ void tst_PlotAids::thinning_inTimeOrder_agreesWithSampleBySample()
         ScalingPointData a, b;
         a.setSamples(&ordered);
         b.setSamples(&unordered);
-        a.thin(unitMap(), 2, offset, -3, 303);
-        b.thin(unitMap(), 2, offset, -3, 303);
+        a.thin(unitMap(), { 2, offset, -3, 303, 0, nullptr });
+        b.thin(unitMap(), { 2, offset, -3, 303, 0, nullptr });
         Points expected = points(b);
         expected.removeLast();
         QVERIFY(points(a).size() < ordered.size() / 10);
@@ -218,13 +222,13 @@ void tst_PlotAids::pointSource_withoutSeries_servesNothing()
     ScalingPointData data;
     QCOMPARE(data.size(), size_t(0));
     QCOMPARE(data.sample(0), QPointF(0, 0));
-    data.thin(unitMap(), 1, 0, -2, 102);
+    data.thin(unitMap(), { 1, 0, -2, 102, 0, nullptr });
     QCOMPARE(data.size(), size_t(0));
     QVERIFY(data.boundingRect().width() < 0);
     QCOMPARE(data.nearest(unitMap(), 5), -1);
     const Points empty;
     data.setSamples(&empty);
-    data.thin(unitMap(), 1, 0, -2, 102);
+    data.thin(unitMap(), { 1, 0, -2, 102, 0, nullptr });
     QCOMPARE(data.sample(5), QPointF(0, 0));
     QCOMPARE(data.size(), size_t(0));
 }

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QBrush>
+#include <QPolygonF>
+#include <QRectF>
+#include <QVector>
+
+class QPainter;
+
+// Draws a curve's line through mapped points with the painter's pen as Qwt draws a polyline:
+// clipped, without a point that repeats the one before, stroked in pieces of six lines (whose
+// caps show where they meet). With `strips`, the points lie on whole pixels and the pen is
+// opaque and of an even whole width: then the strokes up and down a column, which a long noisy
+// log packs by the hundred into each, cover a rectangle of whole pixels, and filling it draws
+// the same pixels in a fraction of the time.
+class LineDrawer
+{
+public:
+    // `clipping` and `weeding` as the curve's ClipPolygons and FilterPoints.
+    LineDrawer(QPainter* painter, const QRectF& clip, bool clipping, bool weeding, bool strips);
+
+    // The next point of the line.
+    void add(const QPointF& p);
+    // Ends the line so far (where a value is no number): what follows starts a new one.
+    void finish();
+
+private:
+    // Points that share a column, from `begin` to before `end`, and how far up and down they
+    // reach; filled as a strip when it pays.
+    struct Run
+    {
+        int begin = 0, end = 0;
+        double top = 0, bottom = 0;
+        bool strip = false;
+    };
+
+    void findRuns();
+    bool piecesMeetAt(int i) const;
+    void addPoints(const Run& run);
+    void addStrip(const Run& run);
+    void addCaps(int at);
+    bool covered(int i, int j) const;
+    void stroke();
+    void fillStrips();
+
+    QPainter* m_painter;
+    const QRectF m_clip;
+    const bool m_clipping;
+    const bool m_weeding;
+    const bool m_strips;
+    const int m_half; // of the pen's width, with strips
+    const QBrush m_brush;
+    QPolygonF m_points; // of the line so far
+    bool m_inside = true; // all of them within the clip
+    QVector<Run> m_runs; // of the line, clipped
+    QVector<int> m_runOf; // the run of each point of the line, clipped
+    QPolygonF m_line; // what is to be stroked next
+    QVector<QRect> m_fill; // the strips and what reaches beyond them
+};
