@@ -9,7 +9,6 @@
 #include "records/BoxName.h"
 
 #include <QDebug>
-#include <QWidget>
 
 #include <algorithm>
 #include <limits>
@@ -39,9 +38,9 @@ VoroDevice::Id VoroManager::takeNextId()
     return last_id;
 }
 
-VoroManager::VoroManager(QWidget* parent, UserDialogs* dialogs, FirmwareUpdates updates)
+VoroManager::VoroManager(QObject* parent, UserDialogs* dialogs, FirmwareUpdates updates)
     : QObject(parent)
-    , own_dialogs(dialogs ? nullptr : new StandardDialogs)
+    , own_dialogs(dialogs ? nullptr : new UnattendedDialogs)
     , dialogs(dialogs ? dialogs : own_dialogs.get())
     , detector(new VoroUsbDetector)
 {
@@ -92,16 +91,10 @@ VoroManager::~VoroManager()
     }
 }
 
-QWidget* VoroManager::window() const
+UserDialogs::Button VoroManager::ask(UserDialogs::Icon icon, const QString& title,
+                                     const QString& text, UserDialogs::Buttons buttons)
 {
-    return qobject_cast<QWidget*>(parent());
-}
-
-QMessageBox::StandardButton VoroManager::ask(QMessageBox::Icon icon, const QString& title,
-                                             const QString& text,
-                                             QMessageBox::StandardButtons buttons)
-{
-    return dialogs->message(window(), icon, title, text, buttons);
+    return dialogs->message(parent(), icon, title, text, buttons);
 }
 
 VoroDevice VoroManager::device(VoroDevice::Id id) const
@@ -258,19 +251,19 @@ bool VoroManager::needsUpdate(VoroDevice::Id id, bool* required)
         return false;
     }
     if (d.protocol_version > PROTOCOL_VERSION) {
-        ask(QMessageBox::Warning, tr("Update"),
+        ask(UserDialogs::Warning, tr("Update"),
             tr("Unable to communicate with device '%1' with firmware version '%2', please use a "
                "newer version of the %3-CDU.")
                 .arg(name, firmware, QStringLiteral("voro-BOX")),
-            QMessageBox::Ok);
+            UserDialogs::Ok);
     } else if (older && !failed) {
         *required = true;
         return true;
     } else {
-        ask(QMessageBox::Critical, tr("Error"),
+        ask(UserDialogs::Critical, tr("Error"),
             tr("Unable to communicate with device '%1' with firmware version '%2'.")
                 .arg(name, firmware),
-            QMessageBox::Ok);
+            UserDialogs::Ok);
     }
     watch(id);
     return false;
@@ -295,12 +288,12 @@ void VoroManager::offerUpdates(const QList<VoroDevice::Id>& offered,
     };
     if (!required.isEmpty()) {
         const VoroDevice first = device(required.first());
-        ask(QMessageBox::Information, tr("Firmware Update"),
+        ask(UserDialogs::Information, tr("Firmware Update"),
             required.size() == 1
                 ? tr("The firmware '%1' of device '%2' has to be updated to %3.")
                       .arg(first.firmware_version, boxName(required.first()), image_version)
                 : tr("The firmware of these devices has to be updated:\n\n%1").arg(lines(required)),
-            QMessageBox::Ok);
+            UserDialogs::Ok);
         for (const VoroDevice::Id id : required)
             enterBootloader(id);
     }
@@ -308,7 +301,7 @@ void VoroManager::offerUpdates(const QList<VoroDevice::Id>& offered,
         return;
     const VoroDevice first = device(offered.first());
     const bool yes
-        = ask(QMessageBox::Question, tr("Firmware Update"),
+        = ask(UserDialogs::Question, tr("Firmware Update"),
               offered.size() == 1
                   ? tr("A new firmware is available, do you want to update the device '%1' from "
                        "%2 to %3?")
@@ -316,8 +309,8 @@ void VoroManager::offerUpdates(const QList<VoroDevice::Id>& offered,
                   : tr("A new firmware is available for these devices:\n\n%1\n\nDo you want to "
                        "update them?")
                         .arg(lines(offered)),
-              QMessageBox::Yes | QMessageBox::No)
-        == QMessageBox::Yes;
+              UserDialogs::Yes | UserDialogs::No)
+        == UserDialogs::Yes;
     for (const VoroDevice::Id id : offered) {
         if (yes)
             enterBootloader(id);
@@ -339,10 +332,10 @@ bool VoroManager::firmwareImageUsable(bool always)
     const QString fault = image.path + image.error;
     if (always || fault != reported_image_error) {
         reported_image_error = fault;
-        ask(QMessageBox::Warning, tr("Firmware Update"),
+        ask(UserDialogs::Warning, tr("Firmware Update"),
             tr("The firmware image %1 cannot be used: %2. No device is updated.")
                 .arg(image.fileName(), image.error),
-            QMessageBox::Ok);
+            UserDialogs::Ok);
     }
     return false;
 }

@@ -4,12 +4,12 @@
 #include "device/VoroCommThread.h"
 #include "devicelink/HidDevice.h"
 #include "devicemanager/PendingWrites.h"
+#include "devicemanager/UserDialogs.h"
 #include "devicemanager/WriteOutcome.h"
 #include "firmware/BundledFirmware.h"
 #include "records/VoroDevice.h"
 
 #include <QDeadlineTimer>
-#include <QMessageBox>
 #include <QObject>
 #include <QPointer>
 #include <QSet>
@@ -22,9 +22,7 @@
 #include <optional>
 #include <vector>
 
-class QWidget;
 class FirmwareUpdateController;
-class UserDialogs;
 class VoroUsbDetector;
 
 // The single owner of all attached boxes. Each box the detector announces gets an id, a
@@ -57,10 +55,11 @@ public:
 
     enum FirmwareUpdates { WithUpdater, WithoutUpdater };
 
-    // `parent` is the main window: it parents every message box and file dialog. `dialogs`
-    // answers them (not owned); without one the system's dialogs are shown. WithoutUpdater
-    // leaves boxes sent into their bootloader to someone else (tests of the manager alone).
-    explicit VoroManager(QWidget* parent = nullptr, UserDialogs* dialogs = nullptr,
+    // `parent` is the main window, or whatever else owns the manager: every question is about
+    // it. `dialogs` answers them (not owned); without one nobody is asked (UnattendedDialogs).
+    // WithoutUpdater leaves boxes sent into their bootloader to someone else (tests of the
+    // manager alone, commands that update nothing).
+    explicit VoroManager(QObject* parent = nullptr, UserDialogs* dialogs = nullptr,
                          FirmwareUpdates updates = WithUpdater);
     ~VoroManager() override;
 
@@ -194,9 +193,8 @@ private:
         QDeadlineTimer deadline;
     };
 
-    QWidget* window() const;
-    QMessageBox::StandardButton ask(QMessageBox::Icon icon, const QString& title,
-                                    const QString& text, QMessageBox::StandardButtons buttons);
+    UserDialogs::Button ask(UserDialogs::Icon icon, const QString& title, const QString& text,
+                            UserDialogs::Buttons buttons);
     // The box of a running thread, or null.
     Box* box(VoroDevice::Id id);
     const Box* box(VoroDevice::Id id) const;

@@ -17,9 +17,8 @@ void VoroManager::exportLogs(VoroDevice::Id id)
     const Box* b = boxWithRecord(id);
     if (!b || b->record->state != VoroDefinitions::DS__READY || b->log_export)
         return;
-    const QString chosen = dialogs->existingDirectory(window(), tr("Export Logs"),
-                                                      lastFolder(AppSettings::FOLDER_EXPORT_LOGS),
-                                                      QFileDialog::ShowDirsOnly);
+    const QString chosen = dialogs->existingDirectory(parent(), tr("Export Logs"),
+                                                      lastFolder(AppSettings::FOLDER_EXPORT_LOGS));
     if (chosen.isEmpty())
         return;
     setLastFolder(AppSettings::FOLDER_EXPORT_LOGS, chosen);
@@ -91,7 +90,7 @@ void VoroManager::exportSettings(const VoroDevice& device, const QString& file_n
         const QString proposed = lastFolder(AppSettings::FOLDER_EXPORT_IMPORT) + QDir::separator()
             + makeFileName(device.config.location, QStringLiteral("voro-BOX"),
                            QStringLiteral(".cfg"));
-        file = dialogs->saveFileName(window(), tr("Export Settings"), proposed,
+        file = dialogs->saveFileName(parent(), tr("Export Settings"), proposed,
                                      QStringLiteral("*.cfg"));
         if (file.isEmpty())
             return;
@@ -99,9 +98,9 @@ void VoroManager::exportSettings(const VoroDevice& device, const QString& file_n
     // The file does not exist yet, so its folder is what is remembered.
     setLastFolder(AppSettings::FOLDER_EXPORT_IMPORT, QFileInfo(file).absolutePath());
     if (!SettingsFile::write(file, device.config)) {
-        ask(QMessageBox::Warning, tr("Export Settings"),
+        ask(UserDialogs::Warning, tr("Export Settings"),
             tr("Unable to write the settings file '%1'.").arg(QDir::toNativeSeparators(file)),
-            QMessageBox::Ok);
+            UserDialogs::Ok);
     }
 }
 
@@ -113,7 +112,7 @@ VoroDevice VoroManager::importSettings(const VoroDevice& device, bool* cancelled
     VoroDevice result = device;
     if (!boxWithRecord(device.id))
         return result;
-    const QString file = dialogs->openFileName(window(), tr("Import Settings"),
+    const QString file = dialogs->openFileName(parent(), tr("Import Settings"),
                                                lastFolder(AppSettings::FOLDER_EXPORT_IMPORT),
                                                QStringLiteral("*.cfg"));
     if (file.isEmpty())
@@ -131,28 +130,28 @@ VoroDevice VoroManager::importSettings(const VoroDevice& device, bool* cancelled
         nothing_read = false;
         return result;
     case SettingsFile::ReadResult::UNREADABLE:
-        ask(QMessageBox::Warning, tr("Import Settings"),
-            tr("Unable to read the settings file '%1'.").arg(shown), QMessageBox::Ok);
+        ask(UserDialogs::Warning, tr("Import Settings"),
+            tr("Unable to read the settings file '%1'.").arg(shown), UserDialogs::Ok);
         break;
     case SettingsFile::ReadResult::NOT_SETTINGS:
-        ask(QMessageBox::Warning, tr("Import Settings"),
+        ask(UserDialogs::Warning, tr("Import Settings"),
             tr("The file '%1' is not a settings file: it has no readable group '%2'.")
                 .arg(shown, read.key),
-            QMessageBox::Ok);
+            UserDialogs::Ok);
         break;
     case SettingsFile::ReadResult::INVALID_VALUE:
         if (read.allowed.isEmpty()) {
-            ask(QMessageBox::Warning, tr("Import Settings"),
+            ask(UserDialogs::Warning, tr("Import Settings"),
                 tr("The settings file '%1' holds a value for '%2' that the device cannot take. "
                    "Nothing has been imported.")
                     .arg(shown, read.key),
-                QMessageBox::Ok);
+                UserDialogs::Ok);
         } else {
-            ask(QMessageBox::Warning, tr("Import Settings"),
+            ask(UserDialogs::Warning, tr("Import Settings"),
                 tr("The settings file '%1' holds a value for '%2' that the device cannot take "
                    "(allowed: %3). Nothing has been imported.")
                     .arg(shown, read.key, read.allowed),
-                QMessageBox::Ok);
+                UserDialogs::Ok);
         }
         break;
     }

@@ -179,12 +179,12 @@ void VoroManager::requestFirmwareUpdate(VoroDevice::Id id)
     if (!boxWithRecord(id) || asking || !firmwareImageUsable(true))
         return;
     asking = true;
-    const bool yes = ask(QMessageBox::Question, tr("Firmware Update"),
+    const bool yes = ask(UserDialogs::Question, tr("Firmware Update"),
                          tr("Do you really want to update the firmware of the device '%1' from %2 "
                             "to %3?")
                              .arg(boxName(id), device(id).firmware_version, image_version),
-                         QMessageBox::Yes | QMessageBox::No)
-        == QMessageBox::Yes;
+                         UserDialogs::Yes | UserDialogs::No)
+        == UserDialogs::Yes;
     asking = false;
     if (yes)
         enterBootloader(id);
