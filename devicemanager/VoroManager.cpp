@@ -207,7 +207,7 @@ void VoroManager::checkDevices()
         return;
     // Boxes plugged in together are asked about together: a box still reading its identity is
     // waited for a little.
-    if (starting && deferred_checks < MAX_DEFERRED_CHECKS) {
+    if (firmware_questions && starting && deferred_checks < MAX_DEFERRED_CHECKS) {
         ++deferred_checks;
         return;
     }
@@ -231,7 +231,7 @@ void VoroManager::checkDevices()
 
 bool VoroManager::needsUpdate(VoroDevice::Id id, bool* required)
 {
-    const Box* b = boxWithRecord(id);
+    Box* b = boxWithRecord(id);
     if (!b)
         return false;
     const VoroDevice d = *b->record;
@@ -243,11 +243,16 @@ bool VoroManager::needsUpdate(VoroDevice::Id id, bool* required)
         = updater && updater->hasFailed(QString::fromStdWString(b->hid_id.serial_number));
     const bool older = isOlderVersion(firmware, QString::fromLatin1(FIRMWARE_VERSION));
     if (d.protocol_version == PROTOCOL_VERSION) {
-        if (older && !failed) {
+        if (older && !failed && firmware_questions) {
             *required = false;
             return true;
         }
         startOperation(id, VoroCommThread::OT__READ_ALL);
+        return false;
+    }
+    b->update_only = d.protocol_version < PROTOCOL_VERSION && older;
+    if (!firmware_questions) {
+        watch(id);
         return false;
     }
     if (d.protocol_version > PROTOCOL_VERSION) {

@@ -23,22 +23,30 @@ void VoroManager::exportLogs(VoroDevice::Id id)
         return;
     setLastFolder(AppSettings::FOLDER_EXPORT_LOGS, chosen);
     // The box may have gone, or its export started, while the dialog was open.
+    exportLogs(id, chosen);
+}
+
+bool VoroManager::exportLogs(VoroDevice::Id id, const QString& chosen, const QString& folder_name)
+{
     Box* running = boxWithRecord(id);
-    if (!running || running->log_export)
-        return;
-    const LogExport run(chosen, running->record->config.location, QDateTime::currentDateTime());
+    if (!running || running->record->state != VoroDefinitions::DS__READY || running->log_export)
+        return false;
+    const LogExport run(chosen,
+                        folder_name.isEmpty() ? running->record->config.location : folder_name,
+                        QDateTime::currentDateTime());
     const QString name = BoxName::qualified(*running->record);
     // Eight logs take a while to read: a folder that cannot take them is said at once.
     if (!run.prepare()) {
         LogExportResult result = run.result(LogExportResult::FOLDER_NOT_WRITABLE, {});
         result.box = name;
         emit logExportComplete(id, result);
-        return;
+        return true;
     }
     running->log_export.emplace(run);
     running->export_box = name;
     running->export_stop = std::make_shared<std::atomic<bool>>(false);
     enqueueForActuator(id, VoroCommThread::OT__READ_LOG, 0, false, 0, running->export_stop);
+    return true;
 }
 
 void VoroManager::cancelLogExport(VoroDevice::Id id)
@@ -123,37 +131,35 @@ VoroDevice VoroManager::importSettings(const VoroDevice& device, bool* cancelled
     const Box* held_by = boxWithRecord(device.id);
     const VoroConfig held = held_by ? held_by->device_config : device.config;
     const SettingsFile::ReadResult read = SettingsFile::read(file, device.config, held);
-    const QString shown = QDir::toNativeSeparators(file);
-    switch (read.problem) {
-    case SettingsFile::ReadResult::NONE:
+    if (read.ok()) {
         result.config = read.config;
         nothing_read = false;
         return result;
-    case SettingsFile::ReadResult::UNREADABLE:
-        ask(UserDialogs::Warning, tr("Import Settings"),
-            tr("Unable to read the settings file '%1'.").arg(shown), UserDialogs::Ok);
-        break;
-    case SettingsFile::ReadResult::NOT_SETTINGS:
-        ask(UserDialogs::Warning, tr("Import Settings"),
-            tr("The file '%1' is not a settings file: it has no readable group '%2'.")
-                .arg(shown, read.key),
-            UserDialogs::Ok);
-        break;
-    case SettingsFile::ReadResult::INVALID_VALUE:
-        if (read.allowed.isEmpty()) {
-            ask(UserDialogs::Warning, tr("Import Settings"),
-                tr("The settings file '%1' holds a value for '%2' that the device cannot take. "
-                   "Nothing has been imported.")
-                    .arg(shown, read.key),
-                UserDialogs::Ok);
-        } else {
-            ask(UserDialogs::Warning, tr("Import Settings"),
-                tr("The settings file '%1' holds a value for '%2' that the device cannot take "
-                   "(allowed: %3). Nothing has been imported.")
-                    .arg(shown, read.key, read.allowed),
-                UserDialogs::Ok);
-        }
-        break;
     }
+    ask(UserDialogs::Warning, tr("Import Settings"), settingsFileProblem(read, file),
+        UserDialogs::Ok);
     return result;
+}
+
+QString VoroManager::settingsFileProblem(const SettingsFile::ReadResult& read, const QString& file)
+{
+    const QString shown = QDir::toNativeSeparators(file);
+    switch (read.problem) {
+    case SettingsFile::ReadResult::NONE:
+        break;
+    case SettingsFile::ReadResult::UNREADABLE:
+        return tr("Unable to read the settings file '%1'.").arg(shown);
+    case SettingsFile::ReadResult::NOT_SETTINGS:
+        return tr("The file '%1' is not a settings file: it has no readable group '%2'.")
+            .arg(shown, read.key);
+    case SettingsFile::ReadResult::INVALID_VALUE:
+        if (read.allowed.isEmpty())
+            return tr("The settings file '%1' holds a value for '%2' that the device cannot take. "
+                      "Nothing has been imported.")
+                .arg(shown, read.key);
+        return tr("The settings file '%1' holds a value for '%2' that the device cannot take "
+                  "(allowed: %3). Nothing has been imported.")
+            .arg(shown, read.key, read.allowed);
+    }
+    return QString();
 }

@@ -159,13 +159,15 @@ void VoroManager::endTests(VoroDevice::Id id)
 void VoroManager::enterBootloader(VoroDevice::Id id)
 {
     Box* b = boxWithRecord(id);
-    if (!b || b->record->state == VoroDefinitions::DS__UNSUPPORTED)
+    const bool watched = b && b->record->state == VoroDefinitions::DS__UNSUPPORTED;
+    if (!b || (watched && !b->update_only))
         return; // a watched box only answers pings
     const QString serial = QString::fromStdWString(b->hid_id.serial_number);
     const QString location = b->device_config.location;
     const QString firmware = b->record->firmware_version;
-    // A box just checked waits for its first operation; a ready one takes it from its queue.
-    if (b->record->state == VoroDefinitions::DS__INITIALIZED)
+    // A box just checked waits for its first operation, a watched one polls no queue; a ready
+    // one takes it from its queue.
+    if (b->record->state == VoroDefinitions::DS__INITIALIZED || watched)
         startOperation(id, VoroCommThread::OT__ENTER_BOOTLOADER);
     else
         b->thread->enqueue(Op(VoroCommThread::OT__ENTER_BOOTLOADER));
