@@ -35,6 +35,7 @@ std::unique_ptr<Command> Command::make(const Invocation& invocation, Console& co
 
 void Command::interrupt()
 {
+    console.message(QStringLiteral("Interrupted."));
     interrupted = true;
     session.stop();
     finish(INTERRUPTED);

@@ -12,6 +12,13 @@ Console::Console(QTextStream& out, QTextStream& err, bool err_is_terminal, bool 
     , read_line(std::move(read_line))
 { }
 
+void Console::setJson(bool on)
+{
+    json = on;
+    if (on)
+        out.setCodec("UTF-8");
+}
+
 void Console::clearProgress()
 {
     if (!progress_shown)

@@ -17,7 +17,9 @@ public:
     Console(QTextStream& out, QTextStream& err, bool err_is_terminal, bool interactive,
             std::function<QString()> read_line = {});
 
-    bool json = false; // results as JSON lines
+    // Results as JSON lines, which are UTF-8 whatever the locale.
+    void setJson(bool on);
+    bool json = false;
 
     // A result line (text mode).
     void result(const QString& line);

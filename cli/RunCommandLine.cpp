@@ -27,7 +27,7 @@ int runCommandLine(const QStringList& arguments, Console& console)
                                 QLatin1String(VoroManager::FIRMWARE_VERSION)));
         return Command::DONE;
     }
-    console.json = invocation.json;
+    console.setJson(invocation.json);
     std::unique_ptr<Command> command = Command::make(invocation, console);
     // Ctrl+C and SIGTERM reach the command in this loop; it ends its work cleanly.
     TerminationSignals termination;

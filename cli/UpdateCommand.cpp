@@ -112,11 +112,10 @@ void UpdateCommand::update()
         return;
     }
     QList<VoroDevice::Id> boxes;
-    QStringList bootloaders;
+    QList<SurveyedBox> bootloaders;
     for (BoxSession::Target& t : session.targets()) {
         if (t.found.isBootloader()) {
-            bootloaders << (t.found.serial_number.isEmpty() ? t.found.usb_path
-                                                            : t.found.serial_number);
+            bootloaders << t.found;
             continue;
         }
         const bool chosen_box

@@ -16,7 +16,8 @@ FirmwareUpdateRun::FirmwareUpdateRun(VoroManager* manager, QObject* parent)
     timer.start(VoroManager::CHECK_INTERVAL_MS);
 }
 
-void FirmwareUpdateRun::start(const QList<VoroDevice::Id>& boxes, const QStringList& bootloaders)
+void FirmwareUpdateRun::start(const QList<VoroDevice::Id>& boxes,
+                              const QList<SurveyedBox>& bootloaders)
 {
     QList<Result> refused;
     for (const VoroDevice::Id id : boxes) {
@@ -36,12 +37,13 @@ void FirmwareUpdateRun::start(const QList<VoroDevice::Id>& boxes, const QStringL
         manager->enterBootloader(id);
     }
     FirmwareUpdateController* updater = manager->firmwareUpdater();
-    for (const QString& key : bootloaders) {
+    for (const SurveyedBox& loader : bootloaders) {
         Followed f;
-        f.result.key = key;
-        f.result.box = BoxName::qualified(QString(), key);
+        f.result.key = loader.serial_number.isEmpty() ? loader.usb_path : loader.serial_number;
+        f.result.serial_number = loader.serial_number;
+        f.result.box = loader.name();
         following << f;
-        updater->include(key);
+        updater->include(f.result.key);
     }
     for (const Result& r : qAsConst(refused))
         emit boxFinished(r);

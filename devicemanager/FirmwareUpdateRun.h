@@ -1,5 +1,6 @@
 #pragma once
 
+#include "devicemanager/BoxSurvey.h"
 #include "firmware/BoxUpdate.h"
 #include "records/VoroDevice.h"
 
@@ -38,10 +39,10 @@ public:
     // `manager` must have been made with its updater.
     explicit FirmwareUpdateRun(VoroManager* manager, QObject* parent = nullptr);
 
-    // Sends the boxes into their bootloaders and takes the bootloaders named by their keys.
+    // Sends the boxes into their bootloaders and takes the bootloaders found by a survey.
     // A box that cannot be followed into its bootloader (it has no serial number) or that
     // cannot be sent there ends at once, failed.
-    void start(const QList<VoroDevice::Id>& boxes, const QStringList& bootloaders);
+    void start(const QList<VoroDevice::Id>& boxes, const QList<SurveyedBox>& bootloaders);
     bool isRunning() const { return !following.isEmpty(); }
 
 signals:
