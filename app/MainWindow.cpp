@@ -11,9 +11,9 @@
 #include "app/ComboBoxDelegate.h"
 #include "app/FirmwareUpdater.h"
 #include "app/OpenFailureNotice.h"
+#include "app/StandardDialogs.h"
 #include "app/Version.h"
 #include "device/AppSettings.h"
-#include "devicemanager/UserDialogs.h"
 #include "devicemanager/VoroManager.h"
 #include "logplot/PlotDlg.h"
 #include "propertyeditor/PropertyObject.h"
@@ -243,18 +243,18 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::information(const QString& title, const QString& text)
 {
-    m_dialogs->message(this, QMessageBox::Information, title, text, QMessageBox::Ok);
+    m_dialogs->message(this, UserDialogs::Information, title, text, UserDialogs::Ok);
 }
 
 void MainWindow::warning(const QString& title, const QString& text)
 {
-    m_dialogs->message(this, QMessageBox::Warning, title, text, QMessageBox::Ok);
+    m_dialogs->message(this, UserDialogs::Warning, title, text, UserDialogs::Ok);
 }
 
 bool MainWindow::question(const QString& title, const QString& text,
-                          QMessageBox::StandardButton default_button)
+                          UserDialogs::Button default_button)
 {
-    return m_dialogs->message(this, QMessageBox::Question, title, text,
-                              QMessageBox::Yes | QMessageBox::No, default_button)
-        == QMessageBox::Yes;
+    return m_dialogs->message(this, UserDialogs::Question, title, text,
+                              UserDialogs::Yes | UserDialogs::No, default_button)
+        == UserDialogs::Yes;
 }

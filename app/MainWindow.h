@@ -1,12 +1,12 @@
 #pragma once
 
+#include "devicemanager/UserDialogs.h"
 #include "records/VoroConfig.h"
 #include "records/VoroDevice.h"
 
 #include <QList>
 #include <QMainWindow>
 #include <QMap>
-#include <QMessageBox>
 #include <QPointer>
 #include <QStringList>
 #include <QTimer>
@@ -23,7 +23,6 @@ class ComboBoxDelegate;
 class PlotDlg;
 class PropertyObject;
 class QProgressDialog;
-class UserDialogs;
 class VoroManager;
 struct LogExportResult;
 struct WriteOutcome;
@@ -145,7 +144,7 @@ private:
     void information(const QString& title, const QString& text);
     void warning(const QString& title, const QString& text);
     bool question(const QString& title, const QString& text,
-                  QMessageBox::StandardButton default_button = QMessageBox::NoButton);
+                  UserDialogs::Button default_button = UserDialogs::NoButton);
 
     std::unique_ptr<Ui::MainWindow> ui;
     std::unique_ptr<UserDialogs> m_ownDialogs;

@@ -30,14 +30,14 @@ void MainWindow::resolveConflict(VoroDevice::Id id)
         return;
     s_conflict = new QObject(this);
     const int answer = m_dialogs->choice(
-        this, QMessageBox::Warning, tr("Settings Conflict Detected"),
+        this, UserDialogs::Warning, tr("Settings Conflict Detected"),
         tr("The settings of %1 have been changed externally.\n\nWhat would you like to "
            "do?\n\nReloading will discard your local changes and load the externally changed "
            "settings.\nKeeping local settings keeps the fields you changed and takes the "
            "external changes for all others.")
             .arg(boxName()),
-        { { tr("Reload Device Settings"), QMessageBox::AcceptRole },
-          { tr("Keep Local Settings"), QMessageBox::RejectRole } },
+        { { tr("Reload Device Settings"), UserDialogs::AcceptRole },
+          { tr("Keep Local Settings"), UserDialogs::RejectRole } },
         1, s_conflict);
     const bool withdrawn = !s_conflict;
     delete s_conflict;
@@ -61,22 +61,22 @@ MainWindow::Leaving MainWindow::askAboutEdits(const QString& title)
     if (!hasEdits())
         return PROCEED;
     if (m_reconnecting) {
-        const QMessageBox::StandardButton answer = m_dialogs->message(
-            this, QMessageBox::Question, title,
+        const UserDialogs::Button answer = m_dialogs->message(
+            this, UserDialogs::Question, title,
             tr("%1 has changes that are not saved, and it does not answer at the "
                "moment.\n\nDo you want to discard them?")
                 .arg(boxName()),
-            QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Cancel);
-        return answer == QMessageBox::Discard ? PROCEED : CANCEL;
+            UserDialogs::Discard | UserDialogs::Cancel, UserDialogs::Cancel);
+        return answer == UserDialogs::Discard ? PROCEED : CANCEL;
     }
-    const QMessageBox::StandardButton answer = m_dialogs->message(
-        this, QMessageBox::Question, title,
+    const UserDialogs::Button answer = m_dialogs->message(
+        this, UserDialogs::Question, title,
         tr("%1 has changes that are not saved.\n\nDo you want to save them?").arg(boxName()),
-        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+        UserDialogs::Save | UserDialogs::Discard | UserDialogs::Cancel, UserDialogs::Save);
     switch (answer) {
-    case QMessageBox::Save:
+    case UserDialogs::Save:
         return writable() && save() ? PROCEED : CANCEL;
-    case QMessageBox::Discard:
+    case UserDialogs::Discard:
         if (selected()) {
             m_device.config = m_baseline;
             showWorkingCopy();

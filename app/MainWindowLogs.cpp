@@ -60,7 +60,7 @@ void MainWindow::onLogsExported(VoroDevice::Id id, const LogExportResult& r)
         m_exportId = -1;
     }
     const QString folder = QDir::toNativeSeparators(r.folder);
-    QMessageBox::Icon icon = QMessageBox::Warning;
+    UserDialogs::Icon icon = UserDialogs::Warning;
     QString text;
     switch (r.end) {
     case LogExportResult::FOLDER_NOT_WRITABLE:
@@ -70,7 +70,7 @@ void MainWindow::onLogsExported(VoroDevice::Id id, const LogExportResult& r)
         return;
     case LogExportResult::COMPLETE:
         if (r.not_written.isEmpty()) {
-            icon = QMessageBox::Information;
+            icon = UserDialogs::Information;
             text = tr("All logs of %1 have been exported to:\n%2").arg(r.box, folder);
         } else {
             text = tr("The logs of %1 have been exported to:\n%2\n\nThese files could not be "
@@ -84,7 +84,7 @@ void MainWindow::onLogsExported(VoroDevice::Id id, const LogExportResult& r)
                    .arg(r.box, fileNames(r.not_read + r.not_written), folder);
         break;
     case LogExportResult::CANCELLED:
-        icon = QMessageBox::Information;
+        icon = UserDialogs::Information;
         text = tr("The log export of %1 has been cancelled; %2 of %3 logs have been written "
                   "to:\n%4")
                    .arg(r.box)
@@ -93,8 +93,8 @@ void MainWindow::onLogsExported(VoroDevice::Id id, const LogExportResult& r)
                    .arg(folder);
         break;
     }
-    QList<UserDialogs::ChoiceButton> buttons { { tr("Open Folder"), QMessageBox::ActionRole },
-                                               { tr("Close"), QMessageBox::RejectRole } };
+    QList<UserDialogs::ChoiceButton> buttons { { tr("Open Folder"), UserDialogs::ActionRole },
+                                               { tr("Close"), UserDialogs::RejectRole } };
     if (r.written.isEmpty())
         buttons.removeFirst();
     const int answer

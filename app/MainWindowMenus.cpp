@@ -80,7 +80,7 @@ void MainWindow::on_actionReset_To_Factory_Defaults_triggered()
                   tr("Do you really want to reset %1 to factory defaults? All settings will be "
                      "reset.")
                       .arg(name),
-                  QMessageBox::No))
+                  UserDialogs::No))
         return;
     if (m_device.id == id) {
         endTests();

@@ -1,7 +1,7 @@
 #include "app/Startup.h"
 
 #include "app/MainWindow.h"
-#include "app/TerminationSignals.h"
+#include "device/TerminationSignals.h"
 #include "device/AppSettings.h"
 
 #include <QApplication>

@@ -6,8 +6,7 @@
 // Goals: the download within 1.10 times the floor; the GUI thread busy under 5 % while
 // sixteen boxes poll. The whole process's share of a processor (the GUI thread and the
 // sixteen communication threads) is printed next to it.
-// The manager builds the firmware updater's dialog, a widget: the benchmark runs a
-// QApplication on the offscreen platform unless QT_QPA_PLATFORM says otherwise.
+// The manager needs no widgets: the benchmark runs a QCoreApplication, as the command line does.
 #include "BenchResult.h"
 #include "BenchSupport.h"
 
@@ -15,7 +14,7 @@
 #include "sim/HidBus.h"
 #include "sim/VoroBox.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QTimer>
 
 #include <cstdio>
@@ -131,9 +130,7 @@ int main(int argc, char** argv)
 {
     if (bench::listGoals(argc, argv, { DOWNLOAD, GUI_BUSY }))
         return 0;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
     hidsim::Bus::instance().setLatency(std::chrono::microseconds(1000));
     const bool download_met = logDownloadBenchmark();
     std::fflush(stdout);

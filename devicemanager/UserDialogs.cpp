@@ -1,67 +1,35 @@
 #include "devicemanager/UserDialogs.h"
 
-#include <QPointer>
-#include <QPushButton>
-
-QMessageBox::StandardButton StandardDialogs::message(QWidget* parent, QMessageBox::Icon icon,
-                                                     const QString& title, const QString& text,
-                                                     QMessageBox::StandardButtons buttons,
-                                                     QMessageBox::StandardButton default_button)
+UserDialogs::Button UnattendedDialogs::message(QObject*, Icon, const QString&, const QString&,
+                                               Buttons buttons, Button default_button)
 {
-    switch (icon) {
-    case QMessageBox::Question:
-        return QMessageBox::question(parent, title, text, buttons, default_button);
-    case QMessageBox::Warning:
-        return QMessageBox::warning(parent, title, text, buttons, default_button);
-    case QMessageBox::Critical:
-        return QMessageBox::critical(parent, title, text, buttons, default_button);
-    default:
-        return QMessageBox::information(parent, title, text, buttons, default_button);
-    }
+    // Nothing is agreed to that nobody was asked about.
+    if (buttons.testFlag(No))
+        return No;
+    if (buttons.testFlag(Cancel))
+        return Cancel;
+    if (default_button != NoButton)
+        return default_button;
+    return buttons.testFlag(Ok) ? Ok : NoButton;
 }
 
-int StandardDialogs::choice(QWidget* parent, QMessageBox::Icon icon, const QString& title,
-                            const QString& text, const QList<ChoiceButton>& buttons,
-                            int default_button, QObject* withdrawn_by)
+int UnattendedDialogs::choice(QObject*, Icon, const QString&, const QString&,
+                              const QList<ChoiceButton>&, int default_button, QObject*)
 {
-    // On the heap: the parent may be deleted while the box runs its own event loop.
-    QPointer<QMessageBox> box = new QMessageBox(icon, title, text, QMessageBox::NoButton, parent);
-    bool withdrawn = false;
-    if (withdrawn_by) {
-        QObject::connect(withdrawn_by, &QObject::destroyed, box, [&withdrawn, box] {
-            withdrawn = true;
-            box->reject();
-        });
-    }
-    QList<QPushButton*> added;
-    for (const ChoiceButton& button : buttons)
-        added << box->addButton(button.text, button.role);
-    if (default_button >= 0 && default_button < added.size())
-        box->setDefaultButton(added.at(default_button));
-    box->exec();
-    if (!box || withdrawn) {
-        delete box;
-        return -1;
-    }
-    const int clicked = added.indexOf(qobject_cast<QPushButton*>(box->clickedButton()));
-    delete box;
-    return clicked;
+    return default_button;
 }
 
-QString StandardDialogs::saveFileName(QWidget* parent, const QString& caption, const QString& path,
-                                      const QString& filter)
+QString UnattendedDialogs::saveFileName(QObject*, const QString&, const QString&, const QString&)
 {
-    return QFileDialog::getSaveFileName(parent, caption, path, filter);
+    return QString();
 }
 
-QString StandardDialogs::openFileName(QWidget* parent, const QString& caption,
-                                      const QString& folder, const QString& filter)
+QString UnattendedDialogs::openFileName(QObject*, const QString&, const QString&, const QString&)
 {
-    return QFileDialog::getOpenFileName(parent, caption, folder, filter);
+    return QString();
 }
 
-QString StandardDialogs::existingDirectory(QWidget* parent, const QString& caption,
-                                           const QString& folder, QFileDialog::Options options)
+QString UnattendedDialogs::existingDirectory(QObject*, const QString&, const QString&)
 {
-    return QFileDialog::getExistingDirectory(parent, caption, folder, options);
+    return QString();
 }

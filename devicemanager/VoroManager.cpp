@@ -9,7 +9,6 @@
 #include "records/BoxName.h"
 
 #include <QDebug>
-#include <QWidget>
 
 #include <algorithm>
 #include <limits>
@@ -39,9 +38,9 @@ VoroDevice::Id VoroManager::takeNextId()
     return last_id;
 }
 
-VoroManager::VoroManager(QWidget* parent, UserDialogs* dialogs, FirmwareUpdates updates)
+VoroManager::VoroManager(QObject* parent, UserDialogs* dialogs, FirmwareUpdates updates)
     : QObject(parent)
-    , own_dialogs(dialogs ? nullptr : new StandardDialogs)
+    , own_dialogs(dialogs ? nullptr : new UnattendedDialogs)
     , dialogs(dialogs ? dialogs : own_dialogs.get())
     , detector(new VoroUsbDetector)
 {
@@ -92,16 +91,10 @@ VoroManager::~VoroManager()
     }
 }
 
-QWidget* VoroManager::window() const
+UserDialogs::Button VoroManager::ask(UserDialogs::Icon icon, const QString& title,
+                                     const QString& text, UserDialogs::Buttons buttons)
 {
-    return qobject_cast<QWidget*>(parent());
-}
-
-QMessageBox::StandardButton VoroManager::ask(QMessageBox::Icon icon, const QString& title,
-                                             const QString& text,
-                                             QMessageBox::StandardButtons buttons)
-{
-    return dialogs->message(window(), icon, title, text, buttons);
+    return dialogs->message(parent(), icon, title, text, buttons);
 }
 
 VoroDevice VoroManager::device(VoroDevice::Id id) const
@@ -214,7 +207,7 @@ void VoroManager::checkDevices()
         return;
     // Boxes plugged in together are asked about together: a box still reading its identity is
     // waited for a little.
-    if (starting && deferred_checks < MAX_DEFERRED_CHECKS) {
+    if (firmware_questions && starting && deferred_checks < MAX_DEFERRED_CHECKS) {
         ++deferred_checks;
         return;
     }
@@ -238,7 +231,7 @@ void VoroManager::checkDevices()
 
 bool VoroManager::needsUpdate(VoroDevice::Id id, bool* required)
 {
-    const Box* b = boxWithRecord(id);
+    Box* b = boxWithRecord(id);
     if (!b)
         return false;
     const VoroDevice d = *b->record;
@@ -250,27 +243,32 @@ bool VoroManager::needsUpdate(VoroDevice::Id id, bool* required)
         = updater && updater->hasFailed(QString::fromStdWString(b->hid_id.serial_number));
     const bool older = isOlderVersion(firmware, QString::fromLatin1(FIRMWARE_VERSION));
     if (d.protocol_version == PROTOCOL_VERSION) {
-        if (older && !failed) {
+        if (older && !failed && firmware_questions) {
             *required = false;
             return true;
         }
         startOperation(id, VoroCommThread::OT__READ_ALL);
         return false;
     }
+    b->update_only = d.protocol_version < PROTOCOL_VERSION && older;
+    if (!firmware_questions) {
+        watch(id);
+        return false;
+    }
     if (d.protocol_version > PROTOCOL_VERSION) {
-        ask(QMessageBox::Warning, tr("Update"),
+        ask(UserDialogs::Warning, tr("Update"),
             tr("Unable to communicate with device '%1' with firmware version '%2', please use a "
                "newer version of the %3-CDU.")
                 .arg(name, firmware, QStringLiteral("voro-BOX")),
-            QMessageBox::Ok);
+            UserDialogs::Ok);
     } else if (older && !failed) {
         *required = true;
         return true;
     } else {
-        ask(QMessageBox::Critical, tr("Error"),
+        ask(UserDialogs::Critical, tr("Error"),
             tr("Unable to communicate with device '%1' with firmware version '%2'.")
                 .arg(name, firmware),
-            QMessageBox::Ok);
+            UserDialogs::Ok);
     }
     watch(id);
     return false;
@@ -295,12 +293,12 @@ void VoroManager::offerUpdates(const QList<VoroDevice::Id>& offered,
     };
     if (!required.isEmpty()) {
         const VoroDevice first = device(required.first());
-        ask(QMessageBox::Information, tr("Firmware Update"),
+        ask(UserDialogs::Information, tr("Firmware Update"),
             required.size() == 1
                 ? tr("The firmware '%1' of device '%2' has to be updated to %3.")
                       .arg(first.firmware_version, boxName(required.first()), image_version)
                 : tr("The firmware of these devices has to be updated:\n\n%1").arg(lines(required)),
-            QMessageBox::Ok);
+            UserDialogs::Ok);
         for (const VoroDevice::Id id : required)
             enterBootloader(id);
     }
@@ -308,7 +306,7 @@ void VoroManager::offerUpdates(const QList<VoroDevice::Id>& offered,
         return;
     const VoroDevice first = device(offered.first());
     const bool yes
-        = ask(QMessageBox::Question, tr("Firmware Update"),
+        = ask(UserDialogs::Question, tr("Firmware Update"),
               offered.size() == 1
                   ? tr("A new firmware is available, do you want to update the device '%1' from "
                        "%2 to %3?")
@@ -316,8 +314,8 @@ void VoroManager::offerUpdates(const QList<VoroDevice::Id>& offered,
                   : tr("A new firmware is available for these devices:\n\n%1\n\nDo you want to "
                        "update them?")
                         .arg(lines(offered)),
-              QMessageBox::Yes | QMessageBox::No)
-        == QMessageBox::Yes;
+              UserDialogs::Yes | UserDialogs::No)
+        == UserDialogs::Yes;
     for (const VoroDevice::Id id : offered) {
         if (yes)
             enterBootloader(id);
@@ -339,10 +337,10 @@ bool VoroManager::firmwareImageUsable(bool always)
     const QString fault = image.path + image.error;
     if (always || fault != reported_image_error) {
         reported_image_error = fault;
-        ask(QMessageBox::Warning, tr("Firmware Update"),
+        ask(UserDialogs::Warning, tr("Firmware Update"),
             tr("The firmware image %1 cannot be used: %2. No device is updated.")
                 .arg(image.fileName(), image.error),
-            QMessageBox::Ok);
+            UserDialogs::Ok);
     }
     return false;
 }

@@ -1,15 +1,16 @@
 #pragma once
 
 #include "device/LogExport.h"
+#include "device/SettingsFile.h"
 #include "device/VoroCommThread.h"
 #include "devicelink/HidDevice.h"
 #include "devicemanager/PendingWrites.h"
+#include "devicemanager/UserDialogs.h"
 #include "devicemanager/WriteOutcome.h"
 #include "firmware/BundledFirmware.h"
 #include "records/VoroDevice.h"
 
 #include <QDeadlineTimer>
-#include <QMessageBox>
 #include <QObject>
 #include <QPointer>
 #include <QSet>
@@ -22,9 +23,7 @@
 #include <optional>
 #include <vector>
 
-class QWidget;
 class FirmwareUpdateController;
-class UserDialogs;
 class VoroUsbDetector;
 
 // The single owner of all attached boxes. Each box the detector announces gets an id, a
@@ -57,10 +56,11 @@ public:
 
     enum FirmwareUpdates { WithUpdater, WithoutUpdater };
 
-    // `parent` is the main window: it parents every message box and file dialog. `dialogs`
-    // answers them (not owned); without one the system's dialogs are shown. WithoutUpdater
-    // leaves boxes sent into their bootloader to someone else (tests of the manager alone).
-    explicit VoroManager(QWidget* parent = nullptr, UserDialogs* dialogs = nullptr,
+    // `parent` is the main window, or whatever else owns the manager: every question is about
+    // it. `dialogs` answers them (not owned); without one nobody is asked (UnattendedDialogs).
+    // WithoutUpdater leaves boxes sent into their bootloader to someone else (tests of the
+    // manager alone, commands that update nothing).
+    explicit VoroManager(QObject* parent = nullptr, UserDialogs* dialogs = nullptr,
                          FirmwareUpdates updates = WithUpdater);
     ~VoroManager() override;
 
@@ -93,6 +93,12 @@ public:
     // the folder can be written to; logExportProgress after each log, logExportComplete at the
     // end. A box whose export runs is not exported twice at once.
     void exportLogs(VoroDevice::Id id);
+    // The same into `chosen` without asking; the box's folder level is named after
+    // `folder_name` instead of its location when one is given (two boxes of one location
+    // exported at once). False when the box cannot be exported now: unknown, not ready, or its
+    // export runs.
+    bool exportLogs(VoroDevice::Id id, const QString& chosen,
+                    const QString& folder_name = QString());
     bool isExportingLogs(VoroDevice::Id id) const;
     // Stops the box's export after the chunk of the log being read.
     void cancelLogExport(VoroDevice::Id id);
@@ -108,6 +114,15 @@ public:
     // A copy of `device` whose configuration carries the values of a settings file the user
     // chooses; `*cancelled` is true when nothing was taken (no file chosen, or a file refused).
     VoroDevice importSettings(const VoroDevice& device, bool* cancelled);
+    // Why the settings file `file` was refused, as the user reads it; empty when it was read.
+    static QString settingsFileProblem(const SettingsFile::ReadResult& read, const QString& file);
+
+    // Whether the firmware check asks the user (the window; the default) or decides by itself
+    // (the command line). Without questions a box with older firmware works as it is, and one
+    // whose firmware cannot be worked with is only watched, without a message; an update is
+    // then the caller's to start (enterBootloader), also for a watched box whose firmware is
+    // older than the one carried.
+    void setFirmwareQuestions(bool ask) { firmware_questions = ask; }
 
     // True when `version` is older than `reference` by major, minor and patch; a fourth part
     // does not count.
@@ -177,6 +192,8 @@ private:
         // The box's configuration that record->config was last brought in line with.
         std::optional<VoroConfig> baseline;
         bool check_pending = false; // the firmware check is due
+        // Only watched, yet its bootloader takes it on: older firmware of an older protocol.
+        bool update_only = false;
         std::optional<LogExport> log_export;
         QString export_box; // the box's name when its export began
         std::shared_ptr<std::atomic<bool>> export_stop; // cancels the export's log read
@@ -194,9 +211,8 @@ private:
         QDeadlineTimer deadline;
     };
 
-    QWidget* window() const;
-    QMessageBox::StandardButton ask(QMessageBox::Icon icon, const QString& title,
-                                    const QString& text, QMessageBox::StandardButtons buttons);
+    UserDialogs::Button ask(UserDialogs::Icon icon, const QString& title, const QString& text,
+                            UserDialogs::Buttons buttons);
     // The box of a running thread, or null.
     Box* box(VoroDevice::Id id);
     const Box* box(VoroDevice::Id id) const;
@@ -248,6 +264,7 @@ private:
     QSet<QString> updating; // identity keys of boxes in their bootloader for an update
     int return_grace_ms = RETURN_GRACE_MS;
     QTimer check_timer;
+    bool firmware_questions = true;
     bool asking = false; // a firmware question is open: one at a time
     int deferred_checks = 0;
     QString reported_image_error;

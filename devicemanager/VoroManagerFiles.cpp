@@ -17,29 +17,36 @@ void VoroManager::exportLogs(VoroDevice::Id id)
     const Box* b = boxWithRecord(id);
     if (!b || b->record->state != VoroDefinitions::DS__READY || b->log_export)
         return;
-    const QString chosen = dialogs->existingDirectory(window(), tr("Export Logs"),
-                                                      lastFolder(AppSettings::FOLDER_EXPORT_LOGS),
-                                                      QFileDialog::ShowDirsOnly);
+    const QString chosen = dialogs->existingDirectory(parent(), tr("Export Logs"),
+                                                      lastFolder(AppSettings::FOLDER_EXPORT_LOGS));
     if (chosen.isEmpty())
         return;
     setLastFolder(AppSettings::FOLDER_EXPORT_LOGS, chosen);
     // The box may have gone, or its export started, while the dialog was open.
+    exportLogs(id, chosen);
+}
+
+bool VoroManager::exportLogs(VoroDevice::Id id, const QString& chosen, const QString& folder_name)
+{
     Box* running = boxWithRecord(id);
-    if (!running || running->log_export)
-        return;
-    const LogExport run(chosen, running->record->config.location, QDateTime::currentDateTime());
+    if (!running || running->record->state != VoroDefinitions::DS__READY || running->log_export)
+        return false;
+    const LogExport run(chosen,
+                        folder_name.isEmpty() ? running->record->config.location : folder_name,
+                        QDateTime::currentDateTime());
     const QString name = BoxName::qualified(*running->record);
     // Eight logs take a while to read: a folder that cannot take them is said at once.
     if (!run.prepare()) {
         LogExportResult result = run.result(LogExportResult::FOLDER_NOT_WRITABLE, {});
         result.box = name;
         emit logExportComplete(id, result);
-        return;
+        return true;
     }
     running->log_export.emplace(run);
     running->export_box = name;
     running->export_stop = std::make_shared<std::atomic<bool>>(false);
     enqueueForActuator(id, VoroCommThread::OT__READ_LOG, 0, false, 0, running->export_stop);
+    return true;
 }
 
 void VoroManager::cancelLogExport(VoroDevice::Id id)
@@ -91,7 +98,7 @@ void VoroManager::exportSettings(const VoroDevice& device, const QString& file_n
         const QString proposed = lastFolder(AppSettings::FOLDER_EXPORT_IMPORT) + QDir::separator()
             + makeFileName(device.config.location, QStringLiteral("voro-BOX"),
                            QStringLiteral(".cfg"));
-        file = dialogs->saveFileName(window(), tr("Export Settings"), proposed,
+        file = dialogs->saveFileName(parent(), tr("Export Settings"), proposed,
                                      QStringLiteral("*.cfg"));
         if (file.isEmpty())
             return;
@@ -99,9 +106,9 @@ void VoroManager::exportSettings(const VoroDevice& device, const QString& file_n
     // The file does not exist yet, so its folder is what is remembered.
     setLastFolder(AppSettings::FOLDER_EXPORT_IMPORT, QFileInfo(file).absolutePath());
     if (!SettingsFile::write(file, device.config)) {
-        ask(QMessageBox::Warning, tr("Export Settings"),
+        ask(UserDialogs::Warning, tr("Export Settings"),
             tr("Unable to write the settings file '%1'.").arg(QDir::toNativeSeparators(file)),
-            QMessageBox::Ok);
+            UserDialogs::Ok);
     }
 }
 
@@ -113,7 +120,7 @@ VoroDevice VoroManager::importSettings(const VoroDevice& device, bool* cancelled
     VoroDevice result = device;
     if (!boxWithRecord(device.id))
         return result;
-    const QString file = dialogs->openFileName(window(), tr("Import Settings"),
+    const QString file = dialogs->openFileName(parent(), tr("Import Settings"),
                                                lastFolder(AppSettings::FOLDER_EXPORT_IMPORT),
                                                QStringLiteral("*.cfg"));
     if (file.isEmpty())
@@ -124,37 +131,35 @@ VoroDevice VoroManager::importSettings(const VoroDevice& device, bool* cancelled
     const Box* held_by = boxWithRecord(device.id);
     const VoroConfig held = held_by ? held_by->device_config : device.config;
     const SettingsFile::ReadResult read = SettingsFile::read(file, device.config, held);
-    const QString shown = QDir::toNativeSeparators(file);
-    switch (read.problem) {
-    case SettingsFile::ReadResult::NONE:
+    if (read.ok()) {
         result.config = read.config;
         nothing_read = false;
         return result;
-    case SettingsFile::ReadResult::UNREADABLE:
-        ask(QMessageBox::Warning, tr("Import Settings"),
-            tr("Unable to read the settings file '%1'.").arg(shown), QMessageBox::Ok);
-        break;
-    case SettingsFile::ReadResult::NOT_SETTINGS:
-        ask(QMessageBox::Warning, tr("Import Settings"),
-            tr("The file '%1' is not a settings file: it has no readable group '%2'.")
-                .arg(shown, read.key),
-            QMessageBox::Ok);
-        break;
-    case SettingsFile::ReadResult::INVALID_VALUE:
-        if (read.allowed.isEmpty()) {
-            ask(QMessageBox::Warning, tr("Import Settings"),
-                tr("The settings file '%1' holds a value for '%2' that the device cannot take. "
-                   "Nothing has been imported.")
-                    .arg(shown, read.key),
-                QMessageBox::Ok);
-        } else {
-            ask(QMessageBox::Warning, tr("Import Settings"),
-                tr("The settings file '%1' holds a value for '%2' that the device cannot take "
-                   "(allowed: %3). Nothing has been imported.")
-                    .arg(shown, read.key, read.allowed),
-                QMessageBox::Ok);
-        }
-        break;
     }
+    ask(UserDialogs::Warning, tr("Import Settings"), settingsFileProblem(read, file),
+        UserDialogs::Ok);
     return result;
+}
+
+QString VoroManager::settingsFileProblem(const SettingsFile::ReadResult& read, const QString& file)
+{
+    const QString shown = QDir::toNativeSeparators(file);
+    switch (read.problem) {
+    case SettingsFile::ReadResult::NONE:
+        break;
+    case SettingsFile::ReadResult::UNREADABLE:
+        return tr("Unable to read the settings file '%1'.").arg(shown);
+    case SettingsFile::ReadResult::NOT_SETTINGS:
+        return tr("The file '%1' is not a settings file: it has no readable group '%2'.")
+            .arg(shown, read.key);
+    case SettingsFile::ReadResult::INVALID_VALUE:
+        if (read.allowed.isEmpty())
+            return tr("The settings file '%1' holds a value for '%2' that the device cannot take. "
+                      "Nothing has been imported.")
+                .arg(shown, read.key);
+        return tr("The settings file '%1' holds a value for '%2' that the device cannot take "
+                  "(allowed: %3). Nothing has been imported.")
+            .arg(shown, read.key, read.allowed);
+    }
+    return QString();
 }

@@ -159,13 +159,15 @@ void VoroManager::endTests(VoroDevice::Id id)
 void VoroManager::enterBootloader(VoroDevice::Id id)
 {
     Box* b = boxWithRecord(id);
-    if (!b || b->record->state == VoroDefinitions::DS__UNSUPPORTED)
+    const bool watched = b && b->record->state == VoroDefinitions::DS__UNSUPPORTED;
+    if (!b || (watched && !b->update_only))
         return; // a watched box only answers pings
     const QString serial = QString::fromStdWString(b->hid_id.serial_number);
     const QString location = b->device_config.location;
     const QString firmware = b->record->firmware_version;
-    // A box just checked waits for its first operation; a ready one takes it from its queue.
-    if (b->record->state == VoroDefinitions::DS__INITIALIZED)
+    // A box just checked waits for its first operation, a watched one polls no queue; a ready
+    // one takes it from its queue.
+    if (b->record->state == VoroDefinitions::DS__INITIALIZED || watched)
         startOperation(id, VoroCommThread::OT__ENTER_BOOTLOADER);
     else
         b->thread->enqueue(Op(VoroCommThread::OT__ENTER_BOOTLOADER));
@@ -179,12 +181,12 @@ void VoroManager::requestFirmwareUpdate(VoroDevice::Id id)
     if (!boxWithRecord(id) || asking || !firmwareImageUsable(true))
         return;
     asking = true;
-    const bool yes = ask(QMessageBox::Question, tr("Firmware Update"),
+    const bool yes = ask(UserDialogs::Question, tr("Firmware Update"),
                          tr("Do you really want to update the firmware of the device '%1' from %2 "
                             "to %3?")
                              .arg(boxName(id), device(id).firmware_version, image_version),
-                         QMessageBox::Yes | QMessageBox::No)
-        == QMessageBox::Yes;
+                         UserDialogs::Yes | UserDialogs::No)
+        == UserDialogs::Yes;
     asking = false;
     if (yes)
         enterBootloader(id);

@@ -41,7 +41,9 @@ void FirmwareUpdateController::stopPolling()
 
 const UpdateImage& FirmwareUpdateController::checkImage()
 {
-    current = UpdateImage::find(BundledFirmware::HARDWARE_ID);
+    current = image_file.isEmpty()
+        ? UpdateImage::find(BundledFirmware::HARDWARE_ID)
+        : UpdateImage::read(image_file, BundledFirmware::HARDWARE_ID, false);
     return current;
 }
 
@@ -158,7 +160,7 @@ void FirmwareUpdateController::poll()
         e.present = false;
     for (const HidDevice::Id& id : found) {
         const QString key = keyOf(id);
-        if (!unannounced && !entries.count(key))
+        if (!unannounced && !entries.count(key) && !included.contains(key))
             continue;
         Entry& e = entryFor(id);
         e.present = true;

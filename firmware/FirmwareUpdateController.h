@@ -49,12 +49,18 @@ public:
     // Reads and checks the image of the voro-BOX hardware anew; the updates that start from now
     // on write it.
     const UpdateImage& checkImage();
+    // The image file to write instead of the one found by UpdateImage::find (the command
+    // line's --image); an empty path goes back to that.
+    void setImageFile(const QString& path) { image_file = path; }
     const UpdateImage& image() const { return current; }
 
     // A box about to be sent into its bootloader, known by its USB serial number.
     void announce(const QString& serial, const QString& location, const QString& firmwareVersion);
     // Whether bootloaders nobody announced are updated too (true by default).
     void setUpdatesUnannounced(bool on) { unannounced = on; }
+    // A bootloader nobody announced (by serial number, or path without one) that is updated
+    // when it is found even while unannounced ones are not.
+    void include(const QString& key) { included.insert(key); }
     // True when the last update of this box during this run did not succeed: it is not offered
     // again by itself.
     bool hasFailed(const QString& serial) const { return failedSerials.contains(serial); }
@@ -112,7 +118,9 @@ private:
 
     UpdateHistory log;
     UpdateImage current;
+    QString image_file;
     bool unannounced = true;
+    QSet<QString> included;
     std::map<QString, Entry> entries;
     QStringList order; // keys in the order the boxes came
     QSet<QString> failedSerials;

@@ -4,6 +4,7 @@
 #include "firmware/FirmwareImage.h"
 #include "firmware/ImageImporter.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -25,8 +26,11 @@ QString UpdateImage::fileName() const
 
 QString UpdateImage::description() const
 {
-    return built_in ? tr("%1 (built in)").arg(fileName())
-                    : tr("%1 from the working folder").arg(fileName());
+    if (built_in)
+        return tr("%1 (built in)").arg(fileName());
+    if (path == QStringLiteral("./") + fileName())
+        return tr("%1 from the working folder").arg(fileName());
+    return QDir::toNativeSeparators(path);
 }
 
 UpdateImage UpdateImage::find(uint32_t hardwareId)
@@ -57,7 +61,8 @@ UpdateImage UpdateImage::read(const QString& path, uint32_t hardwareId, bool bui
     image.built_in = builtIn;
     image.hardware_id = hardwareId;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // A device or a pipe would be read without end, or never answer.
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
         image.error = tr("the file cannot be read");
         return image;
     }

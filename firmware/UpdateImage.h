@@ -23,14 +23,16 @@ public:
 
     bool usable() const { return error.isEmpty(); }
     QString fileName() const;
-    // "d2e15c8.bme (built in)", "d2e15c8.bme from the working folder".
+    // "d2e15c8.bme (built in)", "d2e15c8.bme from the working folder", or the path of an
+    // image chosen by the user.
     QString description() const;
 
     // "d2e15c8.bme" for 221124040.
     static QString fileNameFor(uint32_t hardwareId);
     // The image for a hardware id, read and checked.
     static UpdateImage find(uint32_t hardwareId);
-    // Reads and checks the file at `path` as the image for `hardwareId`: a well-formed file
-    // (container and digest, or Intel HEX) with a version header naming that hardware.
+    // Reads and checks the file at `path` as the image for `hardwareId`: a regular file,
+    // well-formed (container and digest, or Intel HEX), with a version header naming that
+    // hardware.
     static UpdateImage read(const QString& path, uint32_t hardwareId, bool builtIn);
 };

@@ -193,6 +193,34 @@ QVariant ConfigField::value(const VoroConfig& c) const
     return QVariant();
 }
 
+QString ConfigField::fileText(const VoroConfig& c) const
+{
+    const QVariant v = value(c);
+    const char* enumeration = nullptr;
+    switch (name) {
+    case CONTROL_MODE:
+        enumeration = "ControlMode";
+        break;
+    case CONTROL_TYPE:
+        enumeration = "ControlType";
+        break;
+    case CONTROL_SOURCE:
+        enumeration = "ControlSource";
+        break;
+    case SENSOR_TYPE:
+        enumeration = "SensorType";
+        break;
+    case ACTUATOR_TYPE:
+        enumeration = "ActuatorType";
+        break;
+    case ACTIVE:
+        return v.isValid() ? QString::number(v.toBool() ? 1 : 0) : QString();
+    default:
+        return v.toString();
+    }
+    return v.isValid() ? enumKey(enumeration, v.toInt()) : QString();
+}
+
 bool ConfigField::setValue(VoroConfig& c, const QVariant& v) const
 {
     if (!hasActuator(c, *this))

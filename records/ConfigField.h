@@ -58,6 +58,9 @@ public:
     QVariant value(const VoroConfig& config) const;
     // False when `config` has no such actuator.
     bool setValue(VoroConfig& config, const QVariant& value) const;
+    // The value as a settings file holds it: an enumeration by its key name (empty for a value
+    // without one), a flag as 0 or 1, numbers in the record's units, texts as they are.
+    QString fileText(const VoroConfig& config) const;
 
     bool operator==(const ConfigField& o) const { return name == o.name && actuator == o.actuator; }
     bool operator!=(const ConfigField& o) const { return !(*this == o); }

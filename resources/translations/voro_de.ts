@@ -294,6 +294,21 @@ Mitgelieferte Firmware: %2</translation>
     </message>
 </context>
 <context>
+    <name>FirmwareUpdateRun</name>
+    <message>
+        <source>Failed: %1 has no serial number to follow it into its bootloader</source>
+        <translation>Fehlgeschlagen: %1 hat keine Seriennummer, an der es im Bootloader wiederzuerkennen wäre</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>%1, but the box did not come back</source>
+        <translation>%1, aber das Gerät ist nicht zurückgekehrt</translation>
+    </message>
+</context>
+<context>
     <name>FirmwareUpdater</name>
     <message>
         <source>Firmware Update</source>
@@ -1152,6 +1167,13 @@ Die übrigen befinden sich in:
     <message>
         <source>%1 … %2 minutes, in whole minutes</source>
         <translation>%1 … %2 Minuten, in ganzen Minuten</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsApply</name>
+    <message>
+        <source>%1 cannot be written: its firmware cannot be worked with, or it is not ready</source>
+        <translation>%1 kann nicht beschrieben werden: mit seiner Firmware kann nicht gearbeitet werden, oder es ist nicht bereit</translation>
     </message>
 </context>
 <context>

@@ -293,6 +293,21 @@ Bundled Firmware: %2</source>
     </message>
 </context>
 <context>
+    <name>FirmwareUpdateRun</name>
+    <message>
+        <source>Failed: %1 has no serial number to follow it into its bootloader</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, but the box did not come back</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FirmwareUpdater</name>
     <message>
         <source>Firmware Update</source>
@@ -1127,6 +1142,13 @@ The others are in:
     </message>
     <message>
         <source>%1 … %2 minutes, in whole minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingsApply</name>
+    <message>
+        <source>%1 cannot be written: its firmware cannot be worked with, or it is not ready</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -294,6 +294,21 @@ Firmware fourni&#xa0;: %2</translation>
     </message>
 </context>
 <context>
+    <name>FirmwareUpdateRun</name>
+    <message>
+        <source>Failed: %1 has no serial number to follow it into its bootloader</source>
+        <translation>Échec&#xa0;: %1 n&apos;a pas de numéro de série permettant de le reconnaître dans son bootloader</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Échec&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1, but the box did not come back</source>
+        <translation>%1, mais l&apos;appareil n&apos;est pas revenu</translation>
+    </message>
+</context>
+<context>
     <name>FirmwareUpdater</name>
     <message>
         <source>Firmware Update</source>
@@ -1152,6 +1167,13 @@ Les autres se trouvent dans&#xa0;:
     <message>
         <source>%1 … %2 minutes, in whole minutes</source>
         <translation>%1 … %2 minutes, en minutes entières</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsApply</name>
+    <message>
+        <source>%1 cannot be written: its firmware cannot be worked with, or it is not ready</source>
+        <translation>%1 ne peut pas être écrit&#xa0;: son firmware n&apos;est pas pris en charge, ou il n&apos;est pas prêt</translation>
     </message>
 </context>
 <context>

@@ -153,7 +153,7 @@ private slots:
         } else {
             QVERIFY(!plot->isVisible());
             QCOMPARE(messages.size(), 1);
-            QCOMPARE(messages.first().icon, QMessageBox::Warning);
+            QCOMPARE(messages.first().icon, UserDialogs::Warning);
             QCOMPARE(messages.first().text, warning.arg(QDir::toNativeSeparators(file)));
         }
         // Cancelled: nothing at all.
@@ -489,12 +489,12 @@ private slots:
         const char* resetSlot = "on_actionReset_To_Factory_Defaults_triggered";
         const char* updateSlot = "on_actionFirmware_Update_triggered";
         QTest::newRow("factory reset, No")
-            << resetSlot << int(QMessageBox::No) << reset << resetText << -1;
+            << resetSlot << int(UserDialogs::No) << reset << resetText << -1;
         QTest::newRow("factory reset, Yes")
-            << resetSlot << int(QMessageBox::Yes) << reset << resetText << int(CMD__FACTORY_RESET);
+            << resetSlot << int(UserDialogs::Yes) << reset << resetText << int(CMD__FACTORY_RESET);
         QTest::newRow("firmware update, No")
-            << updateSlot << int(QMessageBox::No) << update << updateText << -1;
-        QTest::newRow("firmware update, Yes") << updateSlot << int(QMessageBox::Yes) << update
+            << updateSlot << int(UserDialogs::No) << update << updateText << -1;
+        QTest::newRow("firmware update, Yes") << updateSlot << int(UserDialogs::Yes) << update
                                               << updateText << int(CMD__ENTER_BOOTLOADER);
     }
 
@@ -510,14 +510,14 @@ private slots:
         Window w;
         QVERIFY(w.waitSelected("Office"));
         office.box->clearReceived();
-        w.dialogs.buttons << QMessageBox::StandardButton(answer);
+        w.dialogs.buttons << UserDialogs::Button(answer);
         QVERIFY(QMetaObject::invokeMethod(&w.window, slot.toLatin1()));
         QCOMPARE(w.dialogs.messages().size(), 1);
         QCOMPARE(w.dialogs.messages().first().title, title);
         QCOMPARE(
             w.dialogs.messages().first().text,
             QString(text).replace("%name", BoxName::qualified("Office", office.box->serial())));
-        QCOMPARE(w.dialogs.messages().first().icon, QMessageBox::Question);
+        QCOMPARE(w.dialogs.messages().first().icon, UserDialogs::Question);
         if (command < 0) {
             QVERIFY(w.waitReports());
             QVERIFY(!office.commands().contains(CMD__FACTORY_RESET));
@@ -526,7 +526,7 @@ private slots:
         }
         QTRY_VERIFY(office.commands().contains(command));
         if (command == CMD__FACTORY_RESET) { // the box restarts with factory settings
-            QCOMPARE(w.dialogs.messages().first().default_button, QMessageBox::No);
+            QCOMPARE(w.dialogs.messages().first().default_button, UserDialogs::No);
             QCOMPARE(office.box->factoryResets(), 1);
             QCOMPARE(office.box->savedConfig().settings[1][hidsim::Setpoint], 210);
             QVERIFY(w.waitSelected("voro-BOX")); // the same box, selected again

@@ -6,8 +6,8 @@
 
 #include "tests/app/WindowFixture.h"
 
-#include "app/TerminationSignals.h"
 #include "device/AppSettings.h"
+#include "device/TerminationSignals.h"
 #include "devicelink/VoroCommands.h"
 #include "logplot/PlotDlg.h"
 
@@ -53,13 +53,13 @@ private slots:
         QTest::addColumn<QString>("how"); // what the user does with edits made
         QTest::addColumn<int>("answer");
         for (const char* how : { "switch", "exit" }) {
-            QTest::addRow("%s, save", how) << how << int(QMessageBox::Save);
-            QTest::addRow("%s, discard", how) << how << int(QMessageBox::Discard);
-            QTest::addRow("%s, cancel", how) << how << int(QMessageBox::Cancel);
+            QTest::addRow("%s, save", how) << how << int(UserDialogs::Save);
+            QTest::addRow("%s, discard", how) << how << int(UserDialogs::Discard);
+            QTest::addRow("%s, cancel", how) << how << int(UserDialogs::Cancel);
         }
-        QTest::newRow("import, discard") << "import" << int(QMessageBox::Discard);
-        QTest::newRow("import, cancel") << "import" << int(QMessageBox::Cancel);
-        QTest::newRow("factory reset, cancel") << "reset" << int(QMessageBox::Cancel);
+        QTest::newRow("import, discard") << "import" << int(UserDialogs::Discard);
+        QTest::newRow("import, cancel") << "import" << int(UserDialogs::Cancel);
+        QTest::newRow("factory reset, cancel") << "reset" << int(UserDialogs::Cancel);
     }
 
     void leavingWithEdits()
@@ -79,7 +79,7 @@ private slots:
         QTemporaryDir dir;
         const QString file = dir.filePath("hall.cfg");
         QVERIFY(writeFile(file, "[config]\nlocation=Hall\n"));
-        w.dialogs.buttons << QMessageBox::StandardButton(answer);
+        w.dialogs.buttons << UserDialogs::Button(answer);
         if (how == "exit") {
             // The platform's Quit keys; Ctrl+X stays Cut.
             QCOMPARE(w.action("actionExit")->shortcuts(),
@@ -95,10 +95,10 @@ private slots:
         }
         const ScriptedDialogs::Question q = w.dialogs.messages().first();
         QVERIFY(q.text.startsWith(name + " has changes that are not saved."));
-        QCOMPARE(q.buttons, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
-        QCOMPARE(q.default_button, QMessageBox::Save);
+        QCOMPARE(q.buttons, UserDialogs::Save | UserDialogs::Discard | UserDialogs::Cancel);
+        QCOMPARE(q.default_button, UserDialogs::Save);
 
-        if (answer == QMessageBox::Cancel) {
+        if (answer == UserDialogs::Cancel) {
             QCOMPARE(w.dialogs.asked.size(), 1); // no file asked for, no reset
             QVERIFY(w.window.isVisible());
             QCOMPARE(w.devices()->currentText(), name);
@@ -116,7 +116,7 @@ private slots:
             QCOMPARE(office.box->savedConfig().settings[2][hidsim::Setpoint], 210);
             return;
         }
-        if (answer == QMessageBox::Save) {
+        if (answer == UserDialogs::Save) {
             QTRY_COMPARE(office.box->savedConfig().settings[2][hidsim::Setpoint], 235);
             QCOMPARE(office.box->savedConfig().location, QString("Foyer"));
             QTRY_COMPARE(status(w), "Saved to " + name);
@@ -127,7 +127,7 @@ private slots:
             QVERIFY(w.waitSelected("Lab"));
         QVERIFY(w.waitReports());
         QCOMPARE(office.box->savedConfig().settings[2][hidsim::Setpoint],
-                 answer == QMessageBox::Save ? 235 : 210);
+                 answer == UserDialogs::Save ? 235 : 210);
     }
 
     // A box that stops answering stays selected, read only, with the user's edits; when it is
@@ -292,7 +292,7 @@ private slots:
             w.action("actionImport_Settings")->trigger();
         }
         QCOMPARE(w.dialogs.messages().size(), 1);
-        QCOMPARE(w.dialogs.messages().first().icon, QMessageBox::Warning);
+        QCOMPARE(w.dialogs.messages().first().icon, UserDialogs::Warning);
         QVERIFY2(w.dialogs.messages().first().text.contains(said),
                  qPrintable(w.dialogs.messages().first().text));
         QCOMPARE(w.copy().config.actuator_settings.at(2).control_source, 0);

@@ -22,7 +22,7 @@ constexpr int kUpdateMs = 30000;
 struct Managed
 {
     explicit Managed(UserDialogs* dialogs)
-        : manager(new VoroManager(&window, dialogs))
+        : manager(new VoroManager(&owner, dialogs))
     { }
     QList<VoroDevice> ready() const
     {
@@ -34,7 +34,7 @@ struct Managed
         }
         return out;
     }
-    QWidget window;
+    QObject owner;
     VoroManager* manager;
 };
 
@@ -65,7 +65,7 @@ private slots:
         hall.box->setFirmwareVersion(QStringLiteral("1.1.0.3"));
         workshop.box->setActuatorSetting(4, hidsim::Setpoint, 245);
         ScriptedDialogs dialogs;
-        dialogs.buttons << QMessageBox::Yes;
+        dialogs.buttons << UserDialogs::Yes;
         Managed m(&dialogs);
         FirmwareUpdateController* updater = m.manager->firmwareUpdater();
         QVERIFY(updater);
@@ -93,7 +93,7 @@ private slots:
         PluggedBox workshop(QStringLiteral("Workshop"));
         workshop.box->setFirmwareVersion(QStringLiteral("1.1.1.9"));
         ScriptedDialogs dialogs;
-        dialogs.buttons << QMessageBox::No;
+        dialogs.buttons << UserDialogs::No;
         Managed m(&dialogs);
         QTRY_VERIFY_WITH_TIMEOUT(m.ready().size() == 1, kUpdateMs);
         QCOMPARE(dialogs.messages().size(), 1);
@@ -122,7 +122,7 @@ private slots:
                              "(its container or its digest does not match). No device is updated.";
         QCOMPARE(dialogs.messages().size(), 1);
         QCOMPARE(dialogs.messages().first().text, told);
-        QCOMPARE(dialogs.messages().first().icon, QMessageBox::Warning);
+        QCOMPARE(dialogs.messages().first().icon, UserDialogs::Warning);
 
         // Asked for by the user, it is told again, and still nothing is sent.
         VoroDevice::Id id = -1;
@@ -146,7 +146,7 @@ private slots:
             loader.setRegions({ { 1, 0x1000, 0x100 } });
         });
         ScriptedDialogs dialogs;
-        dialogs.buttons << QMessageBox::Yes;
+        dialogs.buttons << UserDialogs::Yes;
         Managed m(&dialogs);
         FirmwareUpdateController* updater = m.manager->firmwareUpdater();
         QTRY_VERIFY_WITH_TIMEOUT(
@@ -156,7 +156,7 @@ private slots:
         QCOMPARE(m.ready().first().firmware_version, QString("1.1.1.9"));
         QCOMPARE(dialogs.asked.size(), 1);
         // The user may still ask.
-        dialogs.buttons << QMessageBox::No;
+        dialogs.buttons << UserDialogs::No;
         m.manager->requestFirmwareUpdate(m.ready().first().id);
         QCOMPARE(dialogs.asked.size(), 2);
         QCOMPARE(dialogs.asked.last().text,
@@ -167,11 +167,11 @@ private slots:
 
     void withoutUpdater_noControllerIsMade()
     {
-        QWidget window;
-        auto* manager = new VoroManager(&window, nullptr, VoroManager::WithoutUpdater);
+        QObject owner;
+        auto* manager = new VoroManager(&owner, nullptr, VoroManager::WithoutUpdater);
         QVERIFY(!manager->firmwareUpdater());
     }
 };
 
-QTEST_MAIN(tst_ManagerUpdate)
+QTEST_GUILESS_MAIN(tst_ManagerUpdate)
 #include "tst_managerupdate.moc"

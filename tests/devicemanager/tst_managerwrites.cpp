@@ -28,7 +28,7 @@ constexpr int kShortGraceMs = 300;
 struct Managed
 {
     Managed()
-        : manager(new VoroManager(&window, &dialogs))
+        : manager(new VoroManager(&owner, &dialogs))
         , writes(manager, &VoroManager::writeFinished)
         , returned(manager, &VoroManager::deviceReturned)
         , lost(manager, &VoroManager::deviceLost)
@@ -55,7 +55,7 @@ struct Managed
     WriteOutcome outcome(int i = 0) const { return writes.at(i).at(0).value<WriteOutcome>(); }
 
     ScriptedDialogs dialogs;
-    QWidget window;
+    QObject owner;
     VoroManager* manager;
     QSignalSpy writes;
     QSignalSpy returned;
@@ -297,5 +297,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_ManagerWrites)
+QTEST_GUILESS_MAIN(tst_ManagerWrites)
 #include "tst_managerwrites.moc"

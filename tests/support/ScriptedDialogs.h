@@ -16,22 +16,21 @@ class ScriptedDialogs : public UserDialogs
 public:
     struct Question
     {
-        QWidget* parent = nullptr;
+        QObject* parent = nullptr;
         QString kind; // "message", "choice", "save", "open" or "directory"
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        UserDialogs::Icon icon = UserDialogs::NoIcon;
         QString title;
         QString text; // the message, or the proposed path or folder of a file dialog
-        QMessageBox::StandardButtons buttons;
+        UserDialogs::Buttons buttons;
         QStringList choices; // the buttons of a choice
         QString filter;
-        QFileDialog::Options options;
-        QMessageBox::StandardButton default_button = QMessageBox::NoButton;
+        UserDialogs::Button default_button = UserDialogs::NoButton;
         bool withdrawn = false; // its subject went away while it was open
     };
 
     // Message boxes take the scripted buttons in order, then their default button, else Ok or
     // No, whichever is offered.
-    QList<QMessageBox::StandardButton> buttons;
+    QList<UserDialogs::Button> buttons;
     // Choices take the scripted indexes in order, then their default button.
     QList<int> chosen;
     // File dialogs take the scripted paths in order, then cancel (an empty path).
@@ -41,10 +40,8 @@ public:
     // nested event loop of a real dialog.
     std::function<void(const Question&)> whileOpen;
 
-    QMessageBox::StandardButton
-    message(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
-            QMessageBox::StandardButtons offered,
-            QMessageBox::StandardButton default_button = QMessageBox::NoButton) override
+    Button message(QObject* parent, Icon icon, const QString& title, const QString& text,
+                   Buttons offered, Button default_button = NoButton) override
     {
         Question q = box(parent, QStringLiteral("message"), icon, title, text);
         q.buttons = offered;
@@ -52,11 +49,11 @@ public:
         ask(q);
         if (!buttons.isEmpty())
             return buttons.takeFirst();
-        if (default_button != QMessageBox::NoButton)
+        if (default_button != NoButton)
             return default_button;
-        return offered.testFlag(QMessageBox::Ok) ? QMessageBox::Ok : QMessageBox::No;
+        return offered.testFlag(Ok) ? Ok : No;
     }
-    int choice(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
+    int choice(QObject* parent, Icon icon, const QString& title, const QString& text,
                const QList<ChoiceButton>& offered, int default_button,
                QObject* withdrawn_by = nullptr) override
     {
@@ -71,22 +68,20 @@ public:
         }
         return chosen.isEmpty() ? default_button : chosen.takeFirst();
     }
-    QString saveFileName(QWidget* parent, const QString& caption, const QString& path,
+    QString saveFileName(QObject* parent, const QString& caption, const QString& path,
                          const QString& filter) override
     {
         return file(parent, QStringLiteral("save"), caption, path, filter);
     }
-    QString openFileName(QWidget* parent, const QString& caption, const QString& folder,
+    QString openFileName(QObject* parent, const QString& caption, const QString& folder,
                          const QString& filter) override
     {
         return file(parent, QStringLiteral("open"), caption, folder, filter);
     }
-    QString existingDirectory(QWidget* parent, const QString& caption, const QString& folder,
-                              QFileDialog::Options options) override
+    QString existingDirectory(QObject* parent, const QString& caption,
+                              const QString& folder) override
     {
-        const QString answer = file(parent, QStringLiteral("directory"), caption, folder, {});
-        asked.last().options = options;
-        return answer;
+        return file(parent, QStringLiteral("directory"), caption, folder, {});
     }
 
     QList<Question> messages(const QString& kind = QStringLiteral("message")) const
@@ -100,8 +95,8 @@ public:
     }
 
 private:
-    static Question box(QWidget* parent, const QString& kind, QMessageBox::Icon icon,
-                        const QString& title, const QString& text)
+    static Question box(QObject* parent, const QString& kind, Icon icon, const QString& title,
+                        const QString& text)
     {
         Question q;
         q.parent = parent;
@@ -117,7 +112,7 @@ private:
         if (whileOpen)
             whileOpen(q);
     }
-    QString file(QWidget* parent, const QString& kind, const QString& caption, const QString& where,
+    QString file(QObject* parent, const QString& kind, const QString& caption, const QString& where,
                  const QString& filter)
     {
         Question q;

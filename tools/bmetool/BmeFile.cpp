@@ -17,15 +17,12 @@ void putBe32(QByteArray& out, uint32_t v)
         out += char(v >> shift);
 }
 
-bool getBe32(const QByteArray& in, int& pos, uint32_t& v)
+struct Segment
 {
-    if (in.size() - pos < 4)
-        return false;
-    const auto* p = reinterpret_cast<const uint8_t*>(in.constData() + pos);
-    v = uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3];
-    pos += 4;
-    return true;
-}
+    uint32_t address = 0;
+    QByteArray data; // plain: the bytes; block: the firmware bytes the blocks stand for
+    int blocks = 0;
+};
 
 QByteArray digestOf(QByteArray container)
 {
@@ -117,73 +114,6 @@ QByteArray build(const Bytes& bytes, const QString& header, bool block)
     if (header.isEmpty())
         return container;
     return "bm01{" + header.toLatin1() + '}' + container;
-}
-
-bool parse(const QByteArray& file, File& out, QString& error)
-{
-    int pos = 0;
-    if (file.startsWith("bm01")) {
-        const int close = file.indexOf('}');
-        if (close < 0 || file.size() < 5 || file[4] != '{') {
-            error = QStringLiteral("header without braces");
-            return false;
-        }
-        out.header = QString::fromLatin1(file.mid(5, close - 5));
-        pos = close + 1;
-    }
-    const QByteArray container = file.mid(pos);
-    const QByteArray magic = container.left(4);
-    if (magic != "bf01" && magic != "be01") {
-        error = QStringLiteral("no container (magic \"%1\")").arg(QString::fromLatin1(magic));
-        return false;
-    }
-    out.block = magic == "be01";
-    if (container.size() < kDigestOffset + kDigestSize) {
-        error = QStringLiteral("container cut short");
-        return false;
-    }
-    out.digestOk = digestOf(container) == container.mid(kDigestOffset, kDigestSize);
-    int at = 4;
-    uint32_t count = 0;
-    getBe32(container, at, count);
-    at = kDigestOffset + kDigestSize;
-    // Each segment takes bytes or ends the parse, so a count larger than the file is harmless.
-    for (int s = 0; s < int32_t(count); ++s) {
-        Segment seg;
-        uint32_t n = 0;
-        if (!getBe32(container, at, seg.address) || !getBe32(container, at, n)) {
-            error = QStringLiteral("segment %1 cut short").arg(s);
-            return false;
-        }
-        if (!out.block) {
-            uint32_t length = 0;
-            if (!getBe32(container, at, length) || length != n
-                || n > uint32_t(container.size() - at)) {
-                error = QStringLiteral("segment %1 cut short").arg(s);
-                return false;
-            }
-            seg.data = container.mid(at, int(n));
-            at += int(n);
-        } else {
-            for (int b = 0; b < int32_t(n); ++b) {
-                uint32_t payload = 0;
-                if (!getBe32(container, at, payload) || payload > uint32_t(kPayload)
-                    || container.size() - at < kBlockData) {
-                    error = QStringLiteral("segment %1, block %2 malformed").arg(s).arg(b);
-                    return false;
-                }
-                seg.data += container.mid(at, int(payload));
-                at += kBlockData;
-            }
-            seg.blocks = int(n);
-        }
-        out.segments.push_back(seg);
-    }
-    if (at != container.size()) {
-        error = QStringLiteral("%1 bytes after the last segment").arg(container.size() - at);
-        return false;
-    }
-    return true;
 }
 
 } // namespace bme

@@ -7,10 +7,11 @@
 #include <map>
 #include <vector>
 
-// The ".bme" firmware file as this tool writes and reads it: an optional "bm01" header with
-// the text {major;minor;patch;hardwareId}, then a plain ("bf01") or block ("be01") container:
-// magic, segment count, a reserved word (here: the number of firmware bytes), the SHA-1 of the
-// container with the digest field zeroed, then the segments. All numbers big-endian.
+// The ".bme" firmware file as this tool writes it (the program's reader, firmware/BmeContainer,
+// reads it back): an optional "bm01" header with the text {major;minor;patch;hardwareId}, then a
+// plain ("bf01") or block ("be01") container: magic, segment count, a reserved word (here: the
+// number of firmware bytes), the SHA-1 of the container with the digest field zeroed, then the
+// segments. All numbers big-endian.
 //
 // A block carries six firmware bytes in its eight data bytes, followed by two 0xFF; the last
 // block of a segment may stand for fewer, the rest of its data being 0xFF as well. Erased
@@ -18,21 +19,6 @@
 namespace bme {
 
 using Bytes = std::map<uint32_t, uint8_t>; // firmware bytes by address
-
-struct Segment
-{
-    uint32_t address = 0;
-    QByteArray data; // plain: the bytes; block: the firmware bytes the blocks stand for
-    int blocks = 0;
-};
-
-struct File
-{
-    QString header; // without braces; empty for none
-    bool block = true;
-    std::vector<Segment> segments;
-    bool digestOk = false;
-};
 
 // Reads Intel HEX (data, extended segment and linear address records); false with a message
 // on the first bad line.
@@ -43,8 +29,5 @@ void addBinary(const QByteArray& data, uint32_t address, Bytes& out);
 // the highest address, gaps filled with 0xFF, since the blocks of a region are laid back to
 // back and only the first one's address counts.
 QByteArray build(const Bytes& bytes, const QString& header, bool block);
-
-// Parses a file written by build (or by anyone else); false with a message when malformed.
-bool parse(const QByteArray& file, File& out, QString& error);
 
 } // namespace bme

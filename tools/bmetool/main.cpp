@@ -5,9 +5,14 @@
 //   bmetool info FILE
 //
 // build writes a block container ("be01") unless --plain asks for a plain one ("bf01").
-// info prints the header, the container and its segments, and exits with 1 when the file is
-// malformed or its digest does not match.
+// info prints the header, the container and its segments as the program reads them
+// (firmware/), and exits with 1 when the file is malformed or its digest does not match.
 #include "BmeFile.h"
+
+#include "firmware/BmeContainer.h"
+#include "firmware/DeviceLayout.h"
+#include "firmware/FirmwareImage.h"
+#include "firmware/ImageImporter.h"
 
 #include <QByteArray>
 #include <QCryptographicHash>
@@ -108,26 +113,44 @@ int info(const QString& path)
     QByteArray data;
     if (!readFile(path, data))
         return 1;
-    bme::File file;
-    QString error;
-    const bool parsed = bme::parse(data, file, error);
-    std::printf("header:    %s\n", file.header.isEmpty() ? "none" : qPrintable(file.header));
-    if (!parsed) {
-        std::printf("malformed: %s\n", qPrintable(error));
+    // The header as the program reads it; then the container as BmeContainer reads it.
+    FirmwareImage image;
+    const ImageImporter::ImportResult header
+        = ImageImporter().importData(data, image, DeviceLayout());
+    if (image.hasHeader)
+        std::printf("header:    %d;%d;%d;%d\n", image.major, image.minor, image.patch,
+                    image.hardwareId);
+    else
+        std::printf("header:    none\n");
+    const bool headed = data.startsWith("bm01");
+    if (headed && !image.hasHeader && header == ImageImporter::ContainerError) {
+        std::printf("malformed: the header is not {major;minor;patch;hardware id}\n");
         return 1;
     }
-    std::printf("container: %s\n", file.block ? "block (be01)" : "plain (bf01)");
-    std::printf("digest:    %s\n", file.digestOk ? "ok" : "MISMATCH");
+    const QByteArray container = headed ? data.mid(data.indexOf('}') + 1) : data;
+    if (!BmeContainer::isContainer(container)) {
+        std::printf("malformed: no container (magic \"%s\")\n",
+                    container.left(4).toHex().constData());
+        return 1;
+    }
+    const BmeContainer::Contents contents = BmeContainer::read(container);
+    if (!contents.error.isEmpty()) {
+        std::printf("malformed: %s\n", qPrintable(contents.error));
+        return 1;
+    }
+    std::printf("container: %s\n", contents.block ? "block (be01)" : "plain (bf01)");
+    std::printf("digest:    %s\n", contents.digest_ok ? "ok" : "MISMATCH");
     QCryptographicHash firmware(QCryptographicHash::Sha1);
-    for (const bme::Segment& s : file.segments) {
-        std::printf("segment:   0x%08x, %d bytes", s.address, int(s.data.size()));
-        if (file.block)
-            std::printf(" in %d blocks", s.blocks);
+    for (const BmeContainer::Segment& s : contents.segments) {
+        const QByteArray bytes = contents.bytes(container, s);
+        std::printf("segment:   0x%08x, %d bytes", s.address, int(bytes.size()));
+        if (contents.block)
+            std::printf(" in %d blocks", int(s.blocks.size()));
         std::printf("\n");
-        firmware.addData(s.data);
+        firmware.addData(bytes);
     }
     std::printf("sha1 of the firmware bytes: %s\n", firmware.result().toHex().constData());
-    return file.digestOk ? 0 : 1;
+    return contents.digest_ok ? 0 : 1;
 }
 } // namespace
 

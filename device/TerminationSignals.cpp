@@ -1,4 +1,4 @@
-#include "app/TerminationSignals.h"
+#include "device/TerminationSignals.h"
 
 #include <QSocketNotifier>
 
