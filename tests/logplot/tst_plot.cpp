@@ -97,6 +97,7 @@ private slots:
     void legendChecks_surviveTheNextLog();
     void timeAxis_spansTheWholeLog();
     void hourLabels_showDatesOnlyForLogsOverDays();
+    void dateRangeText_namesOneOrTwoDays_data();
     void dateRangeText_namesOneOrTwoDays();
     void newestFirst_headingAndDaysGoByEarliestAndLatest();
     void longLogs_labelTicksWithDates_data();
@@ -264,9 +265,11 @@ void tst_Plot::timeAxis_spansTheWholeLog()
     QCOMPARE(plot.axisScaleDiv(QwtPlot::xBottom).upperBound(), day.lastTime);
     QVERIFY(!plot.isXZoomed());
 
+    // one sample spans one interval, in its middle
     const LogData one = makeLog(morning(), 1, 600000, roomValue);
     plot.setData(one);
-    QCOMPARE(plot.axisScaleDiv(QwtPlot::xBottom).upperBound(), one.firstTime + 600000);
+    QCOMPARE(plot.axisScaleDiv(QwtPlot::xBottom).lowerBound(), one.firstTime - 300000);
+    QCOMPARE(plot.axisScaleDiv(QwtPlot::xBottom).upperBound(), one.firstTime + 300000);
 
     // a file listing the newest row first still shows all of it, forwards
     LogData reversed = day;
@@ -296,18 +299,40 @@ void tst_Plot::hourLabels_showDatesOnlyForLogsOverDays()
     QVERIFY(plot.axisScaleDraw(QwtPlot::xBottom)->label(tick).text().contains(QLatin1Char('\n')));
 }
 
+void tst_Plot::dateRangeText_namesOneOrTwoDays_data()
+{
+    QTest::addColumn<QString>("locale"); // the program's language, as its start sets it
+    QTest::addColumn<QString>("oneDay");
+    QTest::addColumn<QString>("twoDays");
+    QTest::newRow("en") << "en_CH"
+                        << "Friday, 5 March 2021"
+                        << "Friday, 5 March 2021 - Saturday, 6 March 2021";
+    QTest::newRow("de") << "de_CH"
+                        << "Freitag, 5. März 2021"
+                        << "Freitag, 5. März 2021 - Samstag, 6. März 2021";
+    QTest::newRow("fr") << "fr_CH"
+                        << "vendredi, 5 mars 2021"
+                        << "vendredi, 5 mars 2021 - samedi, 6 mars 2021";
+}
+
 void tst_Plot::dateRangeText_namesOneOrTwoDays()
 {
+    QFETCH(QString, locale);
+    QFETCH(QString, oneDay);
+    QFETCH(QString, twoDays);
+    const QLocale before;
+    QLocale::setDefault(QLocale(locale));
     Plot plot;
-    const QLocale system = QLocale::system();
     plot.setData(dayLog());
-    QCOMPARE(plot.dateRangeText(),
-             QStringLiteral("Friday, ") + system.toString(QDate(2021, 3, 5), QLocale::ShortFormat));
+    const QString one = plot.dateRangeText();
     plot.setData(makeLog(morning(), 40, 3600000, roomValue));
-    QCOMPARE(plot.dateRangeText(),
-             QStringLiteral("Friday, %1 - Saturday, %2")
-                 .arg(system.toString(QDate(2021, 3, 5), QLocale::ShortFormat),
-                      system.toString(QDate(2021, 3, 6), QLocale::ShortFormat)));
+    const QString two = plot.dateRangeText();
+    plot.setData(LogData());
+    const QString none = plot.dateRangeText();
+    QLocale::setDefault(before);
+    QCOMPARE(one, oneDay);
+    QCOMPARE(two, twoDays);
+    QCOMPARE(none, QString()); // no sample, no day
 }
 
 void tst_Plot::newestFirst_headingAndDaysGoByEarliestAndLatest()
@@ -319,12 +344,12 @@ void tst_Plot::newestFirst_headingAndDaysGoByEarliestAndLatest()
         return log;
     };
     Plot plot;
-    const QLocale system = QLocale::system();
+    const QLocale locale;
     plot.setData(newestFirst(makeLog(morning(), 40, 3600000, roomValue)));
-    QCOMPARE(plot.dateRangeText(),
-             QStringLiteral("Friday, %1 - Saturday, %2")
-                 .arg(system.toString(QDate(2021, 3, 5), QLocale::ShortFormat),
-                      system.toString(QDate(2021, 3, 6), QLocale::ShortFormat)));
+    QCOMPARE(
+        plot.dateRangeText(),
+        QStringLiteral("%1 - %2").arg(locale.toString(QDate(2021, 3, 5), QLocale::LongFormat),
+                                      locale.toString(QDate(2021, 3, 6), QLocale::LongFormat)));
     // a file whose first row is not its earliest: the days are those of the samples
     LogData shuffled = makeLog(morning(), 3, 3600000, roomValue);
     std::swap(shuffled.series[0][0], shuffled.series[0][1]);
@@ -332,8 +357,7 @@ void tst_Plot::newestFirst_headingAndDaysGoByEarliestAndLatest()
     shuffled.lastTime = shuffled.series[0][2].x();
     shuffled.series[0][2].setX(QwtDate::toDouble(morning().addDays(2)));
     plot.setData(shuffled);
-    QVERIFY(
-        plot.dateRangeText().endsWith(system.toString(QDate(2021, 3, 7), QLocale::ShortFormat)));
+    QVERIFY(plot.dateRangeText().endsWith(locale.toString(QDate(2021, 3, 7), QLocale::LongFormat)));
     const auto hourFormat = [&] {
         auto* draw = static_cast<const QwtDateScaleDraw*>(plot.axisScaleDraw(QwtPlot::xBottom));
         return draw->dateFormat(QwtDate::Hour);
