@@ -767,6 +767,10 @@ Die übrigen befinden sich in:
         <source>%1 Configuration and Diagnostic Utility %2</source>
         <translation>%1 Konfigurations- und Diagnoseprogramm %2</translation>
     </message>
+    <message>
+        <source>%v of %m</source>
+        <translation>%v von %m</translation>
+    </message>
 </context>
 <context>
     <name>NoBoxHint</name>

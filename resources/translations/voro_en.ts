@@ -743,6 +743,10 @@ The others are in:
         <source>%1 Configuration and Diagnostic Utility %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%v of %m</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>NoBoxHint</name>

@@ -767,6 +767,10 @@ Les autres se trouvent dans&#xa0;:
         <source>%1 Configuration and Diagnostic Utility %2</source>
         <translation>Utilitaire de configuration et de diagnostic %1 %2</translation>
     </message>
+    <message>
+        <source>%v of %m</source>
+        <translation>%v sur %m</translation>
+    </message>
 </context>
 <context>
     <name>NoBoxHint</name>
