@@ -8,6 +8,7 @@
 #include <qwt_legend.h>
 #include <qwt_legend_label.h>
 #include <qwt_plot_curve.h>
+#include <qwt_plot_textlabel.h>
 #include <qwt_scale_div.h>
 
 #include <QClipboard>
@@ -105,6 +106,8 @@ private slots:
     void hostileLogs_drawWithoutFault();
     void clear_removesCurvesAndLog();
     void render_drawsTheThreeCurves();
+    void emptyLog_saysSoInsteadOfATimeAxis();
+    void singleSample_isADotInTheMiddle();
     void copyToClipboard_putsThePlotImageThere();
     void dialog_titlesAndHeading();
 };
@@ -434,6 +437,50 @@ void tst_Plot::clear_removesCurvesAndLog()
     p.plot.clear(false); // curves stay, with nothing to draw
     QCOMPARE(curves(p.plot).size(), 3);
     p.plot.grab();
+}
+
+void tst_Plot::emptyLog_saysSoInsteadOfATimeAxis()
+{
+    ShownPlot p;
+    LogData empty;
+    empty.present = { { true, true, true } };
+    p.plot.setData(empty);
+    QVERIFY(!p.plot.axisEnabled(QwtPlot::xBottom)); // no 1 January 1970
+    QVERIFY(!p.plot.axisEnabled(QwtPlot::yRight));
+    const QList<QwtPlotItem*> texts = p.plot.itemList(QwtPlotItem::Rtti_PlotTextLabel);
+    QCOMPARE(texts.size(), 1);
+    QCOMPARE(static_cast<QwtPlotTextLabel*>(texts.first())->text().text(),
+             QStringLiteral("This log holds no samples"));
+    QCOMPARE(p.plot.dateRangeText(), QString());
+    p.plot.setData(dayLog());
+    QVERIFY(p.plot.axisEnabled(QwtPlot::xBottom));
+    QVERIFY(p.plot.itemList(QwtPlotItem::Rtti_PlotTextLabel).isEmpty());
+}
+
+// A lone sample has no line to be drawn along: it shows as a dot in the middle of the canvas.
+void tst_Plot::singleSample_isADotInTheMiddle()
+{
+    LogData one = makeLog(morning(), 5, 600000, roomValue);
+    for (auto& series : one.series) { // the middle sample stands alone among values that are none
+        for (int i : { 0, 1, 3, 4 })
+            series[i].setY(qQNaN());
+    }
+    ShownPlot p(makeLog(morning(), 1, 600000, roomValue));
+    const QRect canvas = p.canvas()->geometry();
+    QImage image(p.plot.size(), QImage::Format_ARGB32);
+    p.plot.render(&image, QRectF(QPointF(0, 0), QSizeF(image.size())));
+    const QColor setpoint = p.plot.curve(LogData::SETPOINT)->pen().color();
+    const int x = canvas.left() + p.xOf(p.plot.log().time(0));
+    QCOMPARE(x - canvas.left(), canvas.width() / 2);
+    const QRect around(x - 8, canvas.top(), 16, canvas.height());
+    QVERIFY2(pixelsNear(image, around, setpoint) >= 12,
+             qPrintable(QString::number(pixelsNear(image, around, setpoint))));
+
+    p.plot.setData(one);
+    p.plot.render(&image, QRectF(QPointF(0, 0), QSizeF(image.size())));
+    const int middle = canvas.left() + p.xOf(one.series[0][2].x());
+    QVERIFY(pixelsNear(image, QRect(middle - 8, canvas.top(), 16, canvas.height()), setpoint)
+            >= 12);
 }
 
 void tst_Plot::render_drawsTheThreeCurves()
