@@ -37,7 +37,8 @@ AboutDlg::~AboutDlg() = default;
 
 QString AboutDlg::bundledFirmwareVersion()
 {
-    return QString::fromLatin1(BundledFirmware::VERSION).section(QLatin1Char('.'), 0, 2);
+    // In full, as the boxes report theirs: 1.1.2.17, not 1.1.2.
+    return QString::fromLatin1(BundledFirmware::VERSION);
 }
 
 void AboutDlg::on_m_ok_clicked()

@@ -18,7 +18,7 @@ public:
     explicit AboutDlg(QWidget* parent = nullptr);
     ~AboutDlg() override;
 
-    // Major, minor and patch of the firmware the program carries for updates.
+    // The version of the firmware the program carries for updates, in full.
     static QString bundledFirmwareVersion();
 
 private slots:

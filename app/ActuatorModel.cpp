@@ -1,6 +1,7 @@
 #include "app/ActuatorModel.h"
 
 #include "app/ActuatorEdit.h"
+#include "app/ComboBoxDelegate.h"
 #include "records/SettingRules.h"
 
 #include <QColor>
@@ -218,6 +219,11 @@ QVariant ActuatorModel::data(const QModelIndex& index, int role) const
     case Qt::TextAlignmentRole:
     case CheckAlignmentRole:
         return int(Qt::AlignCenter);
+    case ComboBoxDelegate::ExcludedValueRole:
+        // an actuator cannot follow itself
+        if (row == ROW_CONTROL_SOURCE)
+            return index.column() + 1;
+        return QVariant();
     case Qt::BackgroundRole:
         return background(*c, row);
     case Qt::ForegroundRole:
@@ -271,7 +277,8 @@ bool ActuatorModel::setData(const QModelIndex& index, const QVariant& value, int
     const int i = index.column();
     ActuatorSettings settings = c->settings;
     QString location = c->location;
-    if (!applyActuatorEdit(i, index.row(), role, value, settings, location))
+    bool limited = false;
+    if (!applyActuatorEdit(i, index.row(), role, value, settings, location, &limited))
         return false;
     // A value can be fine on its own and still not fit the others: an actuator that another
     // one follows cannot follow that one.
@@ -287,7 +294,23 @@ bool ActuatorModel::setData(const QModelIndex& index, const QVariant& value, int
     m_actuatorLocations[i] = location;
     m_columns[i].update(m_actuatorData.at(i), settings, location);
     emit configChanged(i, settings, location);
+    if (limited) {
+        const SettingProblem rule = *typedRule(index);
+        emit editLimited(tr("%1 – %2 lies beyond %3 and has been limited to %4")
+                             .arg(rule.field.label(), value.toString().trimmed(), rule.allowed,
+                                  displayData(m_columns[i], index.row()).toString()));
+    }
     return true;
+}
+
+std::optional<SettingProblem> ActuatorModel::typedRule(const QModelIndex& index) const
+{
+    const std::optional<ConfigField::Name> field = actuatorField(index.row());
+    const bool typed = field && *field != ConfigField::ACTIVE
+        && (*field == ConfigField::ACTUATOR_LOCATION || SettingRules::range(*field));
+    if (!column(index) || !typed)
+        return std::nullopt;
+    return SettingProblem { ConfigField(*field, index.column()), SettingRules::allowed(*field) };
 }
 
 void ActuatorModel::setCapabilities(int mask)

@@ -2,6 +2,7 @@
 
 #include "app/ActuatorColumn.h"
 #include "app/IChangeNotifier.h"
+#include "records/SettingRules.h"
 #include "records/VoroConfig.h"
 #include "records/VoroDevice.h"
 
@@ -12,8 +13,8 @@
 
 // The actuator table of the main window: one column per actuator, live values on top, the
 // editable settings below them and the rows whose cells hold buttons at the bottom. It clamps
-// every edit, checks it by the setting rules, and reports it with configChanged (or refuses it
-// with editRefused); it never talks to the device.
+// every edit (and says so with editLimited), checks it by the setting rules, and reports it
+// with configChanged (or refuses it with editRefused); it never talks to the device.
 class ActuatorModel : public QAbstractTableModel, public IChangeNotifier
 {
     Q_OBJECT
@@ -86,10 +87,17 @@ public:
     // The text of an error byte: the names of its known bits, translated, joined by ", ".
     static QString errorText(quint8 errors);
 
+    // The field a cell edits by typing, and what it may hold (its text() reads "Actuator 3:
+    // Setpoint – allowed: 15.0 … 28.0 °C"); none for the other cells.
+    std::optional<SettingProblem> typedRule(const QModelIndex& index) const;
+
 signals:
     void configChanged(int index, ActuatorSettings edited_config, QString edited_location);
     // An edit was refused by the setting rules; `problem` names the field and what it may hold.
     void editRefused(const QString& problem);
+    // A number typed beyond its field's range was taken as the nearest it may be; `note` says
+    // so, with the range.
+    void editLimited(const QString& note);
 
 private:
     const ActuatorColumn* column(const QModelIndex& index) const;

@@ -25,6 +25,8 @@ QWidget* ButtonDelegate::createEditor(QWidget* parent, const QStyleOptionViewIte
     if (m_height != 0)
         button->setFixedHeight(m_height);
     button->setCheckable(m_checkable);
+    // The table keeps the focus and presses the button for the keyboard (ActuatorTable).
+    button->setFocusPolicy(Qt::NoFocus);
     m_buttons.insert(key, button);
     m_mapper.setMapping(button, key);
     connect(button, &QPushButton::clicked, &m_mapper, qOverload<>(&QSignalMapper::map));
@@ -51,7 +53,13 @@ void ButtonDelegate::setModelData(QWidget*, QAbstractItemModel*, const QModelInd
 void ButtonDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
                                           const QModelIndex&) const
 {
-    editor->setGeometry(option.rect);
+    editor->setGeometry(insideCell(option.rect));
+}
+
+QRect ButtonDelegate::insideCell(const QRect& cell)
+{
+    // The current cell's highlight shows around it.
+    return cell.adjusted(CELL_MARGIN, CELL_MARGIN, -CELL_MARGIN, -CELL_MARGIN);
 }
 
 bool ButtonDelegate::isChecked(int row, int col) const

@@ -24,6 +24,11 @@ public:
     void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
                               const QModelIndex& index) const override;
 
+    // Pixels of its cell left free around a button (and a combo box): the highlight of the
+    // current cell shows there.
+    static constexpr int CELL_MARGIN = 2;
+    static QRect insideCell(const QRect& cell);
+
     // The checked state of the button in that cell; false when the cell has none.
     bool isChecked(int row, int col) const;
 

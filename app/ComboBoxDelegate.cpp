@@ -1,8 +1,10 @@
 #include "app/ComboBoxDelegate.h"
 
+#include "app/ButtonDelegate.h"
 #include "records/VoroDefinitions.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QMetaEnum>
 #include <QSignalMapper>
 
@@ -21,12 +23,18 @@ ComboBoxDelegate::ComboBoxDelegate(const char* enumeration, QObject* parent)
 }
 
 QWidget* ComboBoxDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
-                                        const QModelIndex&) const
+                                        const QModelIndex& index) const
 {
     auto* box = new QComboBox(parent);
     box->setMaxVisibleItems(20);
-    for (const auto& item : m_items)
+    // The table keeps the focus and opens the box for the keyboard (ActuatorTable).
+    box->setFocusPolicy(Qt::NoFocus);
+    const QVariant excluded = index.data(ExcludedValueRole);
+    for (const auto& item : m_items) {
+        if (excluded.isValid() && excluded.toInt() == item.second)
+            continue;
         box->addItem(QIcon(), QObject::tr(item.first.toLocal8Bit().constData()), item.second);
+    }
     connect(box, qOverload<int>(&QComboBox::currentIndexChanged), m_mapper,
             qOverload<>(&QSignalMapper::map));
     m_mapper->setMapping(box, box);
@@ -67,5 +75,16 @@ void ComboBoxDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
 void ComboBoxDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
                                             const QModelIndex&) const
 {
-    editor->setGeometry(option.rect);
+    editor->setGeometry(ButtonDelegate::insideCell(option.rect));
+}
+
+bool ComboBoxDelegate::eventFilter(QObject* object, QEvent* event)
+{
+    // A wheel turned over the table scrolls it, also where a box lies under the pointer; the
+    // box changes only when the user picks from its list.
+    if (event->type() == QEvent::Wheel && qobject_cast<QComboBox*>(object)) {
+        event->ignore();
+        return true;
+    }
+    return QItemDelegate::eventFilter(object, event);
 }

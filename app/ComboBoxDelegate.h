@@ -9,12 +9,16 @@ class QSignalMapper;
 
 // Edits a table row with a combo box of the keys of one VoroDefinitions enumeration, shown
 // translated. Picking an item commits at once; a value the model refuses falls back to the
-// first item.
+// first item. A value the model names in ExcludedValueRole for a cell is not offered there.
 class ComboBoxDelegate : public QItemDelegate
 {
     Q_OBJECT
 
 public:
+    // The value (int) a cell's box must not offer, such as the actuator itself as the one it
+    // follows; none when every value may be picked.
+    static constexpr int ExcludedValueRole = Qt::UserRole + 18;
+
     ComboBoxDelegate(const char* enumeration, QObject* parent = nullptr);
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
@@ -24,6 +28,7 @@ public:
                       const QModelIndex& index) const override;
     void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
                               const QModelIndex& index) const override;
+    bool eventFilter(QObject* object, QEvent* event) override;
 
     // (key, value) of the enumeration in declaration order.
     const QVector<QPair<QString, int>>& items() const { return m_items; }

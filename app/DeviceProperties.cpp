@@ -1,5 +1,7 @@
 #include "app/DeviceProperties.h"
 
+#include "records/SettingLimits.h"
+
 #include <QString>
 
 DeviceProperties::DeviceProperties(VoroDevice* record, bool readOnly, QObject* parent)
@@ -20,4 +22,25 @@ QString DeviceProperties::durationText(qint64 seconds)
               .arg(s % 86400 / 3600, 2, 10, zero)
               .arg(s % 3600 / 60, 2, 10, zero)
               .arg(s % 60, 2, 10, zero);
+}
+
+void DeviceProperties::takeRules(const char* property, ConfigField::Name field)
+{
+    m_typed.insert(QString::fromLatin1(property), field);
+    setToolTip(property,
+               SettingProblem { ConfigField(field), SettingRules::allowed(field) }.toolTip());
+    if (const std::optional<SettingRange> r = SettingRules::range(field)) {
+        setMinimum(property, int(r->low / r->scale));
+        setMaximum(property, int(r->high / r->scale));
+    } else if (field == ConfigField::LOCATION) {
+        setMaxLength(property, SettingLimits::LOCATION_LENGTH);
+    }
+}
+
+std::optional<SettingProblem> DeviceProperties::typedRule(const QString& property) const
+{
+    const auto it = m_typed.constFind(property);
+    if (it == m_typed.constEnd())
+        return std::nullopt;
+    return SettingProblem { ConfigField(it.value()), SettingRules::allowed(it.value()) };
 }

@@ -1,6 +1,11 @@
 #pragma once
 
 #include "propertyeditor/PropertyObject.h"
+#include "records/SettingRules.h"
+
+#include <QHash>
+
+#include <optional>
 
 struct VoroDevice;
 
@@ -19,7 +24,17 @@ public:
     // "<days>d hh:mm:ss"; a negative span (only from a faulty box) keeps its sign in front.
     static QString durationText(qint64 seconds);
 
+    // The field a typed entry edits, and what it may hold; none for the others.
+    std::optional<SettingProblem> typedRule(const QString& property) const;
+
 protected:
+    // The editor of `property` takes what the setting rules allow `field` (its limits, and
+    // what it may hold as the tool tip): the numbers are stated once, in records/.
+    void takeRules(const char* property, ConfigField::Name field);
+
     VoroDevice* m_record;
     const bool m_readOnly;
+
+private:
+    QHash<QString, ConfigField::Name> m_typed;
 };

@@ -23,6 +23,7 @@ InfoProperties::InfoProperties(VoroDevice* record, bool readOnly, QObject* paren
     : DeviceProperties(record, readOnly, parent)
 {
     setReadOnly("Location", readOnly);
+    takeRules("Location", ConfigField::LOCATION);
     // What the box reports is shown as it is, even where it reads like a catalogue entry.
     setVerbatim("FirmwareVersion", true);
     setVerbatim("Location", true);

@@ -8,7 +8,6 @@
 class InfoProperties : public DeviceProperties
 {
     Q_OBJECT
-    Q_CLASSINFO("Location", "maxLength=24;")
     Q_PROPERTY(QString FirmwareVersion READ firmwareVersion USER true)
     Q_PROPERTY(QString Location READ location WRITE setLocation USER true)
     Q_PROPERTY(QString Uptime READ uptime USER true)

@@ -18,6 +18,7 @@ LogProperties::LogProperties(VoroDevice* record, bool readOnly, QObject* parent)
 {
     setReadOnly("Interval", readOnly);
     setImmediateUpdatesDisabled("Interval", true);
+    takeRules("Interval", ConfigField::LOG_INTERVAL);
 }
 
 int LogProperties::interval() const

@@ -8,7 +8,8 @@
 class LogProperties : public DeviceProperties
 {
     Q_OBJECT
-    Q_CLASSINFO("Interval", "minimum=1;maximum=60;singleStep=1;")
+    // its limits come from the setting rules
+    Q_CLASSINFO("Interval", "singleStep=1;")
     Q_PROPERTY(int Interval READ interval WRITE setInterval USER true)
     Q_PROPERTY(QString Duration READ duration USER true)
 

@@ -5,23 +5,29 @@
 
 #include "app/ActuatorCellDelegate.h"
 #include "app/ActuatorModel.h"
+#include "app/ActuatorTable.h"
 #include "app/BoxList.h"
 #include "app/ButtonDelegate.h"
 #include "app/CenteredBoxProxy.h"
 #include "app/ComboBoxDelegate.h"
+#include "app/DeviceProperties.h"
 #include "app/FirmwareUpdater.h"
+#include "app/NoBoxHint.h"
 #include "app/OpenFailureNotice.h"
 #include "app/StandardDialogs.h"
 #include "app/Version.h"
+#include "app/WindowPlacement.h"
 #include "device/AppSettings.h"
 #include "devicemanager/VoroManager.h"
 #include "logplot/PlotDlg.h"
 #include "propertyeditor/PropertyObject.h"
+#include "propertyeditor/QPropertyEditorWidget.h"
 #include "records/BoxName.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDebug>
+#include <QFile>
 #include <QFontDatabase>
 #include <QHeaderView>
 #include <QSettings>
@@ -35,11 +41,12 @@ MainWindow::MainWindow(QWidget* parent, UserDialogs* dialogs)
     , ui(new Ui::MainWindow)
     , m_ownDialogs(dialogs ? nullptr : new StandardDialogs)
     , m_dialogs(dialogs ? dialogs : m_ownDialogs.get())
-    , m_copyDelegate(new ButtonDelegate(tr("Copy Settings"), false, 30, this))
-    , m_pasteDelegate(new ButtonDelegate(tr("Paste Settings"), false, 30, this))
-    , m_clearErrorsDelegate(new ButtonDelegate(tr("Clear Errors"), false, 30, this))
-    , m_logDelegate(new ButtonDelegate(tr("Log"), false, 30, this))
-    , m_testDelegate(new ButtonDelegate(tr("Test"), true, 30, this))
+    // The buttons take the height their style gives them: the table then fits on a laptop.
+    , m_copyDelegate(new ButtonDelegate(tr("Copy Settings"), false, 0, this))
+    , m_pasteDelegate(new ButtonDelegate(tr("Paste Settings"), false, 0, this))
+    , m_clearErrorsDelegate(new ButtonDelegate(tr("Clear Errors"), false, 0, this))
+    , m_logDelegate(new ButtonDelegate(tr("Log"), false, 0, this))
+    , m_testDelegate(new ButtonDelegate(tr("Test"), true, 0, this))
     , m_controlSourceDelegate(new ComboBoxDelegate("ControlSource", this))
     , m_sensorTypeDelegate(new ComboBoxDelegate("SensorType", this))
     , m_actuatorTypeDelegate(new ComboBoxDelegate("ActuatorType", this))
@@ -49,7 +56,7 @@ MainWindow::MainWindow(QWidget* parent, UserDialogs* dialogs)
 {
     ui->setupUi(this);
     m_boxes = std::make_unique<BoxList>(ui->m_devices);
-    setWindowTitle(QStringLiteral("%1 Configuration and Diagnostic Utility %2")
+    setWindowTitle(tr("%1 Configuration and Diagnostic Utility %2")
                        .arg(QLatin1String(Version::PRODUCT), QLatin1String(Version::PROGRAM)));
     // The platform's own Quit keys: Ctrl+X is Cut in every text field.
     ui->actionExit->setShortcuts(QKeySequence::Quit);
@@ -57,10 +64,17 @@ MainWindow::MainWindow(QWidget* parent, UserDialogs* dialogs)
     QFont small = QApplication::font();
     small.setPointSize(9);
     ui->m_properties->setFont(small);
-    ui->m_properties->setEditTriggers(QAbstractItemView::AllEditTriggers);
     ui->m_properties->setHeaderHidden(true);
     ui->m_properties->setFixedWidth(330);
     ui->m_properties->setColumnWidth(0, 220);
+
+    connect(ui->m_properties, &QPropertyEditorWidget::inputRefused, this,
+            [this](QObject* group, const QString& property) {
+                if (auto* g = qobject_cast<DeviceProperties*>(group)) {
+                    if (const std::optional<SettingProblem> rule = g->typedRule(property))
+                        status(rule->text());
+                }
+            });
 
     registerIconFonts();
     QApplication::setStyle(new CenteredBoxProxy);
@@ -79,15 +93,18 @@ MainWindow::MainWindow(QWidget* parent, UserDialogs* dialogs)
     connect(ui->m_devices, qOverload<int>(&QComboBox::currentIndexChanged), this,
             &MainWindow::onCurrentDeviceChanged);
     // A box that is seen but cannot be opened is named in the status bar, without a dialog.
-    new OpenFailureNotice(m_manager, statusBar());
+    auto* notice = new OpenFailureNotice(m_manager, statusBar());
+    m_noBoxHint = new NoBoxHint(ui->centralWidget);
+    ui->verticalLayout->insertWidget(0, m_noBoxHint, 1);
+    connect(notice, &OpenFailureNotice::shownChanged, m_noBoxHint, &NoBoxHint::setAccessProblem);
     if (m_manager->firmwareUpdater())
         new FirmwareUpdater(m_manager->firmwareUpdater(), this);
 
     onDeviceDeleted(-1); // no box selected yet
-    resize(1510, 850);
-    restoreGeometry(QSettings(AppSettings::ORGANISATION, AppSettings::APPLICATION)
-                        .value(GEOMETRY_KEY)
-                        .toByteArray());
+    WindowPlacement::place(this, QSize(1510, 850),
+                           QSettings(AppSettings::ORGANISATION, AppSettings::APPLICATION)
+                               .value(GEOMETRY_KEY)
+                               .toByteArray());
 }
 
 MainWindow::~MainWindow()
@@ -119,9 +136,14 @@ void MainWindow::connectManager()
 
 void MainWindow::setUpTable()
 {
-    QTableView* table = ui->m_actuators;
+    ActuatorTable* table = ui->m_actuators;
     table->setModel(m_model);
-    table->setItemDelegate(new ActuatorCellDelegate(table));
+    auto* cells = new ActuatorCellDelegate(table);
+    table->setItemDelegate(cells);
+    // Typed input that is refused or limited is said where the user looks next, without a
+    // dialog in the way.
+    connect(cells, &ActuatorCellDelegate::inputRefused, this, &MainWindow::status);
+    connect(m_model, &ActuatorModel::editLimited, this, &MainWindow::status);
     table->setItemDelegateForRow(ActuatorModel::ROW_COPY_SETTINGS, m_copyDelegate);
     table->setItemDelegateForRow(ActuatorModel::ROW_PASTE_SETTINGS, m_pasteDelegate);
     table->setItemDelegateForRow(ActuatorModel::ROW_CLEAR_ERRORS, m_clearErrorsDelegate);
@@ -130,11 +152,6 @@ void MainWindow::setUpTable()
     table->setItemDelegateForRow(ActuatorModel::ROW_CONTROL_SOURCE, m_controlSourceDelegate);
     table->setItemDelegateForRow(ActuatorModel::ROW_SENSOR_TYPE, m_sensorTypeDelegate);
     table->setItemDelegateForRow(ActuatorModel::ROW_ACTUATOR_TYPE, m_actuatorTypeDelegate);
-    table->setSelectionMode(QAbstractItemView::NoSelection);
-    table->setFocusPolicy(Qt::NoFocus);
-    table->setTextElideMode(Qt::ElideRight);
-    table->setWordWrap(false);
-    table->setEditTriggers(QAbstractItemView::AllEditTriggers);
 
     connect(m_copyDelegate, &ButtonDelegate::clicked, this, &MainWindow::onCopy);
     connect(m_pasteDelegate, &ButtonDelegate::clicked, this, &MainWindow::onPaste);
@@ -145,12 +162,14 @@ void MainWindow::setUpTable()
 
 void MainWindow::registerIconFonts()
 {
-    // Nothing selects the family yet; a licensed copy is embedded only when present.
+    // Nothing selects the family yet. The commercial font is embedded only where a licensed
+    // copy was at hand at build time; without it there is nothing to register, or to warn of.
     static const char* const faces[]
         = { "Font Awesome 5 Pro-Light-300", "Font Awesome 5 Pro-Solid-900",
             "Font Awesome 5 Pro-Regular-400" };
     for (const char* face : faces) {
-        if (QFontDatabase::addApplicationFont(QStringLiteral(":/%1.otf").arg(face)) < 0)
+        const QString file = QStringLiteral(":/%1.otf").arg(QLatin1String(face));
+        if (QFile::exists(file) && QFontDatabase::addApplicationFont(file) < 0)
             qWarning("%s cannot be loaded !", face);
     }
 }
@@ -181,6 +200,14 @@ QString MainWindow::boxName() const
 
 void MainWindow::updateActions()
 {
+    // Without a box the window says how to connect one instead of showing empty panels.
+    const bool listed = ui->m_devices->count() > 0;
+    m_noBoxHint->setVisible(!listed);
+    for (QWidget* panel :
+         { static_cast<QWidget*>(ui->m_devices), static_cast<QWidget*>(ui->m_properties),
+           static_cast<QWidget*>(ui->m_actuators) })
+        panel->setVisible(listed);
+
     // Only a ready box is written to or exported; a watched one is only shown.
     const bool ready = writable();
     ui->actionExport_Settings->setEnabled(ready);

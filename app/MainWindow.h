@@ -20,6 +20,7 @@ class ActuatorModel;
 class BoxList;
 class ButtonDelegate;
 class ComboBoxDelegate;
+class NoBoxHint;
 class PlotDlg;
 class PropertyObject;
 class QProgressDialog;
@@ -172,6 +173,7 @@ private:
     std::unique_ptr<BoxList> m_boxes;
     QMap<int, PropertyObject*> m_groups; // 0 Info, 1 Control, 2 RS485, 3 Log
     ActuatorSettings m_copiedSettings;
+    NoBoxHint* m_noBoxHint = nullptr;
     QPointer<QProgressDialog> m_exportProgress;
     VoroDevice::Id m_exportId = -1;
 };

@@ -120,9 +120,12 @@ void MainWindow::onCurrentDeviceChanged(int index)
     const VoroDevice::Id id = m_boxes->idAt(index);
     if (id == -1 || id == m_device.id)
         return;
-    if (askAboutEdits(tr("Select Box")) == CANCEL) {
+    if (hasEdits()) {
+        // While the question is open, the list shows the box it is about.
         m_boxes->setCurrent(m_device.id);
-        return;
+        // The question runs its own event loop, in which the picked box may have gone.
+        if (askAboutEdits(tr("Select Box")) == CANCEL || m_boxes->indexOf(id) < 0)
+            return;
     }
     endTests();
     const VoroDevice::Id left = m_device.id;

@@ -9,6 +9,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QProgressBar>
 #include <QProgressDialog>
 #include <QUrl>
 
@@ -35,6 +36,11 @@ void MainWindow::on_actionExport_Logs_triggered()
     m_exportProgress = new QProgressDialog(tr("Reading the logs of %1…").arg(name), tr("Cancel"), 0,
                                            VoroDefinitions::ACTUATOR_COUNT, this);
     m_exportProgress->setWindowTitle(tr("Export Logs"));
+    // Logs are counted, not percents: "3 of 8".
+    auto* bar = new QProgressBar(m_exportProgress);
+    bar->setFormat(tr("%v of %m"));
+    m_exportProgress->setBar(bar);
+    m_exportProgress->setRange(0, VoroDefinitions::ACTUATOR_COUNT);
     m_exportProgress->setWindowModality(Qt::WindowModal);
     m_exportProgress->setAutoClose(false);
     m_exportProgress->setAutoReset(false);

@@ -65,5 +65,8 @@ void OpenFailureNotice::refresh()
     const QString lines = shown.isEmpty() ? QString() : text(shown);
     label->setText(lines);
     label->setToolTip(lines);
+    const bool was_shown = panel->isVisibleTo(panel->parentWidget());
     panel->setVisible(!shown.isEmpty());
+    if (was_shown != !shown.isEmpty())
+        emit shownChanged(!shown.isEmpty());
 }

@@ -30,6 +30,12 @@ public:
     // One line per device node, then the fix.
     static QString text(const QStringList& paths);
 
+    bool isShown() const { return !shown.isEmpty(); }
+
+signals:
+    // The notice appeared or went.
+    void shownChanged(bool shown);
+
 private:
     void onOpenFailed(const QString& path);
     void onOpened(const QString& path);

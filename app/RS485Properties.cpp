@@ -24,6 +24,7 @@ RS485Properties::RS485Properties(VoroDevice* record, bool readOnly, QObject* par
 {
     setReadOnly("ResponseDelay", readOnly);
     setImmediateUpdatesDisabled("ResponseDelay", true);
+    takeRules("ResponseDelay", ConfigField::MODBUS_RESPONSE_DELAY);
 }
 
 QString RS485Properties::address() const

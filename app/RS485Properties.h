@@ -8,7 +8,8 @@
 class RS485Properties : public DeviceProperties
 {
     Q_OBJECT
-    Q_CLASSINFO("ResponseDelay", "minimum=0;maximum=255;singleStep=1;")
+    // its limits come from the setting rules
+    Q_CLASSINFO("ResponseDelay", "singleStep=1;")
     Q_PROPERTY(QString Address READ address USER true)
     Q_PROPERTY(QString Baudrate READ baudrate USER true)
     Q_PROPERTY(QString Parity READ parity USER true)

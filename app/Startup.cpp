@@ -5,6 +5,7 @@
 #include "device/AppSettings.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -40,6 +41,13 @@ std::unique_ptr<QTranslator> qtTranslation(const QString& language)
     return translator;
 }
 
+QLocale programLocale(const QString& language)
+{
+    // Dates and numbers as they are written in Switzerland, in the program's language.
+    const QLocale swiss(language + QStringLiteral("_CH"));
+    return swiss.language() == QLocale(language).language() ? swiss : QLocale(language);
+}
+
 int startApplication(int argc, char** argv, const std::function<void(QWidget*)>& started,
                      const QString& language)
 {
@@ -48,8 +56,16 @@ int startApplication(int argc, char** argv, const std::function<void(QWidget*)>&
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication app(argc, argv);
+    // Docks and Wayland match the window to its menu entry by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("ch.brenmar.VoroBoxCdu"));
+    QIcon icon;
+    for (const int size : { 16, 24, 32, 48, 64, 128, 256 })
+        icon.addFile(QStringLiteral(":/Images/voro-box-cdu-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
 
     const QString lang = language.isEmpty() ? AppSettings::language() : language;
+    // Weekdays, months and dates (the plot's heading, the file dialogs) follow the language.
+    QLocale::setDefault(programLocale(lang));
     // Released with the process: the texts they translate live as long as the program.
     // Qt's own catalogue is optional (a separate package); ours is searched first.
     if (auto qt = qtTranslation(lang))

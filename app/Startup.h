@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QTranslator>
 
@@ -14,6 +15,10 @@ class QWidget;
 int startApplication(int argc, char** argv,
                      const std::function<void(QWidget* window)>& started = {},
                      const QString& language = QString());
+
+// The locale of the program's language as written in Switzerland ("de" → de_CH), or the
+// language's own where Switzerland has none of it.
+QLocale programLocale(const QString& language);
 
 // Loads the catalogue "voro_<language>" from the resources into `translator`.
 bool loadTranslation(QTranslator& translator, const QString& language);

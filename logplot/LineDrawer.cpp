@@ -45,6 +45,7 @@ LineDrawer::LineDrawer(QPainter* painter, const QRectF& clip, bool clipping, boo
 
 void LineDrawer::add(const QPointF& p)
 {
+    ++m_added;
     if (!m_weeding || m_points.isEmpty() || m_points.last() != p) {
         m_points.append(p);
         m_inside &= m_clip.contains(p);
@@ -57,7 +58,9 @@ void LineDrawer::finish()
     if (m_clipping && !m_inside)
         m_points = QwtClipper::clipPolygonF(m_clip, m_points);
     const int n = m_points.size();
-    if (!m_strips) {
+    if (n == 1 && m_added == 1) {
+        dot(m_points.first());
+    } else if (!m_strips) {
         if (n > 1)
             QwtPainter::drawPolyline(m_painter, m_points);
     } else {
@@ -73,6 +76,19 @@ void LineDrawer::finish()
     }
     m_points.clear();
     m_inside = true;
+    m_added = 0;
+}
+
+// A sample alone, with no neighbour to draw a line to: a line would be a point of the pen's
+// width, which nobody sees; a dot a few times as wide shows it.
+void LineDrawer::dot(const QPointF& p)
+{
+    const double radius = 1.5 * std::max(1.0, m_painter->pen().widthF());
+    m_painter->save();
+    m_painter->setPen(Qt::NoPen);
+    m_painter->setBrush(m_brush);
+    m_painter->drawEllipse(p, radius, radius);
+    m_painter->restore();
 }
 
 // Points in one column (on whole pixels, as clipping leaves all but those it adds) that reach

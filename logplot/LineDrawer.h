@@ -12,7 +12,7 @@ class QPainter;
 // caps show where they meet). With `strips`, the points lie on whole pixels and the pen is
 // opaque and of an even whole width: then the strokes up and down a column, which a long noisy
 // log packs by the hundred into each, cover a rectangle of whole pixels, and filling it draws
-// the same pixels in a fraction of the time.
+// the same pixels in a fraction of the time. A line of a single point is drawn as a dot.
 class LineDrawer
 {
 public:
@@ -34,6 +34,7 @@ private:
         bool strip = false;
     };
 
+    void dot(const QPointF& p);
     void findRuns();
     bool piecesMeetAt(int i) const;
     void addPoints(const Run& run);
@@ -52,6 +53,7 @@ private:
     const QBrush m_brush;
     QPolygonF m_points; // of the line so far
     bool m_inside = true; // all of them within the clip
+    int m_added = 0; // points given for the line so far, repeated ones included
     QVector<Run> m_runs; // of the line, clipped
     QVector<int> m_runOf; // the run of each point of the line, clipped
     QPolygonF m_line; // what is to be stroked next

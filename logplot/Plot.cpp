@@ -2,6 +2,8 @@
 
 #include "logplot/LogCurve.h"
 #include "logplot/PlotLabelManager.h"
+#include "logplot/PlotMagnifier.h"
+#include "logplot/PlotPanner.h"
 #include "logplot/PlotZoomer.h"
 
 #include <qwt_date.h>
@@ -12,6 +14,7 @@
 #include <qwt_plot_canvas.h>
 #include <qwt_plot_curve.h>
 #include <qwt_plot_layout.h>
+#include <qwt_plot_textlabel.h>
 #include <qwt_scale_div.h>
 
 #include <QAbstractScrollArea>
@@ -115,6 +118,14 @@ Plot::Plot(QWidget* parent)
     m_zoomers[0]->setTrackerMode(QwtPicker::AlwaysOn);
     m_zoomers[0]->setTrackerPen(QPen(QColor(Qt::transparent)));
     m_zoomers[1] = new PlotZoomer(QwtPlot::xTop, QwtPlot::yRight, canvas());
+    // Panning and the wheel move the time axis, which the first zoomer keeps; the second takes
+    // as many zoom steps, so that a right click goes back on both alike.
+    m_zoomers[0]->setPartner(m_zoomers[1]);
+    m_zoomers[0]->setMinimumSpan(MINIMUM_SPAN);
+    m_panner = new PlotPanner(canvas(), m_zoomers[0]);
+    m_magnifier = new PlotMagnifier(canvas(), m_zoomers[0]);
+    // A click gives the canvas the keys: arrows pan, + and - zoom, Home shows the whole log.
+    canvas()->setFocusPolicy(Qt::StrongFocus);
 
     setAutoReplot(false);
 
@@ -131,7 +142,7 @@ Plot::Plot(QWidget* parent)
     setAxisTitle(yLeft, QwtText(tr("Triac")));
     enableAxis(yLeft, false);
     setAxisScale(yRight, 0, 100);
-    setAxisTitle(yRight, QwtText(tr("Temperature [C]")));
+    setAxisTitle(yRight, QwtText(tr("Temperature [°C]")));
     enableAxis(yRight, false);
     setAxisTitle(xBottom, QwtText(tr("Time")));
     m_dateScaleDraw = new LogDateScaleDraw;
@@ -163,6 +174,11 @@ Plot::Plot(QWidget* parent)
     m_placeholder->setLegendAttribute(QwtPlotCurve::LegendShowLine, true);
     m_placeholder->attach(this);
 
+    m_emptyText = new QwtPlotTextLabel;
+    QwtText empty(tr("This log holds no samples"));
+    empty.setColor(QColor(139, 139, 139));
+    m_emptyText->setText(empty);
+
     plotLayout()->setLegendPosition(QwtPlot::TopLegend);
     legend->setMaxColumns(0); // one row across the top
 
@@ -185,11 +201,14 @@ Plot::~Plot()
     }
     if (m_placeholder->plot() != this)
         delete m_placeholder;
+    if (m_emptyText->plot() != this)
+        delete m_emptyText;
 }
 
 void Plot::clear(bool remove_curves)
 {
     forgetLog();
+    m_labelManager->clear();
     if (remove_curves) {
         for (QwtPlotCurve* curve : m_curves)
             curve->detach();
@@ -250,6 +269,16 @@ void Plot::setData(LogData data)
     static_cast<LogDateScaleDraw*>(m_dateScaleDraw)
         ->setHourFormat(one_day ? TIME_FORMAT : DAY_FORMAT);
 
+    // A log without a single sample has no time to show: the canvas says so instead.
+    const bool empty = !hasSamples();
+    enableAxis(xBottom, !empty);
+    if (empty)
+        m_emptyText->attach(this);
+    else
+        m_emptyText->detach();
+    // What the mouse read off the last log is no value of this one.
+    m_labelManager->clear();
+
     autoScale();
     updateYAxes();
     for (PlotZoomer* zoomer : m_zoomers)
@@ -306,9 +335,11 @@ void Plot::autoScale()
     // The rows of a file need not be in time order: span the earliest to the latest sample.
     double start = m_times.isEmpty() ? 0 : m_times.low;
     double end = m_times.isEmpty() ? 0 : m_times.high;
-    // A log with one sample still spans one interval.
+    // A log with one sample still spans one interval, with the sample in its middle.
     const double interval = m_log.interval;
     const double span = interval > 0 && interval <= TIME_LIMIT ? interval : TEN_MINUTES;
+    if (start == end)
+        start -= span / 2;
     end = std::max(end, start + span);
     setAxisScale(xBottom, start, end);
     m_fullRangeStart = start;
@@ -317,8 +348,10 @@ void Plot::autoScale()
 
 void Plot::updateYAxes()
 {
-    const auto shown
-        = [this](int s) { return m_log.present[size_t(s)] && m_curves[size_t(s)]->isVisible(); };
+    const auto shown = [this](int s) {
+        return m_log.present[size_t(s)] && m_curves[size_t(s)]->isVisible()
+            && !m_log.series[size_t(s)].isEmpty();
+    };
     const bool s = shown(LogData::SETPOINT);
     const bool t = shown(LogData::TEMPERATURE);
     const bool r = shown(LogData::TRIAC);
@@ -347,6 +380,12 @@ void Plot::updateYAxes()
     // The TRIAC is off or on: ticks at 0 and 1 in the bottom tenth of the canvas.
     setAxisScaleDiv(yLeft, QwtScaleDiv(0, 10, QList<double>(), QList<double>(), { 0, 1 }));
     updateAxes();
+}
+
+bool Plot::hasSamples() const
+{
+    return std::any_of(m_log.series.begin(), m_log.series.end(),
+                       [](const QVector<QPointF>& s) { return !s.isEmpty(); });
 }
 
 bool Plot::isXZoomed() const
@@ -382,19 +421,14 @@ void Plot::legendChecked(const QVariant& itemInfo, bool on)
 
 QString Plot::dateRangeText() const
 {
-    static const char* const weekdays[]
-        = { QT_TRANSLATE_NOOP("QObject", "Monday"),    QT_TRANSLATE_NOOP("QObject", "Tuesday"),
-            QT_TRANSLATE_NOOP("QObject", "Wednesday"), QT_TRANSLATE_NOOP("QObject", "Thursday"),
-            QT_TRANSLATE_NOOP("QObject", "Friday"),    QT_TRANSLATE_NOOP("QObject", "Saturday"),
-            QT_TRANSLATE_NOOP("QObject", "Sunday") };
-    const auto day = [&](const QDate& d) {
-        const QString weekday = d.isValid() ? QObject::tr(weekdays[d.dayOfWeek() - 1]) : QString();
-        return weekday + QStringLiteral(", ") + QLocale::system().toString(d, QLocale::ShortFormat);
-    };
+    // In the program's language (QLocale's default), weekday and month names included.
+    const QLocale locale;
     const QDate first = localDate(startTime());
     const QDate last = localDate(endTime());
-    QString text = day(first);
-    if (last != first)
-        text += QStringLiteral(" - ") + day(last);
+    if (!hasSamples() || !first.isValid())
+        return QString(); // no sample: no day to name
+    QString text = locale.toString(first, QLocale::LongFormat);
+    if (last.isValid() && last != first)
+        text += QStringLiteral(" - ") + locale.toString(last, QLocale::LongFormat);
     return text;
 }

@@ -8,18 +8,25 @@
 #include <array>
 
 class PlotLabelManager;
+class PlotMagnifier;
+class PlotPanner;
 class PlotZoomer;
+class QwtPlotTextLabel;
 class QwtDateScaleDraw;
 class QwtPlotCurve;
 
 // One actuator's log: setpoint and temperature against the right axis, the TRIAC state
 // against the left one (it occupies the bottom tenth), local time along the bottom. The legend
-// switches curves on and off; a drag zooms; the mouse reads values off the curves.
+// switches curves on and off; a drag zooms, the wheel zooms around the pointer, a middle drag
+// or the arrow keys pan, Home shows the whole log; the mouse reads values off the curves.
 class Plot : public QwtPlot
 {
     Q_OBJECT
 
 public:
+    // The narrowest time range the wheel and the keys zoom to (ms).
+    static constexpr double MINIMUM_SPAN = 1000;
+
     explicit Plot(QWidget* parent = nullptr);
     ~Plot() override;
 
@@ -31,9 +38,13 @@ public:
     const LogData& log() const { return m_log; }
     QwtPlotCurve* curve(int series) const { return m_curves.at(size_t(series)); }
     PlotZoomer* zoomer(int i) const { return m_zoomers.at(size_t(i)); }
+    PlotPanner* panner() const { return m_panner; }
+    PlotMagnifier* magnifier() const { return m_magnifier; }
     PlotLabelManager* labelManager() const { return m_labelManager; }
     // The user has zoomed the time axis away from the whole log.
     bool isXZoomed() const;
+    // The log has at least one sample; without one the canvas says so instead of a time axis.
+    bool hasSamples() const;
 
 public slots:
     // Also lays the hover read-out out anew on the new scales.
@@ -70,5 +81,8 @@ private:
     double m_fullRangeEnd = -1.0;
     QwtDateScaleDraw* m_dateScaleDraw = nullptr;
     std::array<PlotZoomer*, 2> m_zoomers {};
+    PlotPanner* m_panner = nullptr;
+    PlotMagnifier* m_magnifier = nullptr;
+    QwtPlotTextLabel* m_emptyText = nullptr; // attached while the log has no sample
     PlotLabelManager* m_labelManager = nullptr;
 };

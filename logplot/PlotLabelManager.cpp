@@ -133,3 +133,10 @@ void PlotLabelManager::refresh()
 {
     m_overlay->refresh();
 }
+
+void PlotLabelManager::clear()
+{
+    m_label->setLabels({});
+    m_label->setTimeText(QString());
+    refresh();
+}

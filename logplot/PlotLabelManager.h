@@ -27,6 +27,8 @@ public:
     void updateLabels(const QPoint& m);
     // Shows the labels as they are now, on the plot's current scales.
     void refresh();
+    // Forgets the labels (new data came); the next mouse move shows new ones.
+    void clear();
 
     bool eventFilter(QObject* object, QEvent* event) override;
 

@@ -3,7 +3,43 @@
 #include <qwt_plot.h>
 #include <qwt_scale_div.h>
 
+#include <QCoreApplication>
+#include <QMouseEvent>
+
 #include <algorithm>
+
+namespace {
+// The rectangle follows the mouse moves, and a fast drag is released before a move has reached
+// the place: this tells the canvas of that move first. Every zoomer of the canvas must take it
+// before any ends its selection, since the first to zoom may resize the canvas, which moves
+// the selections of the others.
+class ReleaseMover : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        auto* canvas = qobject_cast<QWidget*>(object);
+        if (canvas && event->type() == QEvent::MouseButtonRelease) {
+            const auto* release = static_cast<const QMouseEvent*>(event);
+            QMouseEvent move(QEvent::MouseMove, release->localPos(), release->windowPos(),
+                             release->screenPos(), Qt::NoButton,
+                             release->buttons() | release->button(), release->modifiers());
+            QCoreApplication::sendEvent(canvas, &move);
+        }
+        return false;
+    }
+};
+} // namespace
+
+void PlotZoomer::setPartner(PlotZoomer* partner)
+{
+    m_partner = partner;
+    // Installed after both zoomers, it sees a release before either does.
+    if (QWidget* canvas = parentWidget())
+        canvas->installEventFilter(new ReleaseMover(this));
+}
 
 PlotZoomer::PlotZoomer(int x_axis, int y_axis, QWidget* canvas)
     : QwtPlotZoomer(x_axis, y_axis, canvas, true)
@@ -12,6 +48,46 @@ PlotZoomer::PlotZoomer(int x_axis, int y_axis, QWidget* canvas)
     setRubberBand(QwtPicker::NoRubberBand);
     setMousePattern(QwtEventPattern::MouseSelect2, Qt::RightButton, Qt::ControlModifier);
     setMousePattern(QwtEventPattern::MouseSelect3, Qt::RightButton, Qt::NoModifier);
+    setKeyPattern(QwtEventPattern::KeyHome, Qt::Key_Home);
+    for (const int pattern :
+         { QwtEventPattern::KeyLeft, QwtEventPattern::KeyRight, QwtEventPattern::KeyUp,
+           QwtEventPattern::KeyDown, QwtEventPattern::KeySelect1, QwtEventPattern::KeySelect2,
+           QwtEventPattern::KeyUndo, QwtEventPattern::KeyRedo })
+        setKeyPattern(QwtEventPattern::KeyPatternCode(pattern), Qt::Key_unknown);
+}
+
+void PlotZoomer::showRange(double start, double end)
+{
+    const QRectF base = zoomBase();
+    const QRectF current = zoomRect();
+    // As wide as allowed, and inside the base: a range pushed past an end keeps its width.
+    double span = std::clamp(end - start, std::min(m_minimumSpan, base.width()), base.width());
+    start = std::clamp(start, base.left(), base.right() - span);
+    const QRectF wanted(start, current.top(), span, current.height());
+    if (wanted == current)
+        return;
+    if (wanted == base) {
+        zoom(0);
+        if (m_partner)
+            m_partner->zoom(0);
+        return;
+    }
+    QStack<QRectF> stack = zoomStack();
+    int index = int(zoomRectIndex());
+    stack.resize(index + 1); // what lay beyond the current zoom is gone, as after a zoom
+    if (index == 0) {
+        stack.push(wanted);
+        ++index;
+        if (m_partner) {
+            QStack<QRectF> other = m_partner->zoomStack();
+            other.resize(int(m_partner->zoomRectIndex()) + 1);
+            other.push(m_partner->zoomRect());
+            m_partner->setZoomStack(other, other.size() - 1);
+        }
+    } else {
+        stack[index] = wanted;
+    }
+    setZoomStack(stack, index);
 }
 
 bool PlotZoomer::accept(QPolygon& points) const

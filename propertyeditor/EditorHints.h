@@ -23,6 +23,8 @@ constexpr char PRECISION[] = "precision";
 constexpr char MAX_VISIBLE_ITEMS[] = "max_visible_items";
 constexpr char LABELS[] = "labels";
 constexpr char VERBATIM[] = "verbatim";
+constexpr char TOOL_TIP[] = "tool_tip";
+constexpr char MAX_LENGTH[] = "max_length";
 
 // Hints about one value of an enumeration carry the value in their name.
 QString disabledHint(int value);

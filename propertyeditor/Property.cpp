@@ -2,6 +2,7 @@
 
 #include "propertyeditor/ColorCombo.h"
 #include "propertyeditor/EditorHints.h"
+#include "propertyeditor/EditorSpinBox.h"
 
 #include <QDoubleSpinBox>
 #include <QMetaProperty>
@@ -46,7 +47,9 @@ QVariant Property::value(int role) const
     if (role == Qt::ToolTipRole) {
         const QByteArray key = (objectName() + QStringLiteral(".ToolTip")).toUtf8();
         const QString text = QObject::tr(key.constData());
-        return text == QString::fromUtf8(key) ? QVariant() : QVariant(text);
+        if (text != QString::fromUtf8(key))
+            return text;
+        return hint(EditorHints::TOOL_TIP);
     }
     const QVariant raw = m_propertyObject->property(propertyName().constData());
     // Values that are catalogue identifiers (such as "Cooling") read translated. Only the
@@ -72,7 +75,7 @@ QWidget* Property::createEditor(QWidget* parent, const QStyleOptionViewItem&)
 {
     switch (value(Qt::UserRole).type()) {
     case QVariant::Double: {
-        auto* editor = new QDoubleSpinBox(parent);
+        auto* editor = new EditorDoubleSpinBox(parent);
         editor->setProperty("minimum", -EDITOR_LIMIT);
         editor->setProperty("maximum", EDITOR_LIMIT);
         if (!immediateUpdatesDisabled())
@@ -81,7 +84,7 @@ QWidget* Property::createEditor(QWidget* parent, const QStyleOptionViewItem&)
         return editor;
     }
     case QVariant::Int: {
-        auto* editor = new QSpinBox(parent);
+        auto* editor = new EditorSpinBox(parent);
         editor->setProperty("minimum", -EDITOR_LIMIT);
         editor->setProperty("maximum", EDITOR_LIMIT);
         if (!immediateUpdatesDisabled())
@@ -180,10 +183,10 @@ void Property::applyEditorHints(QWidget* editor) const
     {
         const char* hint;
         const char* editorProperty;
-    } copied[] = { { EditorHints::MINIMUM, "minimum" },
-                   { EditorHints::MAXIMUM, "maximum" },
-                   { EditorHints::SINGLE_STEP, "singleStep" },
-                   { EditorHints::PRECISION, "decimals" } };
+    } copied[]
+        = { { EditorHints::MINIMUM, "minimum" },        { EditorHints::MAXIMUM, "maximum" },
+            { EditorHints::SINGLE_STEP, "singleStep" }, { EditorHints::PRECISION, "decimals" },
+            { EditorHints::MAX_LENGTH, "maxLength" },   { EditorHints::TOOL_TIP, "toolTip" } };
     // A new limit may clamp the editor's value; that must not reach the object as an edit.
     const QSignalBlocker blocker(editor);
     for (const auto& entry : copied) {

@@ -69,6 +69,16 @@ void PropertyObject::setImmediateUpdatesDisabled(const char* property, bool disa
     setHint(property, EditorHints::IMMEDIATE_UPDATES_DISABLED, disabled);
 }
 
+void PropertyObject::setToolTip(const char* property, const QString& text)
+{
+    setOrRemove(property, EditorHints::TOOL_TIP, text, !text.isEmpty());
+}
+
+void PropertyObject::setMaxLength(const char* property, int characters)
+{
+    setHint(property, EditorHints::MAX_LENGTH, characters);
+}
+
 void PropertyObject::setMinimum(const char* property, const QVariant& minimum)
 {
     setHint(property, EditorHints::MINIMUM, minimum);

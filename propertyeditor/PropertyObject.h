@@ -36,6 +36,11 @@ public:
     void setImmediateUpdatesDisabled(const char* property, bool disabled);
     // A text value shown as it is, never looked up in the catalogue (names, versions).
     void setVerbatim(const char* property, bool verbatim);
+    // The row's and its editor's tool tip, where the catalogue has none (what may be typed).
+    // Empty removes the hint.
+    void setToolTip(const char* property, const QString& text);
+    // The most characters a text editor takes.
+    void setMaxLength(const char* property, int characters);
     void setMinimum(const char* property, const QVariant& minimum);
     void setMaximum(const char* property, const QVariant& maximum);
     void setPrecision(const char* property, int decimals);

@@ -1,7 +1,10 @@
 #include "propertyeditor/QPropertyEditorWidget.h"
 
 #include "propertyeditor/FilterProxyModel.h"
+#include "propertyeditor/Property.h"
 #include "propertyeditor/QVariantDelegate.h"
+
+#include <QKeyEvent>
 
 QPropertyEditorWidget::QPropertyEditorWidget(QWidget* parent)
     : QTreeView(parent)
@@ -12,6 +15,33 @@ QPropertyEditorWidget::QPropertyEditorWidget(QWidget* parent)
     m_proxy->setSourceModel(m_model);
     setModel(m_proxy);
     setItemDelegate(m_delegate);
+    // Moving onto a row must not open its editor: the arrow keys would then step its value.
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked
+                    | QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
+    // A click on a value still opens it at once.
+    connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
+        if (index.column() == 1)
+            edit(index);
+    });
+    connect(m_delegate, &QVariantDelegate::inputRefused, this,
+            &QPropertyEditorWidget::onInputRefused);
+}
+
+void QPropertyEditorWidget::keyPressEvent(QKeyEvent* event)
+{
+    // Enter opens the value's editor, on every platform (Qt's views leave that to macOS).
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && state() != EditingState && currentIndex().isValid()
+        && edit(currentIndex(), QAbstractItemView::EditKeyPressed, event))
+        return;
+    QTreeView::keyPressEvent(event);
+}
+
+void QPropertyEditorWidget::onInputRefused(const QModelIndex& index)
+{
+    const Property* node = QVariantDelegate::nodeOf(index);
+    if (node && node->propertyObject())
+        emit inputRefused(node->propertyObject(), node->objectName());
 }
 
 void QPropertyEditorWidget::appendObject(QObject* object)

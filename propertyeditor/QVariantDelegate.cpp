@@ -9,9 +9,16 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QSortFilterProxyModel>
+#include <QSpinBox>
 #include <QToolTip>
+
+namespace {
+// The cell an editor edits, kept on the editor.
+constexpr char EDITED_INDEX[] = "_editor#index";
+} // namespace
 
 QVariantDelegate::QVariantDelegate(IFontAccessor* fontAccessor, QObject* parent)
     : QItemDelegate(parent)
@@ -32,7 +39,46 @@ QWidget* QVariantDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
     // Dynamic hints come last and so win over the class info.
     EditorHints::applyClassInfoHints(editor, node->editorHints());
     node->applyEditorHints(editor);
+    watchInput(editor, index);
     return editor;
+}
+
+void QVariantDelegate::watchInput(QWidget* editor, const QModelIndex& index) const
+{
+    if (!editor)
+        return;
+    const QPersistentModelIndex where(index);
+    editor->setProperty(EDITED_INDEX, QVariant::fromValue(where));
+    // A key the editor cannot take (not a digit, one character too many) is dropped by it;
+    // the user is told why. A spin box types into a line edit of its own.
+    auto* line = qobject_cast<QLineEdit*>(editor);
+    if (!line)
+        line = editor->findChild<QLineEdit*>();
+    if (line) {
+        // createEditor is const by Qt's contract; saying so is no change of the delegate
+        auto* self = const_cast<QVariantDelegate*>(this);
+        connect(line, &QLineEdit::inputRejected, self,
+                [self, where] { emit self->inputRefused(QModelIndex(where)); });
+    }
+}
+
+bool QVariantDelegate::eventFilter(QObject* object, QEvent* event)
+{
+    // A number beyond its limits typed whole into a spin box is refused whole: Enter and Tab
+    // leave the editor open to correct it, leaving it otherwise drops it; either is said.
+    auto* spin = qobject_cast<QAbstractSpinBox*>(object);
+    if (spin && !spin->hasAcceptableInput()) {
+        const int key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event)->key()
+                                                          : Qt::Key_unknown;
+        const bool commits = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Tab
+            || key == Qt::Key_Backtab;
+        if (commits || event->type() == QEvent::FocusOut) {
+            emit inputRefused(spin->property(EDITED_INDEX).value<QPersistentModelIndex>());
+            if (commits)
+                return true;
+        }
+    }
+    return QItemDelegate::eventFilter(object, event);
 }
 
 void QVariantDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const

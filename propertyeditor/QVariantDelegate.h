@@ -22,13 +22,22 @@ public:
     void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
                               const QModelIndex& index) const override;
 
+    bool eventFilter(QObject* object, QEvent* event) override;
+
+    // The node behind an index of the property model or of a proxy over it.
+    static Property* nodeOf(const QModelIndex& index);
+
+signals:
+    // What was typed into the editor of that cell was not taken.
+    void inputRefused(const QModelIndex& index);
+
 public slots:
     bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
                    const QModelIndex& index) override;
 
 private:
-    // The node behind an index of the property model or of a proxy over it.
-    static Property* nodeOf(const QModelIndex& index);
+    // Reports keys the editor refuses, and remembers which cell it edits.
+    void watchInput(QWidget* editor, const QModelIndex& index) const;
     // Types whose editors the nodes make and fill; the rest get Qt's standard editors.
     static bool nodeEdits(const QVariant& value);
     // The value the editor holds, as the node or the editor's user property gives it.

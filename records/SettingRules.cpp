@@ -19,7 +19,7 @@ QString enumNames(const char* enum_name)
     return names.join(QStringLiteral(", "));
 }
 
-QString tenths(int value)
+QString tenths(qint64 value)
 {
     return QString::number(value / 10.0, 'f', 1);
 }
@@ -29,9 +29,20 @@ QString range(const QString& low, const QString& high, const QString& unit)
     return SettingProblem::tr("%1 … %2 %3").arg(low, high, unit);
 }
 
-QString tenthsRange(int low, int high, const QString& unit)
+// The unit a numeric field is read in.
+QString unitOf(ConfigField::Name name)
 {
-    return range(tenths(low), tenths(high), unit);
+    switch (name) {
+    case ConfigField::SETPOINT:
+        return QStringLiteral("°C");
+    case ConfigField::POT_MIN:
+    case ConfigField::POT_MAX:
+        return QStringLiteral("Ohm");
+    case ConfigField::MODBUS_RESPONSE_DELAY:
+        return QStringLiteral("ms");
+    default:
+        return QStringLiteral("K");
+    }
 }
 
 class Checker
@@ -44,34 +55,30 @@ public:
 
     std::optional<SettingProblem> problem;
 
-    // A changed number must lie within [low, high], on a multiple of `step`.
-    void number(const ConfigField& f, qint64 low, qint64 high, const QString& allowed,
-                qint64 step = 1)
+    // A changed number must lie within its range, on a multiple of its step.
+    void number(const ConfigField& f)
     {
         if (problem || unchanged(f))
             return;
+        const SettingRange r = *SettingRules::range(f.name);
         const qint64 v = f.value(c).toLongLong();
-        if (v < low || v > high || v % step != 0)
-            refuse(f, allowed);
+        if (v < r.low || v > r.high || v % r.step != 0)
+            refuse(f, SettingRules::allowed(f.name));
     }
     void enumeration(const ConfigField& f, const char* enum_name)
     {
         if (problem || unchanged(f))
             return;
         if (enumKey(enum_name, f.value(c).toInt()).isNull())
-            refuse(f, enumNames(enum_name));
+            refuse(f, SettingRules::allowed(f.name));
     }
     void text(const ConfigField& f, bool plain)
     {
         if (problem || unchanged(f))
             return;
         const QString t = f.value(c).toString();
-        if (t.size() > LOCATION_LENGTH || (plain && t.contains(QLatin1Char(';')))) {
-            refuse(f,
-                   plain ? SettingProblem::tr("at most %1 characters, without \";\"")
-                               .arg(LOCATION_LENGTH)
-                         : SettingProblem::tr("at most %1 characters").arg(LOCATION_LENGTH));
-        }
+        if (t.size() > LOCATION_LENGTH || (plain && t.contains(QLatin1Char(';'))))
+            refuse(f, SettingRules::allowed(f.name));
     }
 
     void actuator(int i)
@@ -81,13 +88,9 @@ public:
         const ActuatorSettings& a = all.at(i);
         followers(i);
         enumeration(F(F::SENSOR_TYPE, i), "SensorType");
-        const QString kelvin = QStringLiteral("K");
-        number(F(F::SENSOR_OFFSET, i), -SENSOR_OFFSET_LIMIT, SENSOR_OFFSET_LIMIT,
-               tenthsRange(-SENSOR_OFFSET_LIMIT, SENSOR_OFFSET_LIMIT, kelvin));
-        const QString ohm_range
-            = range(QString::number(0), QString::number(POT_RESISTANCE_MAX), QStringLiteral("Ohm"));
-        number(F(F::POT_MIN, i), 0, POT_RESISTANCE_MAX, ohm_range);
-        number(F(F::POT_MAX, i), 0, POT_RESISTANCE_MAX, ohm_range);
+        number(F(F::SENSOR_OFFSET, i));
+        number(F(F::POT_MIN, i));
+        number(F(F::POT_MAX, i));
         if (!problem && a.pot_min > a.pot_max) {
             // blamed on the limit that was changed; a pair the box holds already is its own
             if (!unchanged(F(F::POT_MAX, i)))
@@ -98,14 +101,11 @@ public:
                 refuse(F(F::POT_MIN, i),
                        SettingProblem::tr("at most the maximum resistance, %1 Ohm").arg(a.pot_max));
         }
-        const QString shift_range = tenthsRange(-POT_SHIFT_LIMIT, POT_SHIFT_LIMIT, kelvin);
-        number(F(F::POT_SHIFT_MIN, i), -POT_SHIFT_LIMIT, POT_SHIFT_LIMIT, shift_range);
-        number(F(F::POT_SHIFT_MAX, i), -POT_SHIFT_LIMIT, POT_SHIFT_LIMIT, shift_range);
-        const QString hysteresis_range = tenthsRange(0, HYSTERESIS_MAX, kelvin);
-        number(F(F::HYSTERESIS_HEATING, i), 0, HYSTERESIS_MAX, hysteresis_range);
-        number(F(F::HYSTERESIS_COOLING, i), 0, HYSTERESIS_MAX, hysteresis_range);
-        number(F(F::SETPOINT, i), SETPOINT_MIN, SETPOINT_MAX,
-               tenthsRange(SETPOINT_MIN, SETPOINT_MAX, QStringLiteral("°C")));
+        number(F(F::POT_SHIFT_MIN, i));
+        number(F(F::POT_SHIFT_MAX, i));
+        number(F(F::HYSTERESIS_HEATING, i));
+        number(F(F::HYSTERESIS_COOLING, i));
+        number(F(F::SETPOINT, i));
         enumeration(F(F::ACTUATOR_TYPE, i), "ActuatorType");
     }
 
@@ -162,7 +162,72 @@ QString SettingProblem::text() const
     return tr("%1 – allowed: %2").arg(field.label(), allowed);
 }
 
+QString SettingProblem::toolTip() const
+{
+    return tr("Allowed: %1").arg(allowed);
+}
+
 namespace SettingRules {
+
+std::optional<SettingRange> range(ConfigField::Name name)
+{
+    using F = ConfigField;
+    switch (name) {
+    case F::LOG_INTERVAL:
+        return SettingRange { LOG_INTERVAL_MIN, LOG_INTERVAL_MAX, 60, 60 };
+    case F::MODBUS_RESPONSE_DELAY:
+        return SettingRange { 0, RESPONSE_DELAY_MAX, 1, 1 };
+    case F::SENSOR_OFFSET:
+        return SettingRange { -SENSOR_OFFSET_LIMIT, SENSOR_OFFSET_LIMIT, 1, 10 };
+    case F::POT_MIN:
+    case F::POT_MAX:
+        return SettingRange { 0, POT_RESISTANCE_MAX, 1, 1 };
+    case F::POT_SHIFT_MIN:
+    case F::POT_SHIFT_MAX:
+        return SettingRange { -POT_SHIFT_LIMIT, POT_SHIFT_LIMIT, 1, 10 };
+    case F::HYSTERESIS_HEATING:
+    case F::HYSTERESIS_COOLING:
+        return SettingRange { 0, HYSTERESIS_MAX, 1, 10 };
+    case F::SETPOINT:
+        return SettingRange { SETPOINT_MIN, SETPOINT_MAX, 1, 10 };
+    default:
+        return std::nullopt;
+    }
+}
+
+QString allowed(ConfigField::Name name)
+{
+    using F = ConfigField;
+    switch (name) {
+    case F::LOCATION:
+        return SettingProblem::tr("at most %1 characters").arg(LOCATION_LENGTH);
+    case F::ACTUATOR_LOCATION:
+        return SettingProblem::tr("at most %1 characters, without \";\"").arg(LOCATION_LENGTH);
+    case F::LOG_INTERVAL:
+        return SettingProblem::tr("%1 … %2 minutes, in whole minutes")
+            .arg(LOG_INTERVAL_MIN / 60)
+            .arg(LOG_INTERVAL_MAX / 60);
+    case F::CONTROL_MODE:
+        return enumNames("ControlMode");
+    case F::CONTROL_TYPE:
+        return enumNames("ControlType");
+    case F::CONTROL_SOURCE:
+        return enumNames("ControlSource");
+    case F::SENSOR_TYPE:
+        return enumNames("SensorType");
+    case F::ACTUATOR_TYPE:
+        return enumNames("ActuatorType");
+    case F::ACTIVE:
+        return QString();
+    default:
+        break;
+    }
+    const SettingRange r = *range(name);
+    if (r.scale == 10)
+        return ::range(tenths(r.low), tenths(r.high), unitOf(name));
+    return ::range(QString::number(r.low / r.scale), QString::number(r.high / r.scale),
+                   unitOf(name));
+}
 
 std::optional<SettingProblem> check(const VoroConfig& candidate, const VoroConfig& reference)
 {
@@ -171,15 +236,10 @@ std::optional<SettingProblem> check(const VoroConfig& candidate, const VoroConfi
     k.text(F::LOCATION, false);
     for (int i = 0; i < candidate.actuator_locations.size(); ++i)
         k.text(F(F::ACTUATOR_LOCATION, i), true);
-    k.number(F::LOG_INTERVAL, LOG_INTERVAL_MIN, LOG_INTERVAL_MAX,
-             SettingProblem::tr("%1 … %2 minutes, in whole minutes")
-                 .arg(LOG_INTERVAL_MIN / 60)
-                 .arg(LOG_INTERVAL_MAX / 60),
-             LOG_INTERVAL_MIN);
+    k.number(F::LOG_INTERVAL);
     k.enumeration(F::CONTROL_MODE, "ControlMode");
     k.enumeration(F::CONTROL_TYPE, "ControlType");
-    k.number(F::MODBUS_RESPONSE_DELAY, 0, RESPONSE_DELAY_MAX,
-             range(QString::number(0), QString::number(RESPONSE_DELAY_MAX), QStringLiteral("ms")));
+    k.number(F::MODBUS_RESPONSE_DELAY);
     for (int i = 0; i < candidate.actuator_settings.size() && !k.problem; ++i)
         k.actuator(i);
     return k.problem;

@@ -20,6 +20,17 @@ public:
 
     // "Actuator 3: Setpoint – allowed: 15.0 … 28.0 °C"
     QString text() const;
+    // "Allowed: 15.0 … 28.0 °C": an editor's tool tip.
+    QString toolTip() const;
+};
+
+// What a number of a field may be, in the units of the records: within low … high, on a
+// multiple of step. The user reads and types it divided by scale (tenths, minutes).
+struct SettingRange
+{
+    qint64 low = 0, high = 0;
+    qint64 step = 1;
+    int scale = 1;
 };
 
 // What a box may be given, decided in one place for every way a value gets there: the actuator
@@ -33,6 +44,13 @@ public:
 namespace SettingRules {
 
 std::optional<SettingProblem> check(const VoroConfig& candidate, const VoroConfig& reference);
+
+// The range of a numeric field (offsets, resistances, shifts, hystereses, setpoint, response
+// delay, log interval); none for the others. The editors take their limits from here.
+std::optional<SettingRange> range(ConfigField::Name name);
+// What a field may hold, as the user reads it: "15.0 … 28.0 °C", "at most 24 characters",
+// the names of an enumeration; empty for Active, which is on or off.
+QString allowed(ConfigField::Name name);
 std::optional<SettingProblem> checkActuators(const QVector<ActuatorSettings>& candidate,
                                              const QVector<ActuatorSettings>& reference);
 

@@ -124,6 +124,10 @@ Mitgelieferte Firmware: %2</translation>
         <source>Actuator Type</source>
         <translation>Stellantriebstyp</translation>
     </message>
+    <message>
+        <source>%1 – %2 lies beyond %3 and has been limited to %4</source>
+        <translation>%1 – %2 liegt ausserhalb von %3 und wurde auf %4 begrenzt</translation>
+    </message>
 </context>
 <context>
     <name>BoxUpdate</name>
@@ -457,28 +461,8 @@ Das Programmieren der Konfigurationsbits wird automatisch ausgeschaltet, damit d
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Revert</source>
-        <translation>Verwerfen</translation>
-    </message>
-    <message>
         <source>Save</source>
         <translation>Speichern</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>Datei</translation>
-    </message>
-    <message>
-        <source>Device Actions</source>
-        <translation>Gerät</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Hilfe</translation>
-    </message>
-    <message>
-        <source>Export Settings</source>
-        <translation>Einstellungen exportieren</translation>
     </message>
     <message>
         <source>Import Settings</source>
@@ -497,16 +481,8 @@ Das Programmieren der Konfigurationsbits wird automatisch ausgeschaltet, damit d
         <translation>Beenden</translation>
     </message>
     <message>
-        <source>Firmware Update</source>
-        <translation>Firmware-Update</translation>
-    </message>
-    <message>
         <source>Reset To Factory Defaults</source>
         <translation>Auf Werkseinstellungen zurücksetzen</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Info</translation>
     </message>
     <message>
         <source>Copy Settings</source>
@@ -750,6 +726,81 @@ Die übrigen befinden sich in:
         <source>%1 restarts; waiting for it to come back…</source>
         <translation>%1 startet neu; es wird gewartet, bis das Gerät wieder da ist …</translation>
     </message>
+    <message>
+        <source>Re&amp;vert</source>
+        <translation>&amp;Verwerfen</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Device Actions</source>
+        <translation>&amp;Gerät</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Export Settings</source>
+        <translation>Einstellungen &amp;exportieren</translation>
+    </message>
+    <message>
+        <source>&amp;Import Settings</source>
+        <translation>Einstellungen &amp;importieren</translation>
+    </message>
+    <message>
+        <source>Export &amp;Logs</source>
+        <translation>&amp;Protokolle exportieren</translation>
+    </message>
+    <message>
+        <source>Import L&amp;og</source>
+        <translation>Protok&amp;oll importieren</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Firmware Update</source>
+        <translation>&amp;Firmware-Update</translation>
+    </message>
+    <message>
+        <source>&amp;Reset To Factory Defaults</source>
+        <translation>Auf &amp;Werkseinstellungen zurücksetzen</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Info</translation>
+    </message>
+    <message>
+        <source>%1 Configuration and Diagnostic Utility %2</source>
+        <translation>%1 Konfigurations- und Diagnoseprogramm %2</translation>
+    </message>
+    <message>
+        <source>%v of %m</source>
+        <translation>%v von %m</translation>
+    </message>
+</context>
+<context>
+    <name>NoBoxHint</name>
+    <message>
+        <source>No voro-BOX found</source>
+        <translation>Keine voro-BOX gefunden</translation>
+    </message>
+    <message>
+        <source>Connect a voro-BOX to a USB port of this computer with its USB cable. It is found by itself and appears here a few seconds later.</source>
+        <translation>Schliessen Sie eine voro-BOX mit ihrem USB-Kabel an einen USB-Anschluss dieses Computers an. Sie wird von selbst gefunden und erscheint nach wenigen Sekunden hier.</translation>
+    </message>
+    <message>
+        <source>A voro-BOX has been found but cannot be opened: the notice in the status bar below says how to give this user access to it.</source>
+        <translation>Eine voro-BOX wurde gefunden, kann aber nicht geöffnet werden: Der Hinweis in der Statusleiste unten sagt, wie dieser Benutzer Zugriff darauf erhält.</translation>
+    </message>
 </context>
 <context>
     <name>OpenFailureNotice</name>
@@ -769,10 +820,6 @@ Die übrigen befinden sich in:
         <translation>TRIAC</translation>
     </message>
     <message>
-        <source>Temperature [C]</source>
-        <translation>Temperatur [°C]</translation>
-    </message>
-    <message>
         <source>Time</source>
         <translation>Zeit</translation>
     </message>
@@ -783,6 +830,14 @@ Die übrigen befinden sich in:
     <message>
         <source>Temperature</source>
         <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>Temperature [°C]</source>
+        <translation>Temperatur [°C]</translation>
+    </message>
+    <message>
+        <source>This log holds no samples</source>
+        <translation>Dieses Protokoll enthält keine Messwerte</translation>
     </message>
 </context>
 <context>
@@ -1027,34 +1082,6 @@ Die übrigen befinden sich in:
         <translation>Ungerade</translation>
     </message>
     <message>
-        <source>Monday</source>
-        <translation>Montag</translation>
-    </message>
-    <message>
-        <source>Tuesday</source>
-        <translation>Dienstag</translation>
-    </message>
-    <message>
-        <source>Wednesday</source>
-        <translation>Mittwoch</translation>
-    </message>
-    <message>
-        <source>Thursday</source>
-        <translation>Donnerstag</translation>
-    </message>
-    <message>
-        <source>Friday</source>
-        <translation>Freitag</translation>
-    </message>
-    <message>
-        <source>Saturday</source>
-        <translation>Samstag</translation>
-    </message>
-    <message>
-        <source>Sunday</source>
-        <translation>Sonntag</translation>
-    </message>
-    <message>
         <source>CM__LOCAL</source>
         <translation>Lokal</translation>
     </message>
@@ -1167,6 +1194,10 @@ Die übrigen befinden sich in:
     <message>
         <source>%1 … %2 minutes, in whole minutes</source>
         <translation>%1 … %2 Minuten, in ganzen Minuten</translation>
+    </message>
+    <message>
+        <source>Allowed: %1</source>
+        <translation>Erlaubt: %1</translation>
     </message>
 </context>
 <context>

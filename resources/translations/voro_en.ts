@@ -109,7 +109,7 @@ Bundled Firmware: %2</source>
     </message>
     <message>
         <source>Hysterresis Heating</source>
-        <translation type="unfinished"></translation>
+        <translation>Hysteresis Heating</translation>
     </message>
     <message>
         <source>Hysteresis Cooling</source>
@@ -121,6 +121,10 @@ Bundled Firmware: %2</source>
     </message>
     <message>
         <source>Actuator Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 – %2 lies beyond %3 and has been limited to %4</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -454,27 +458,7 @@ Automatically disabling config bit reprogramming to avoid leaving the device in 
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Revert</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Device Actions</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Export Settings</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -494,15 +478,7 @@ Automatically disabling config bit reprogramming to avoid leaving the device in 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Firmware Update</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Reset To Factory Defaults</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>About</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -726,6 +702,81 @@ The others are in:
         <source>%1 restarts; waiting for it to come back…</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Re&amp;vert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Device Actions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export &amp;Logs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import L&amp;og</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Firmware Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reset To Factory Defaults</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Configuration and Diagnostic Utility %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%v of %m</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NoBoxHint</name>
+    <message>
+        <source>No voro-BOX found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect a voro-BOX to a USB port of this computer with its USB cable. It is found by itself and appears here a few seconds later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A voro-BOX has been found but cannot be opened: the notice in the status bar below says how to give this user access to it.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>OpenFailureNotice</name>
@@ -745,10 +796,6 @@ The others are in:
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Temperature [C]</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Time</source>
         <translation type="unfinished"></translation>
     </message>
@@ -758,6 +805,14 @@ The others are in:
     </message>
     <message>
         <source>Temperature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature [°C]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This log holds no samples</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1066,34 +1121,6 @@ The others are in:
         <source>Odd</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>Monday</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Tuesday</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Wednesday</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Thursday</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Friday</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Saturday</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sunday</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>QPropertyModel</name>
@@ -1142,6 +1169,10 @@ The others are in:
     </message>
     <message>
         <source>%1 … %2 minutes, in whole minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Allowed: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

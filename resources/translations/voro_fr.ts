@@ -34,7 +34,7 @@ Firmware fourni&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 Ohm</source>
-        <translation>%1 Ω</translation>
+        <translation>%1 Ohm</translation>
     </message>
     <message>
         <source>Actuator %1</source>
@@ -123,6 +123,10 @@ Firmware fourni&#xa0;: %2</translation>
     <message>
         <source>Actuator Type</source>
         <translation>Type d&apos;actionneur</translation>
+    </message>
+    <message>
+        <source>%1 – %2 lies beyond %3 and has been limited to %4</source>
+        <translation>%1 – %2 est hors de %3 et a été limité à %4</translation>
     </message>
 </context>
 <context>
@@ -457,28 +461,8 @@ La programmation des bits de configuration est désactivée automatiquement afin
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Revert</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
         <source>Save</source>
         <translation>Enregistrer</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>Fichier</translation>
-    </message>
-    <message>
-        <source>Device Actions</source>
-        <translation>Appareil</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Aide</translation>
-    </message>
-    <message>
-        <source>Export Settings</source>
-        <translation>Exporter les paramètres</translation>
     </message>
     <message>
         <source>Import Settings</source>
@@ -497,16 +481,8 @@ La programmation des bits de configuration est désactivée automatiquement afin
         <translation>Quitter</translation>
     </message>
     <message>
-        <source>Firmware Update</source>
-        <translation>Mise à jour du firmware</translation>
-    </message>
-    <message>
         <source>Reset To Factory Defaults</source>
         <translation>Rétablir les réglages d&apos;usine</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>À propos</translation>
     </message>
     <message>
         <source>Copy Settings</source>
@@ -750,6 +726,81 @@ Les autres se trouvent dans&#xa0;:
         <source>%1 restarts; waiting for it to come back…</source>
         <translation>%1 redémarre; en attente de son retour…</translation>
     </message>
+    <message>
+        <source>Re&amp;vert</source>
+        <translation>A&amp;nnuler</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Device Actions</source>
+        <translation>A&amp;ppareil</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Export Settings</source>
+        <translation>&amp;Exporter les paramètres</translation>
+    </message>
+    <message>
+        <source>&amp;Import Settings</source>
+        <translation>&amp;Importer les paramètres</translation>
+    </message>
+    <message>
+        <source>Export &amp;Logs</source>
+        <translation>Exporter les &amp;journaux</translation>
+    </message>
+    <message>
+        <source>Import L&amp;og</source>
+        <translation>Importer un j&amp;ournal</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Firmware Update</source>
+        <translation>&amp;Mise à jour du firmware</translation>
+    </message>
+    <message>
+        <source>&amp;Reset To Factory Defaults</source>
+        <translation>&amp;Rétablir les réglages d&apos;usine</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>%1 Configuration and Diagnostic Utility %2</source>
+        <translation>Utilitaire de configuration et de diagnostic %1 %2</translation>
+    </message>
+    <message>
+        <source>%v of %m</source>
+        <translation>%v sur %m</translation>
+    </message>
+</context>
+<context>
+    <name>NoBoxHint</name>
+    <message>
+        <source>No voro-BOX found</source>
+        <translation>Aucune voro-BOX trouvée</translation>
+    </message>
+    <message>
+        <source>Connect a voro-BOX to a USB port of this computer with its USB cable. It is found by itself and appears here a few seconds later.</source>
+        <translation>Branchez une voro-BOX à un port USB de cet ordinateur avec son câble USB. Elle est détectée d&apos;elle-même et apparaît ici quelques secondes plus tard.</translation>
+    </message>
+    <message>
+        <source>A voro-BOX has been found but cannot be opened: the notice in the status bar below says how to give this user access to it.</source>
+        <translation>Une voro-BOX a été trouvée mais ne peut pas être ouverte&#xa0;: l&apos;avis dans la barre d&apos;état ci-dessous indique comment donner à cet utilisateur l&apos;accès à celle-ci.</translation>
+    </message>
 </context>
 <context>
     <name>OpenFailureNotice</name>
@@ -769,10 +820,6 @@ Les autres se trouvent dans&#xa0;:
         <translation>TRIAC</translation>
     </message>
     <message>
-        <source>Temperature [C]</source>
-        <translation>Température [°C]</translation>
-    </message>
-    <message>
         <source>Time</source>
         <translation>Temps</translation>
     </message>
@@ -783,6 +830,14 @@ Les autres se trouvent dans&#xa0;:
     <message>
         <source>Temperature</source>
         <translation>Température</translation>
+    </message>
+    <message>
+        <source>Temperature [°C]</source>
+        <translation>Température [°C]</translation>
+    </message>
+    <message>
+        <source>This log holds no samples</source>
+        <translation>Ce journal ne contient aucune mesure</translation>
     </message>
 </context>
 <context>
@@ -1027,34 +1082,6 @@ Les autres se trouvent dans&#xa0;:
         <translation>Impaire</translation>
     </message>
     <message>
-        <source>Monday</source>
-        <translation>Lundi</translation>
-    </message>
-    <message>
-        <source>Tuesday</source>
-        <translation>Mardi</translation>
-    </message>
-    <message>
-        <source>Wednesday</source>
-        <translation>Mercredi</translation>
-    </message>
-    <message>
-        <source>Thursday</source>
-        <translation>Jeudi</translation>
-    </message>
-    <message>
-        <source>Friday</source>
-        <translation>Vendredi</translation>
-    </message>
-    <message>
-        <source>Saturday</source>
-        <translation>Samedi</translation>
-    </message>
-    <message>
-        <source>Sunday</source>
-        <translation>Dimanche</translation>
-    </message>
-    <message>
         <source>CM__LOCAL</source>
         <translation>Local</translation>
     </message>
@@ -1167,6 +1194,10 @@ Les autres se trouvent dans&#xa0;:
     <message>
         <source>%1 … %2 minutes, in whole minutes</source>
         <translation>%1 … %2 minutes, en minutes entières</translation>
+    </message>
+    <message>
+        <source>Allowed: %1</source>
+        <translation>Autorisé&#xa0;: %1</translation>
     </message>
 </context>
 <context>

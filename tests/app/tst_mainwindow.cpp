@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -97,7 +98,7 @@ private slots:
         QDesktopServices::unsetUrlHandler("https");
         QCOMPARE(texts.size(), 3);
         QCOMPARE(texts.at(0), QString("voro-BOX Configuration and Diagnostic Utility"));
-        QCOMPARE(texts.at(1), QString("Version: 1.1.2\nBundled Firmware: 1.1.2"));
+        QCOMPARE(texts.at(1), QString("Version: 1.1.2\nBundled Firmware: 1.1.2.17"));
         QVERIFY(QRegularExpression("^\\d{4} <a href=\"https://www.brenmar.ch\">brenmar "
                                    "automation ag</a>$")
                     .match(texts.at(2))
@@ -109,15 +110,27 @@ private slots:
         QVERIFY(!w.window.isVisible());
     }
 
-    void geometry_rememberedBetweenStarts()
+    // Remembered between starts, and always on a screen that is there.
+    void geometry_fitsTheScreenAndIsRemembered()
     {
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        const QRect left(screen.topLeft() + QPoint(20, 60), QSize(600, 400));
         {
-            Window first;
-            QCOMPARE(first.window.size(), QSize(1510, 850));
-            first.window.resize(1200, 700);
+            Window first; // asks for 1510 x 850, more than this screen has
+            QVERIFY(first.window.isMaximized());
+            QVERIFY(screen.contains(first.window.geometry()));
+            first.window.showNormal();
+            first.window.setGeometry(left);
         }
-        Window second;
-        QCOMPARE(second.window.size(), QSize(1200, 700));
+        {
+            Window second;
+            QVERIFY(!second.window.isMaximized());
+            QCOMPARE(second.window.geometry(), left);
+            second.window.move(screen.right() + 3000, 5000); // on a monitor gone by the next start
+        }
+        Window third;
+        QCOMPARE(third.window.size(), left.size());
+        QVERIFY(screen.contains(third.window.geometry()));
     }
 
     void importLog_data()

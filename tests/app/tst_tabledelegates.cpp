@@ -1,6 +1,7 @@
 #include "SampleActuators.h"
 
 #include "app/ActuatorModel.h"
+#include "app/ActuatorTable.h"
 #include "app/ActuatorTableEditors.h"
 #include "app/ButtonDelegate.h"
 #include "app/CenteredBoxProxy.h"
@@ -40,7 +41,7 @@ struct Table
     ComboBoxDelegate controlSource { "ControlSource" };
     ComboBoxDelegate sensorType { "SensorType" };
     ComboBoxDelegate actuatorType { "ActuatorType" };
-    QTableView view; // after the delegates: it goes first
+    ActuatorTable view; // after the delegates: it goes first
     SampleActuators box;
     QVector<ActuatorSettings> edits;
 
@@ -56,8 +57,6 @@ struct Table
         view.setItemDelegateForRow(M::ROW_SENSOR_TYPE, &sensorType);
         view.setItemDelegateForRow(M::ROW_ACTUATOR_TYPE, &actuatorType);
         view.setModel(&model);
-        view.setEditTriggers(QAbstractItemView::AllEditTriggers);
-        view.setSelectionMode(QAbstractItemView::NoSelection);
         QObject::connect(&model, &ActuatorModel::configChanged,
                          [this](int, const ActuatorSettings& s, const QString&) { edits << s; });
         box.applyTo(model);
@@ -120,14 +119,33 @@ void tst_TableDelegates::everyCell_getsItsButtonOrComboBox()
             QCOMPARE(button->text(), b.second);
             QCOMPARE(button->height(), 30);
             QCOMPARE(button->isCheckable(), b.first == M::ROW_TEST);
-            QTRY_COMPARE(button->geometry(), t.view.visualRect(t.model.index(b.first, col)));
+            // inside the cell, whose highlight shows around it when it is current
+            QTRY_COMPARE(
+                button->geometry(),
+                ButtonDelegate::insideCell(t.view.visualRect(t.model.index(b.first, col))));
         }
         for (int row : { M::ROW_CONTROL_SOURCE, M::ROW_SENSOR_TYPE, M::ROW_ACTUATOR_TYPE })
             QVERIFY(t.combo(row, col));
     }
     QVERIFY(!t.view.indexWidget(t.model.index(M::ROW_SETPOINT, 0)));
-    QCOMPARE(t.view.columnWidth(7), 120);
     QVERIFY(t.view.rowHeight(M::ROW_TEST) >= 30); // fitted to the buttons
+    QVERIFY(t.view.rowHeight(M::ROW_SPACER_1) < t.view.rowHeight(M::ROW_SETPOINT));
+
+    // Every column shows its widest content whole ("Normally Closed"), and where the table is
+    // wider, the columns share the room.
+    const int content = t.combo(M::ROW_ACTUATOR_TYPE, 0)->sizeHint().width();
+    for (const int width : { 600, 2600 }) {
+        t.view.resize(width, 1000);
+        int total = 0;
+        for (int col = 0; col < 8; ++col) {
+            QTRY_VERIFY(t.view.columnWidth(col) >= content);
+            QVERIFY(qAbs(t.view.columnWidth(col) - t.view.columnWidth(0)) <= 1);
+            total += t.view.columnWidth(col);
+        }
+        const int room = t.view.viewport()->width();
+        QVERIFY2(width < 1000 ? total > room : qAbs(total - room) <= 8,
+                 qPrintable(QString::number(total)));
+    }
 }
 
 void tst_TableDelegates::persistentEditors_openOnlyOnce()
@@ -267,7 +285,11 @@ void tst_TableDelegates::sensorTypeCombo_listsKeysInDeclarationOrder()
     QCOMPARE(box->itemText(12), QStringLiteral("NI1000 TK5000"));
     QCOMPARE(box->itemData(12).toInt(), int(VoroDefinitions::ST__NI1000_TK5000));
     QCOMPARE(box->currentData().toInt(), int(VoroDefinitions::ST__PT1000));
-    QCOMPARE(t.combo(M::ROW_CONTROL_SOURCE, 0)->count(), 9);
+    // an actuator is never offered itself to follow
+    for (int col = 0; col < 8; ++col) {
+        QCOMPARE(t.combo(M::ROW_CONTROL_SOURCE, col)->count(), 8);
+        QCOMPARE(t.combo(M::ROW_CONTROL_SOURCE, col)->findData(col + 1), -1);
+    }
     QCOMPARE(t.combo(M::ROW_CONTROL_SOURCE, 0)->currentText(), QStringLiteral("Sensors"));
     QCOMPARE(t.combo(M::ROW_ACTUATOR_TYPE, 0)->itemText(1), QStringLiteral("Normally Open"));
     QCOMPARE(ComboBoxDelegate("NoSuchEnumeration").items().size(), 0);
@@ -300,17 +322,20 @@ void tst_TableDelegates::refusedComboPick_endsOnFirstItem()
     t.update();
     QComboBox* box = t.combo(M::ROW_CONTROL_SOURCE, 2);
     QCOMPARE(box->currentText(), QStringLiteral("Actuator 5"));
-    box->setCurrentIndex(3); // "Actuator 3" in the column of actuator 3
-    QCOMPARE(box->currentIndex(), 0);
+    // actuator 5 cannot follow actuator 3, which follows it
+    QComboBox* fifth = t.combo(M::ROW_CONTROL_SOURCE, 4);
+    fifth->setCurrentIndex(fifth->findData(int(VoroDefinitions::CS__ACTUATOR_3)));
+    QCOMPARE(fifth->currentIndex(), 0);
     QCOMPARE(t.edits.size(), 1);
     QCOMPARE(t.edits.first().control_source, int(VoroDefinitions::CS__SENSORS));
-    QCOMPARE(t.model.data(t.model.index(M::ROW_CONTROL_SOURCE, 2), Qt::EditRole).toString(),
+    QCOMPARE(t.model.data(t.model.index(M::ROW_CONTROL_SOURCE, 4), Qt::EditRole).toString(),
              QStringLiteral("0"));
 
     // the same pick in another column is fine
-    t.combo(M::ROW_CONTROL_SOURCE, 0)->setCurrentIndex(3);
+    QComboBox* first = t.combo(M::ROW_CONTROL_SOURCE, 0);
+    first->setCurrentIndex(first->findData(int(VoroDefinitions::CS__ACTUATOR_3)));
     QCOMPARE(t.edits.last().control_source, int(VoroDefinitions::CS__ACTUATOR_3));
-    QCOMPARE(t.combo(M::ROW_CONTROL_SOURCE, 0)->currentIndex(), 3);
+    QCOMPARE(first->currentText(), QStringLiteral("Actuator 3"));
 }
 
 void tst_TableDelegates::modelUpdate_whileComboOpen_writesNothing()

@@ -12,6 +12,7 @@
 #include "logplot/PlotDlg.h"
 
 #include <QDesktopServices>
+#include <QProgressBar>
 #include <QProgressDialog>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -80,6 +81,10 @@ private slots:
         const QString file = dir.filePath("hall.cfg");
         QVERIFY(writeFile(file, "[config]\nlocation=Hall\n"));
         w.dialogs.buttons << UserDialogs::Button(answer);
+        QString listedWhileAsked; // the list shows the box the question is about
+        w.dialogs.whileOpen = [&](const ScriptedDialogs::Question&) {
+            listedWhileAsked = w.devices()->currentText();
+        };
         if (how == "exit") {
             // The platform's Quit keys; Ctrl+X stays Cut.
             QCOMPARE(w.action("actionExit")->shortcuts(),
@@ -97,6 +102,7 @@ private slots:
         QVERIFY(q.text.startsWith(name + " has changes that are not saved."));
         QCOMPARE(q.buttons, UserDialogs::Save | UserDialogs::Discard | UserDialogs::Cancel);
         QCOMPARE(q.default_button, UserDialogs::Save);
+        QCOMPARE(listedWhileAsked, name);
 
         if (answer == UserDialogs::Cancel) {
             QCOMPARE(w.dialogs.asked.size(), 1); // no file asked for, no reset
@@ -378,9 +384,11 @@ private slots:
         UrlCatcher browser;
         QDesktopServices::setUrlHandler("file", &browser, "open");
         QList<int> shown; // what the progress dialog showed
+        QStringList counted;
         connect(w.window.manager(), &VoroManager::logExportProgress, [&] {
             auto* progress = w.window.findChild<QProgressDialog*>();
             shown << (progress && progress->isVisible() ? progress->value() : -1);
+            counted << (progress ? progress->findChild<QProgressBar*>()->text() : QString());
             if (how == "cancelled")
                 progress->findChild<QPushButton*>()->click();
         });
@@ -408,6 +416,7 @@ private slots:
         QCOMPARE(end.choices, QStringList({ "Open Folder", "Close" }));
         QCOMPARE(browser.urls, QList<QUrl> { QUrl::fromLocalFile(folder) });
         QCOMPARE(shown.first(), 1);
+        QCOMPARE(counted.first(), QString("1 of 8"));
         QCOMPARE(shown.size(), how == "cancelled" ? 1 : 8);
         QCOMPARE(QDir(folder).entryList(QDir::Files).size(), how == "cancelled" ? 1 : 8);
     }

@@ -8,6 +8,7 @@
 #include <qwt_legend.h>
 #include <qwt_legend_label.h>
 #include <qwt_plot_curve.h>
+#include <qwt_plot_textlabel.h>
 #include <qwt_scale_div.h>
 
 #include <QClipboard>
@@ -97,6 +98,7 @@ private slots:
     void legendChecks_surviveTheNextLog();
     void timeAxis_spansTheWholeLog();
     void hourLabels_showDatesOnlyForLogsOverDays();
+    void dateRangeText_namesOneOrTwoDays_data();
     void dateRangeText_namesOneOrTwoDays();
     void newestFirst_headingAndDaysGoByEarliestAndLatest();
     void longLogs_labelTicksWithDates_data();
@@ -104,6 +106,8 @@ private slots:
     void hostileLogs_drawWithoutFault();
     void clear_removesCurvesAndLog();
     void render_drawsTheThreeCurves();
+    void emptyLog_saysSoInsteadOfATimeAxis();
+    void singleSample_isADotInTheMiddle();
     void copyToClipboard_putsThePlotImageThere();
     void dialog_titlesAndHeading();
 };
@@ -264,9 +268,11 @@ void tst_Plot::timeAxis_spansTheWholeLog()
     QCOMPARE(plot.axisScaleDiv(QwtPlot::xBottom).upperBound(), day.lastTime);
     QVERIFY(!plot.isXZoomed());
 
+    // one sample spans one interval, in its middle
     const LogData one = makeLog(morning(), 1, 600000, roomValue);
     plot.setData(one);
-    QCOMPARE(plot.axisScaleDiv(QwtPlot::xBottom).upperBound(), one.firstTime + 600000);
+    QCOMPARE(plot.axisScaleDiv(QwtPlot::xBottom).lowerBound(), one.firstTime - 300000);
+    QCOMPARE(plot.axisScaleDiv(QwtPlot::xBottom).upperBound(), one.firstTime + 300000);
 
     // a file listing the newest row first still shows all of it, forwards
     LogData reversed = day;
@@ -296,18 +302,40 @@ void tst_Plot::hourLabels_showDatesOnlyForLogsOverDays()
     QVERIFY(plot.axisScaleDraw(QwtPlot::xBottom)->label(tick).text().contains(QLatin1Char('\n')));
 }
 
+void tst_Plot::dateRangeText_namesOneOrTwoDays_data()
+{
+    QTest::addColumn<QString>("locale"); // the program's language, as its start sets it
+    QTest::addColumn<QString>("oneDay");
+    QTest::addColumn<QString>("twoDays");
+    QTest::newRow("en") << "en_CH"
+                        << "Friday, 5 March 2021"
+                        << "Friday, 5 March 2021 - Saturday, 6 March 2021";
+    QTest::newRow("de") << "de_CH"
+                        << "Freitag, 5. März 2021"
+                        << "Freitag, 5. März 2021 - Samstag, 6. März 2021";
+    QTest::newRow("fr") << "fr_CH"
+                        << "vendredi, 5 mars 2021"
+                        << "vendredi, 5 mars 2021 - samedi, 6 mars 2021";
+}
+
 void tst_Plot::dateRangeText_namesOneOrTwoDays()
 {
+    QFETCH(QString, locale);
+    QFETCH(QString, oneDay);
+    QFETCH(QString, twoDays);
+    const QLocale before;
+    QLocale::setDefault(QLocale(locale));
     Plot plot;
-    const QLocale system = QLocale::system();
     plot.setData(dayLog());
-    QCOMPARE(plot.dateRangeText(),
-             QStringLiteral("Friday, ") + system.toString(QDate(2021, 3, 5), QLocale::ShortFormat));
+    const QString one = plot.dateRangeText();
     plot.setData(makeLog(morning(), 40, 3600000, roomValue));
-    QCOMPARE(plot.dateRangeText(),
-             QStringLiteral("Friday, %1 - Saturday, %2")
-                 .arg(system.toString(QDate(2021, 3, 5), QLocale::ShortFormat),
-                      system.toString(QDate(2021, 3, 6), QLocale::ShortFormat)));
+    const QString two = plot.dateRangeText();
+    plot.setData(LogData());
+    const QString none = plot.dateRangeText();
+    QLocale::setDefault(before);
+    QCOMPARE(one, oneDay);
+    QCOMPARE(two, twoDays);
+    QCOMPARE(none, QString()); // no sample, no day
 }
 
 void tst_Plot::newestFirst_headingAndDaysGoByEarliestAndLatest()
@@ -319,12 +347,12 @@ void tst_Plot::newestFirst_headingAndDaysGoByEarliestAndLatest()
         return log;
     };
     Plot plot;
-    const QLocale system = QLocale::system();
+    const QLocale locale;
     plot.setData(newestFirst(makeLog(morning(), 40, 3600000, roomValue)));
-    QCOMPARE(plot.dateRangeText(),
-             QStringLiteral("Friday, %1 - Saturday, %2")
-                 .arg(system.toString(QDate(2021, 3, 5), QLocale::ShortFormat),
-                      system.toString(QDate(2021, 3, 6), QLocale::ShortFormat)));
+    QCOMPARE(
+        plot.dateRangeText(),
+        QStringLiteral("%1 - %2").arg(locale.toString(QDate(2021, 3, 5), QLocale::LongFormat),
+                                      locale.toString(QDate(2021, 3, 6), QLocale::LongFormat)));
     // a file whose first row is not its earliest: the days are those of the samples
     LogData shuffled = makeLog(morning(), 3, 3600000, roomValue);
     std::swap(shuffled.series[0][0], shuffled.series[0][1]);
@@ -332,8 +360,7 @@ void tst_Plot::newestFirst_headingAndDaysGoByEarliestAndLatest()
     shuffled.lastTime = shuffled.series[0][2].x();
     shuffled.series[0][2].setX(QwtDate::toDouble(morning().addDays(2)));
     plot.setData(shuffled);
-    QVERIFY(
-        plot.dateRangeText().endsWith(system.toString(QDate(2021, 3, 7), QLocale::ShortFormat)));
+    QVERIFY(plot.dateRangeText().endsWith(locale.toString(QDate(2021, 3, 7), QLocale::LongFormat)));
     const auto hourFormat = [&] {
         auto* draw = static_cast<const QwtDateScaleDraw*>(plot.axisScaleDraw(QwtPlot::xBottom));
         return draw->dateFormat(QwtDate::Hour);
@@ -410,6 +437,50 @@ void tst_Plot::clear_removesCurvesAndLog()
     p.plot.clear(false); // curves stay, with nothing to draw
     QCOMPARE(curves(p.plot).size(), 3);
     p.plot.grab();
+}
+
+void tst_Plot::emptyLog_saysSoInsteadOfATimeAxis()
+{
+    ShownPlot p;
+    LogData empty;
+    empty.present = { { true, true, true } };
+    p.plot.setData(empty);
+    QVERIFY(!p.plot.axisEnabled(QwtPlot::xBottom)); // no 1 January 1970
+    QVERIFY(!p.plot.axisEnabled(QwtPlot::yRight));
+    const QList<QwtPlotItem*> texts = p.plot.itemList(QwtPlotItem::Rtti_PlotTextLabel);
+    QCOMPARE(texts.size(), 1);
+    QCOMPARE(static_cast<QwtPlotTextLabel*>(texts.first())->text().text(),
+             QStringLiteral("This log holds no samples"));
+    QCOMPARE(p.plot.dateRangeText(), QString());
+    p.plot.setData(dayLog());
+    QVERIFY(p.plot.axisEnabled(QwtPlot::xBottom));
+    QVERIFY(p.plot.itemList(QwtPlotItem::Rtti_PlotTextLabel).isEmpty());
+}
+
+// A lone sample has no line to be drawn along: it shows as a dot in the middle of the canvas.
+void tst_Plot::singleSample_isADotInTheMiddle()
+{
+    LogData one = makeLog(morning(), 5, 600000, roomValue);
+    for (auto& series : one.series) { // the middle sample stands alone among values that are none
+        for (int i : { 0, 1, 3, 4 })
+            series[i].setY(qQNaN());
+    }
+    ShownPlot p(makeLog(morning(), 1, 600000, roomValue));
+    const QRect canvas = p.canvas()->geometry();
+    QImage image(p.plot.size(), QImage::Format_ARGB32);
+    p.plot.render(&image, QRectF(QPointF(0, 0), QSizeF(image.size())));
+    const QColor setpoint = p.plot.curve(LogData::SETPOINT)->pen().color();
+    const int x = canvas.left() + p.xOf(p.plot.log().time(0));
+    QCOMPARE(x - canvas.left(), canvas.width() / 2);
+    const QRect around(x - 8, canvas.top(), 16, canvas.height());
+    QVERIFY2(pixelsNear(image, around, setpoint) >= 12,
+             qPrintable(QString::number(pixelsNear(image, around, setpoint))));
+
+    p.plot.setData(one);
+    p.plot.render(&image, QRectF(QPointF(0, 0), QSizeF(image.size())));
+    const int middle = canvas.left() + p.xOf(one.series[0][2].x());
+    QVERIFY(pixelsNear(image, QRect(middle - 8, canvas.top(), 16, canvas.height()), setpoint)
+            >= 12);
 }
 
 void tst_Plot::render_drawsTheThreeCurves()

@@ -3,6 +3,8 @@
 #include "logplot/Plot.h"
 #include "logplot/PlotLabel.h"
 #include "logplot/PlotLabelManager.h"
+#include "logplot/PlotMagnifier.h"
+#include "logplot/PlotPanner.h"
 #include "logplot/PlotZoomer.h"
 #include "logplot/ScalingPointData.h"
 
@@ -113,6 +115,9 @@ private slots:
     void hover_skipsValuesThatAreNoNumbers();
     void hover_searchesTemperatureWhenSetpointMissing();
     void label_showsOnEnterHidesOnLeaveAndPress();
+    void newData_clearsTheHoverLabels();
+    void fastDrag_zoomsToWhereTheButtonWasReleased();
+    void navigation_wheelPanAndHome_withinTheLog();
 };
 
 void tst_PlotAids::thinning_keepsTheExtremesOfEachColumn_data()
@@ -471,6 +476,95 @@ void tst_PlotAids::label_showsOnEnterHidesOnLeaveAndPress()
     QApplication::sendEvent(p.canvas(), &leave);
     p.hover(QPoint(200, 100));
     QVERIFY(!label->isVisible()); // nothing to read
+}
+
+void tst_PlotAids::newData_clearsTheHoverLabels()
+{
+    ShownPlot p;
+    PlotLabel* label = p.plot.labelManager()->label();
+    p.hover(QPoint(200, 100));
+    QVERIFY(label->isVisible() && !label->labels().isEmpty());
+    p.plot.setData(makeLog(morning().addDays(3), 50000, 1000, roomValue));
+    QVERIFY(label->labels().isEmpty()); // nothing of the old log is drawn on the new one
+    QVERIFY(label->timeText().isEmpty());
+    p.send(QEvent::MouseMove, QPoint(300, 100)); // the next move reads the new log
+    QVERIFY(!label->labels().isEmpty());
+    QVERIFY(label->labels().first().x >= p.plot.log().time(0));
+}
+
+// Released before a move reached the place: the rectangle still ends where the button went up.
+void tst_PlotAids::fastDrag_zoomsToWhereTheButtonWasReleased()
+{
+    ShownPlot p;
+    const QwtScaleMap x_map = p.plot.canvasMap(QwtPlot::xBottom);
+    p.send(QEvent::MouseButtonPress, QPoint(100, 100), Qt::LeftButton);
+    p.send(QEvent::MouseMove, QPoint(104, 103), Qt::LeftButton);
+    p.send(QEvent::MouseButtonRelease, QPoint(500, 300), Qt::LeftButton);
+    const QwtInterval x = p.plot.axisInterval(QwtPlot::xBottom);
+    QVERIFY2(qAbs(x_map.transform(x.minValue()) - 100) <= 1
+                 && qAbs(x_map.transform(x.maxValue()) - 500) <= 1.5,
+             qPrintable(QStringLiteral("%1 … %2")
+                            .arg(x_map.transform(x.minValue()))
+                            .arg(x_map.transform(x.maxValue()))));
+}
+
+// The wheel zooms around the time under the pointer, a middle drag and the arrow keys pan,
+// + and - zoom around the middle, Home shows the whole log again; never beyond it.
+void tst_PlotAids::navigation_wheelPanAndHome_withinTheLog()
+{
+    ShownPlot p;
+    QWidget* canvas = p.canvas();
+    const auto shown = [&] { return p.plot.axisInterval(QwtPlot::xBottom); };
+    const auto wheel = [&](const QPoint& at, int notches) {
+        QWheelEvent event(at, canvas->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(canvas, &event);
+    };
+    const auto key = [&](int k) { QTest::keyClick(canvas, Qt::Key(k)); };
+    const QwtInterval full = shown();
+
+    key(Qt::Key_Left); // the whole log is shown: nowhere to go
+    QCOMPARE(shown(), full);
+    const double under = p.plot.canvasMap(QwtPlot::xBottom).invTransform(200);
+    wheel(QPoint(200, 100), 1);
+    QVERIFY(p.plot.isXZoomed());
+    QVERIFY(qAbs(shown().width() - full.width() * PlotMagnifier::STEP) < 1);
+    QVERIFY(qAbs(p.plot.canvasMap(QwtPlot::xBottom).transform(under) - 200) < 1);
+    wheel(QPoint(200, 100), 2);
+    const QwtInterval zoomed = shown();
+    QCOMPARE(p.plot.zoomer(0)->zoomRectIndex(), 1u); // the wheel takes one zoom step
+    QCOMPARE(p.plot.zoomer(1)->zoomRectIndex(), 1u);
+
+    // a middle drag 60 pixels to the right shows what lay 60 pixels to the left
+    const double left_of = p.plot.canvasMap(QwtPlot::xBottom).invTransform(140);
+    p.send(QEvent::MouseButtonPress, QPoint(300, 100), Qt::MiddleButton);
+    p.send(QEvent::MouseMove, QPoint(330, 100), Qt::MiddleButton);
+    p.send(QEvent::MouseMove, QPoint(360, 100), Qt::MiddleButton);
+    p.send(QEvent::MouseButtonRelease, QPoint(360, 100), Qt::MiddleButton);
+    QVERIFY(qAbs(p.plot.canvasMap(QwtPlot::xBottom).transform(left_of) - 200) < 1);
+    QVERIFY(qAbs(shown().width() - zoomed.width()) < 1);
+    key(Qt::Key_Right);
+    QVERIFY(qAbs(shown().minValue()
+                 - (zoomed.minValue() - 60 * zoomed.width() / canvas->width()
+                    + zoomed.width() / PlotPanner::KEY_STEPS))
+            < zoomed.width() / 100);
+    for (int i = 0; i < 3 * PlotPanner::KEY_STEPS; ++i)
+        key(Qt::Key_Left);
+    QCOMPARE(shown().minValue(), full.minValue());
+    QVERIFY(qAbs(shown().width() - zoomed.width()) < 1);
+
+    key(Qt::Key_Plus);
+    QVERIFY(qAbs(shown().width() - zoomed.width() * PlotMagnifier::STEP) < 1);
+    for (int i = 0; i < 20; ++i)
+        key(Qt::Key_Minus); // out as far as the whole log, and no further
+    QCOMPARE(shown(), full);
+    QCOMPARE(p.plot.zoomer(0)->zoomRectIndex(), 0u);
+
+    wheel(QPoint(200, 100), 3);
+    key(Qt::Key_Home);
+    QCOMPARE(shown(), full);
+    QCOMPARE(p.plot.zoomer(1)->zoomRectIndex(), 0u);
+    QVERIFY(!p.plot.isXZoomed());
 }
 
 QTEST_MAIN(tst_PlotAids)
