@@ -58,6 +58,12 @@ bool ActuatorCellDelegate::eventFilter(QObject* object, QEvent* event)
     // Not yet a number (a sign alone, nothing): Enter and Tab leave the editor open to finish
     // it, leaving it otherwise drops it. Either way the user is told what the field takes.
     auto* line = qobject_cast<QLineEdit*>(object);
+    // The double-click that opens the editor reaches it too and would select only the word
+    // under the pointer ("0" of "21.0"): what is typed next would be spliced into the old value.
+    if (line && event->type() == QEvent::MouseButtonDblClick) {
+        line->selectAll();
+        return true;
+    }
     if (line && !line->hasAcceptableInput() && line->property(RULE).isValid()) {
         const int key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event)->key()
                                                           : Qt::Key_unknown;

@@ -218,21 +218,29 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("stored"); // -1: as before
         QTest::addColumn<QString>("said");
+        QTest::addColumn<bool>("double_click"); // opened by a double-click on the cell, not F2
         const QString setpoint = "Actuator 1: Setpoint – ";
-        QTest::newRow("in range") << int(M::ROW_SETPOINT) << F::SETPOINT << "22.5" << 225 << "";
+        QTest::newRow("in range") << int(M::ROW_SETPOINT) << F::SETPOINT << "22.5" << 225 << ""
+                                  << false;
+        // the whole old value goes, not only the word the double-click hit
+        QTest::newRow("double-click")
+            << int(M::ROW_SETPOINT) << F::SETPOINT << "19" << 190 << "" << true;
         QTest::newRow("beyond") << int(M::ROW_SETPOINT) << F::SETPOINT << "99" << 280
                                 << setpoint
-                + "99 lies beyond 15.0 … 28.0 °C and has been limited to 28.0 °C";
+                + "99 lies beyond 15.0 … 28.0 °C and has been limited to 28.0 °C"
+                                << false;
         QTest::newRow("letters") << int(M::ROW_SETPOINT) << F::SETPOINT << "abc" << -1
-                                 << setpoint + "allowed: 15.0 … 28.0 °C";
+                                 << setpoint + "allowed: 15.0 … 28.0 °C" << false;
         QTest::newRow("below zero")
             << int(M::ROW_HYSTERESIS_HEATING) << F::HYSTERESIS_HEATING << "-1" << 0
             << "Actuator 1: Hysteresis Heating – -1 lies beyond 0.0 … 5.0 "
-               "K and has been limited to 0.0 K";
+               "K and has been limited to 0.0 K"
+            << false;
         QTest::newRow("too long") << int(M::ROW_LOCATION) << F::ACTUATOR_LOCATION
                                   << "a location of thirty letters" << -1
                                   << "Actuator 1: Location – allowed: at most 24 characters, "
-                                     "without \";\"";
+                                     "without \";\""
+                                  << false;
     }
 
     void typedIntoTable()
@@ -242,15 +250,33 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(int, stored);
         QFETCH(QString, said);
+        QFETCH(bool, double_click);
         Focused w;
         QVERIFY(w.ready(w.table()));
         const QVariant before = F(field, 0).value(w.copy().config);
-        w.table()->setCurrentIndex(w.cell(row, 0));
-        press(Qt::Key_F2);
+        if (double_click) {
+            w.table()->scrollTo(w.cell(row, 0));
+            const QRect cell = w.table()->visualRect(w.cell(row, 0));
+            const QPoint at(cell.right() - 4, cell.center().y()); // on the "0" of "21.0"
+            QTest::mouseClick(w.table()->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+            QWidget* viewport = w.table()->viewport();
+            QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, at);
+            QTest::mouseDClick(viewport, Qt::LeftButton, Qt::NoModifier, at);
+            // on X11 the double-click reaches the editor it opened under the pointer as well
+            QWidget* editor = QApplication::focusWidget();
+            QVERIFY(editor && editor != w.table());
+            QTest::mouseDClick(editor, Qt::LeftButton, Qt::NoModifier,
+                               editor->mapFrom(viewport, at));
+            QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, at);
+        } else {
+            w.table()->setCurrentIndex(w.cell(row, 0));
+            press(Qt::Key_F2);
+        }
         auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
         QVERIFY(editor);
         QVERIFY(editor->toolTip().startsWith("Allowed: "));
-        editor->clear();
+        if (!double_click)
+            editor->clear();
         type(typed);
         press(Qt::Key_Return);
         QCoreApplication::processEvents(); // the view takes what was typed once Enter is done
