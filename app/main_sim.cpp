@@ -1,5 +1,6 @@
 // The program on simulated hardware: plugs in a few virtual boxes, then starts as usual.
-// Options for the demo script: --screenshot FILE grabs the window after --after MS and quits.
+// Options for the demo script: --screenshot FILE grabs the window after --after MS and quits
+// (the whole screen while a question or dialog is open beside it).
 // --old-firmware adds two boxes whose firmware is older than the program's, to see the update;
 // --bootloader-fault KIND (refuse, layout, open, unplug) makes the second one's bootloader
 // misbehave (sim/DemoScenario.h).
@@ -11,10 +12,13 @@
 #include "sim/HidBus.h"
 #include "sim/VoroBox.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QPixmap>
+#include <QScreen>
 #include <QTimer>
 #include <QWidget>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -61,7 +65,13 @@ int main(int argc, char** argv)
         if (screenshot.isEmpty())
             return;
         QTimer::singleShot(after_ms, window, [window, screenshot] {
-            const bool saved = window->grab().save(screenshot);
+            const QWidgetList shown = QApplication::topLevelWidgets();
+            const bool alone = std::none_of(shown.begin(), shown.end(), [window](QWidget* w) {
+                return w != window && w->isVisible() && w->isWindow()
+                    && w->windowType() == Qt::Dialog;
+            });
+            const QPixmap image = alone ? window->grab() : window->screen()->grabWindow(0);
+            const bool saved = image.save(screenshot);
             std::printf("%s %s\n", saved ? "screenshot saved to" : "could not save",
                         qPrintable(screenshot));
             QCoreApplication::exit(saved ? 0 : 1);
