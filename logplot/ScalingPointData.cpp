@@ -4,7 +4,20 @@
 
 #include <QRectF>
 
+#include <cstring>
+
 namespace {
+
+// Two doubles side by side, which the processor takes in one instruction; the compiler does
+// them one by one where it cannot.
+using Pair = double __attribute__((vector_size(16)));
+
+Pair load(const QPointF& p)
+{
+    Pair v;
+    std::memcpy(&v, &p, sizeof v);
+    return v;
+}
 
 constexpr qint64 LEFT = std::numeric_limits<qint64>::min();
 constexpr qint64 RIGHT = std::numeric_limits<qint64>::max();
@@ -38,41 +51,22 @@ void ScalingPointData::setSamples(const QVector<QPointF>* series)
     m_points.resize(0);
     if (!series)
         return;
-    // One pass in locals the compiler can keep in registers: a long log does not fit in the
-    // caches, so each pass costs.
+    // One pass: a long log does not fit in the caches, so each pass costs.
     const QVector<QPointF>& s = *series;
     const int n = s.size();
-    m_blocks.reserve((n + BLOCK - 1) / BLOCK);
+    m_blocks.resize((n + BLOCK - 1) / BLOCK);
     double previous = -std::numeric_limits<double>::infinity();
     bool ordered = true;
-    constexpr double largest = std::numeric_limits<double>::max();
-    for (int b = 0; b < n; b += BLOCK) {
-        const int end = std::min(n, b + BLOCK);
-        // Without branches, which a noisy log would keep mispredicting: (x < m ? x : m) is one
-        // instruction and passes NaN over. Infinities are rare enough for a second look.
-        double low = largest, high = -largest;
-        int low_at = b, high_at = b;
-        bool numbers = true;
-        for (int i = b; i < end; ++i) {
-            const double v = s[i].y(), t = s[i].x();
-            numbers &= std::fabs(v) <= largest; // false for NaN
-            low_at = v < low ? i : low_at;
-            low = v < low ? v : low;
-            high_at = v > high ? i : high_at;
-            high = v > high ? v : high;
-            ordered &= t >= previous; // false for NaN
-            previous = t;
-        }
-        if (!numbers) {
-            low = largest, high = -largest;
-            for (int i = b; i < end; ++i)
-                includeValue(s[i].y(), low, high);
-            low_at = high_at = b; // unused: the block is thinned sample by sample
-        }
-        const Block block { low, high, s[b].x(), s[end - 1].x(), low_at, high_at, numbers };
-        m_values.low = std::min(m_values.low, low);
-        m_values.high = std::max(m_values.high, high);
-        m_blocks.append(block);
+    for (int b = 0; b < m_blocks.size(); ++b) {
+        const int from = b * BLOCK, to = std::min(n, from + BLOCK);
+        Block& block = m_blocks[b];
+        if (to - from < BLOCK || !measureNumbers(s.constData() + from, previous, block, ordered))
+            measure(s, from, to, previous, block, ordered);
+        block.lowAt += from;
+        block.highAt += from;
+        previous = s[to - 1].x();
+        m_values.low = std::min(m_values.low, block.low);
+        m_values.high = std::max(m_values.high, block.high);
     }
     m_ordered = ordered;
     // In time order the first and the last sample span the times, unless broken data lies
@@ -82,6 +76,7 @@ void ScalingPointData::setSamples(const QVector<QPointF>* series)
         m_times.include(s[n - 1].x(), TIME_LIMIT);
     }
     if (!ordered || m_times.isEmpty() || m_times.low != s[0].x() || m_times.high != s[n - 1].x()) {
+        constexpr double largest = std::numeric_limits<double>::max();
         double early = largest, late = -largest;
         for (const QPointF& p : s)
             includeTime(p.x(), early, late);
@@ -89,6 +84,89 @@ void ScalingPointData::setSamples(const QVector<QPointF>* series)
         m_times.include(early, TIME_LIMIT);
         m_times.include(late, TIME_LIMIT);
     }
+}
+
+// Two samples at a time, as one instruction takes two doubles: the values of a block's eighths
+// in pairs of lanes, and only then, in the eighth that holds it, where its extreme is.
+bool ScalingPointData::measureNumbers(const QPointF* p, double previous, Block& block,
+                                      bool& ordered)
+{
+    static_assert(sizeof(QPointF) == sizeof(Pair) && BLOCK % EIGHTH == 0);
+    constexpr double largest = std::numeric_limits<double>::max();
+    constexpr int PARTS = BLOCK / EIGHTH;
+    Pair lows[PARTS], highs[PARTS];
+    Pair before = { previous, previous };
+    auto none = before != before; // a value that is no number
+    auto rising = before == before; // every time at least the one before; false for NaN
+    for (int k = 0; k < PARTS; ++k) {
+        Pair low = { largest, largest }, high = -low;
+        for (int i = k * EIGHTH; i < (k + 1) * EIGHTH; i += 2) {
+            const Pair a = load(p[i]), b = load(p[i + 1]);
+            const Pair times = { a[0], b[0] }, values = { a[1], b[1] };
+            // (v < m ? v : m) is one instruction that passes NaN over
+            low = values < low ? values : low;
+            high = values > high ? values : high;
+            none |= values != values;
+            const Pair earlier = { before[1], times[0] };
+            rising &= times >= earlier;
+            before = times;
+        }
+        lows[k] = low;
+        highs[k] = high;
+    }
+    ordered &= rising[0] && rising[1];
+    Pair low = lows[0], high = highs[0];
+    for (int k = 1; k < PARTS; ++k) {
+        low = lows[k] < low ? lows[k] : low;
+        high = highs[k] > high ? highs[k] : high;
+    }
+    block.low = std::min(low[0], low[1]);
+    block.high = std::max(high[0], high[1]);
+    // infinities are rare enough to go the slow way
+    if (none[0] || none[1] || !(block.low >= -largest && block.high <= largest))
+        return false;
+    const auto first = [p](const Pair* parts, double v) {
+        int k = 0;
+        while (parts[k][0] != v && parts[k][1] != v)
+            ++k;
+        int i = k * EIGHTH;
+        while (p[i].y() != v)
+            ++i;
+        return i;
+    };
+    block.first = p[0].x();
+    block.last = p[BLOCK - 1].x();
+    block.lowAt = first(lows, block.low);
+    block.highAt = first(highs, block.high);
+    block.numbers = true;
+    return true;
+}
+
+// Sample by sample: the end of a log, and blocks with values that are no number.
+void ScalingPointData::measure(const QVector<QPointF>& s, int from, int to, double previous,
+                               Block& block, bool& ordered)
+{
+    constexpr double largest = std::numeric_limits<double>::max();
+    double low = largest, high = -largest;
+    int low_at = from, high_at = from;
+    bool numbers = true;
+    for (int i = from; i < to; ++i) {
+        const double v = s[i].y(), t = s[i].x();
+        numbers &= std::fabs(v) <= largest; // false for NaN
+        low_at = v < low ? i : low_at;
+        low = v < low ? v : low;
+        high_at = v > high ? i : high_at;
+        high = v > high ? v : high;
+        ordered &= t >= previous; // false for NaN
+        previous = t;
+    }
+    if (!numbers) {
+        low = largest, high = -largest;
+        for (int i = from; i < to; ++i)
+            includeValue(s[i].y(), low, high);
+        low_at = high_at = from; // unused: the block is thinned sample by sample
+    }
+    block = Block { low, high, s[from].x(), s[to - 1].x(), low_at - from, high_at - from, numbers };
 }
 
 // Splits the samples into stretches that share a column, appending what each keeps.

@@ -96,6 +96,7 @@ private:
     // The extremes of the values of BLOCK samples in a row, so that thinning a series in time
     // order reads a few samples per column rather than all.
     static constexpr int BLOCK = 64;
+    static constexpr int EIGHTH = BLOCK / 8;
     struct Block
     {
         double low, high;
@@ -104,6 +105,12 @@ private:
         bool numbers; // every value is a finite number
     };
     class Thinner;
+
+    // The extremes of a whole block, its times against the one before; false (and nothing
+    // found) where a value is no number or infinite.
+    static bool measureNumbers(const QPointF* p, double previous, Block& block, bool& ordered);
+    static void measure(const QVector<QPointF>& s, int from, int to, double previous, Block& block,
+                        bool& ordered);
 
     int nearestInOrder(const QwtScaleMap& x_map, double x) const;
 
