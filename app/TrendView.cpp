@@ -24,6 +24,8 @@ TrendView::TrendView(LiveTrend* trend, UserDialogs* dialogs, QWidget* parent)
     , m_record(new QPushButton(this))
     , m_recording(new QLabel(this))
 {
+    // The dock gives way on a small screen: the table comes first.
+    m_plot->setMinimumSize(200, 40);
     m_plot->setAutoFillBackground(true);
     QPalette white = m_plot->palette();
     white.setColor(QPalette::Window, Qt::white);
