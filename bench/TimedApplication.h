@@ -20,16 +20,17 @@ public:
     {
         if (depth > 0 || !measuring)
             return nested(receiver, event);
+        // Named before it is handled: a deferred delete ends its receiver.
+        const char* name = receiver ? receiver->metaObject()->className() : "null receiver";
+        const int type = int(event->type());
         const auto start = Clock::now();
         const bool result = nested(receiver, event);
         const double took = ms(Clock::now() - start);
         ++events;
         if (took > longest_ms) {
             longest_ms = took;
-            longest_what = QStringLiteral("event type %1 for a %2")
-                               .arg(int(event->type()))
-                               .arg(QLatin1String(receiver ? receiver->metaObject()->className()
-                                                           : "null receiver"));
+            longest_what
+                = QStringLiteral("event type %1 for a %2").arg(type).arg(QLatin1String(name));
         }
         return result;
     }

@@ -33,7 +33,7 @@ const QColor GREY(139, 139, 139);
 // The setpoint dashed, so that it is told from the temperature in the same colour.
 QPen seriesPen(const QColor& colour, int series)
 {
-    return QPen(QBrush(colour, Qt::SolidPattern), 2.0,
+    return QPen(QBrush(colour, Qt::SolidPattern), 1.0,
                 series == LogData::SETPOINT ? Qt::DashLine : Qt::SolidLine, Qt::SquareCap,
                 Qt::BevelJoin);
 }
