@@ -3,15 +3,23 @@
 #include "device/LogExport.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <cmath>
 
 TrendRecorder::TrendRecorder(const QString& chosen, const QString& location,
                              const QStringList& actuator_locations, const QDateTime& now)
     : m_folder(LogExport::folderFor(chosen, location, now) + QStringLiteral("_live"))
+    , m_locations(actuator_locations)
 {
+    nameFiles();
+}
+
+void TrendRecorder::nameFiles()
+{
+    m_names.clear();
     for (int i = 0; i < TrendBuffer::ACTUATORS; ++i)
-        m_names << LogExport::fileName(m_folder, i, actuator_locations.value(i));
+        m_names << LogExport::fileName(m_folder, i, m_locations.value(i));
 }
 
 QStringList TrendRecorder::files() const
@@ -21,6 +29,11 @@ QStringList TrendRecorder::files() const
 
 bool TrendRecorder::open()
 {
+    // Two boxes of one location recorded in the same second must not share their files.
+    const QString base = m_folder;
+    for (int n = 2; QFileInfo::exists(m_folder); ++n)
+        m_folder = base + QStringLiteral("_%1").arg(n);
+    nameFiles();
     if (!QDir().mkpath(m_folder)) {
         m_error = m_folder;
         return false;

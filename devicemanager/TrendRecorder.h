@@ -12,8 +12,9 @@
 
 // Writes the live values of one box as they come into one CSV file per actuator, in the log
 // format that Import Log and the log export use, into a folder of its own below the one the
-// user chose (laid out as a log export, the folder's name ending in "_live"). Every row is
-// flushed at once: a row that was shown is on disk.
+// user chose (laid out as a log export, the folder's name ending in "_live", and "_2", "_3" …
+// after that when the folder is there already). Every row is flushed at once: a row that was
+// shown is on disk.
 class TrendRecorder
 {
 public:
@@ -33,8 +34,10 @@ public:
 
 private:
     bool writeTo(QFile& file, const QByteArray& bytes);
+    void nameFiles();
 
     QString m_folder;
+    QStringList m_locations;
     QStringList m_names;
     std::array<std::unique_ptr<QFile>, TrendBuffer::ACTUATORS> m_files;
     QString m_error;

@@ -174,6 +174,24 @@ private slots:
         QCOMPARE(LogData::readCsvFile(files.at(0)).series[LogData::TEMPERATURE].at(2).y(), 21.1);
     }
 
+    // Twin boxes of one location recorded in the same second.
+    void recordingsOfTheSameSecond_keepApart()
+    {
+        QTemporaryDir dir;
+        const QDateTime now = QDateTime::fromMSecsSinceEpoch(kStart);
+        TrendRecorder first(dir.path(), "Lab 2", {}, now);
+        TrendRecorder second(dir.path(), "Lab 2", {}, now);
+        QVERIFY(first.open());
+        TrendBuffer::Values v;
+        v.fill(21.5f);
+        QVERIFY(first.write(kStart / 1000, v));
+        QVERIFY(second.open());
+        QVERIFY(first.folder() != second.folder());
+        QCOMPARE(second.folder(), first.folder() + "_2");
+        QCOMPARE(LogData::readCsvFile(first.files().at(0)).count(), 1);
+        QCOMPARE(LogData::readCsvFile(second.files().at(0)).count(), 0);
+    }
+
     void aDayAtMost_theOldestGoFirst()
     {
         TrendBuffer b;
