@@ -188,8 +188,25 @@ void TrendPlot::appendPoint(double time, const Values& values)
     }
     m_stale.fill(true);
     refreshSources();
-    showLatest();
+    if (m_following)
+        showLatest();
+    else
+        extendZoomBase(time);
     replot();
+}
+
+void TrendPlot::extendZoomBase(double time)
+{
+    // Paused in a zoom: the view stays, but panning and zooming out reach the new points. The
+    // whole trend shown (the base itself) stays as it is, as a pause promises.
+    QStack<QRectF> stack = m_zoomers[0]->zoomStack();
+    const int index = int(m_zoomers[0]->zoomRectIndex());
+    if (index == 0 || stack.isEmpty() || stack[0].right() >= time)
+        return;
+    stack[0].setRight(time);
+    m_settingView = true;
+    m_zoomers[0]->setZoomStack(stack, index);
+    m_settingView = false;
 }
 
 void TrendPlot::refreshSources()

@@ -84,6 +84,7 @@ private:
     // Measures the curves anew whose series changed; those hidden when they are next shown.
     void refreshSources();
     void showLatest();
+    void extendZoomBase(double time);
     void updateYAxes();
     void setLegendChecked(QwtPlotItem* item, bool on);
     double firstTime() const;

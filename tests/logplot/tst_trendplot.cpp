@@ -120,10 +120,17 @@ private slots:
 
         plot.setFollowing(true);
         QCOMPARE(timeAxis(plot), qMakePair(last + 2000 - TrendPlot::WINDOW, last + 2000));
+        // Paused in a zoom: the view stays, and what came meanwhile can be panned to.
+        plot.setFollowing(false);
+        plot.appendPoint(last + 3000, valuesAt(3602));
+        QCOMPARE(timeAxis(plot), qMakePair(last + 2000 - TrendPlot::WINDOW, last + 2000));
+        QTest::keyClick(plot.canvas(), Qt::Key_Right);
+        QCOMPARE(timeAxis(plot).second, last + 3000);
+        plot.setFollowing(true);
         // a right click goes back to the whole trend
         QTest::mouseClick(plot.canvas(), Qt::RightButton, Qt::NoModifier, QPoint(300, 150));
         QVERIFY(!plot.isFollowing());
-        QCOMPARE(timeAxis(plot), qMakePair(kStart, last + 2000));
+        QCOMPARE(timeAxis(plot), qMakePair(kStart, last + 3000));
     }
 
     void aDayAtMost()
