@@ -90,6 +90,7 @@ MainWindow::MainWindow(QWidget* parent, UserDialogs* dialogs)
     m_repeatTestTimer.start(REPEAT_TEST_INTERVAL_MS);
 
     connectManager();
+    setUpTrend();
     connect(ui->m_devices, qOverload<int>(&QComboBox::currentIndexChanged), this,
             &MainWindow::onCurrentDeviceChanged);
     // A box that is seen but cannot be opened is named in the status bar, without a dialog.
@@ -216,6 +217,7 @@ void MainWindow::updateActions()
     ui->actionReset_To_Factory_Defaults->setEnabled(ready);
     ui->actionFirmware_Update->setEnabled(ready);
     updateEditButtons();
+    showTrend();
 }
 
 void MainWindow::updateEditButtons()

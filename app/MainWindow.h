@@ -20,10 +20,12 @@ class ActuatorModel;
 class BoxList;
 class ButtonDelegate;
 class ComboBoxDelegate;
+class LiveTrend;
 class NoBoxHint;
 class PlotDlg;
 class PropertyObject;
 class QProgressDialog;
+class TrendView;
 class VoroManager;
 struct LogExportResult;
 struct WriteOutcome;
@@ -52,6 +54,8 @@ public:
 
     VoroManager* manager() const { return m_manager; }
     PlotDlg* plotDialog() const { return m_plotDlg; }
+    LiveTrend* liveTrend() const { return m_liveTrend; }
+    TrendView* trendView() const { return m_trendView; }
     // The record the window works on; id -1 while no box is selected.
     const VoroDevice& workingCopy() const { return m_device; }
     // The selected box stopped answering and is waited for.
@@ -108,6 +112,9 @@ private:
     enum Leaving { PROCEED, CANCEL };
 
     void setUpTable();
+    // The live trend below the table, and the action that shows and hides it.
+    void setUpTrend();
+    void showTrend();
     void registerIconFonts();
     void connectManager();
     void refreshGroup(int key);
@@ -176,4 +183,6 @@ private:
     NoBoxHint* m_noBoxHint = nullptr;
     QPointer<QProgressDialog> m_exportProgress;
     VoroDevice::Id m_exportId = -1;
+    LiveTrend* m_liveTrend = nullptr;
+    TrendView* m_trendView = nullptr;
 };

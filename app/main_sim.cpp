@@ -58,7 +58,7 @@ int main(int argc, char** argv)
     if (twin) {
         auto other = std::make_shared<hidsim::VoroBox>(QStringLiteral("Lab 2"));
         other->setActuatorLocation(0, QStringLiteral("Window"));
-        other->setTimeScale(30);
+        other->setTimeScale(hidsim::kDemoTimeScale);
         hidsim::Bus::instance().plug(other);
     }
     const auto started = [&](QWidget* window) {

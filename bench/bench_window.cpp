@@ -8,6 +8,7 @@
 // per figure and exits with 0 when both goals are met.
 #include "BenchResult.h"
 #include "BenchSupport.h"
+#include "TimedApplication.h"
 #include "tests/support/ScriptedDialogs.h"
 
 #include "app/ActuatorModel.h"
@@ -34,48 +35,6 @@ namespace {
 constexpr int kBoxes = 16;
 constexpr double kBusyGoalPercent = 2.0;
 constexpr double kBlockedGoalMs = 50.0;
-
-// Times the handling of every event the GUI thread delivers from its event loop (an event
-// sent while another is handled counts towards that one).
-class TimedApplication : public QApplication
-{
-public:
-    using QApplication::QApplication;
-
-    bool notify(QObject* receiver, QEvent* event) override
-    {
-        if (depth > 0 || !measuring)
-            return nested(receiver, event);
-        const auto start = Clock::now();
-        const bool result = nested(receiver, event);
-        const double took = ms(Clock::now() - start);
-        ++events;
-        if (took > longest_ms) {
-            longest_ms = took;
-            longest_what = QStringLiteral("event type %1 for a %2")
-                               .arg(int(event->type()))
-                               .arg(QLatin1String(receiver ? receiver->metaObject()->className()
-                                                           : "null receiver"));
-        }
-        return result;
-    }
-
-    bool measuring = false;
-    double longest_ms = 0;
-    QString longest_what;
-    long long events = 0;
-
-private:
-    bool nested(QObject* receiver, QEvent* event)
-    {
-        ++depth;
-        const bool result = QApplication::notify(receiver, event);
-        --depth;
-        return result;
-    }
-
-    int depth = 0;
-};
 
 void result(const char* figure, double value, double goal, const char* unit)
 {

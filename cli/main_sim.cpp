@@ -51,7 +51,7 @@ int main(int argc, char** argv)
             std::make_shared<hidsim::VoroBox>(QStringLiteral("Box %1").arg(i + 1)));
     if (twin) {
         auto other = std::make_shared<hidsim::VoroBox>(QStringLiteral("Lab 2"));
-        other->setTimeScale(30);
+        other->setTimeScale(hidsim::kDemoTimeScale);
         hidsim::Bus::instance().plug(other);
     }
     int count = int(rest.size());

@@ -1,6 +1,7 @@
 #include "logplot/Plot.h"
 
 #include "logplot/LogCurve.h"
+#include "logplot/LogDateScaleDraw.h"
 #include "logplot/PlotLabelManager.h"
 #include "logplot/PlotMagnifier.h"
 #include "logplot/PlotPanner.h"
@@ -26,55 +27,7 @@
 
 namespace {
 
-const QString DAY_FORMAT = QStringLiteral("    hh:mm\ndd.MM.yyyy"); // time above date
-const QString TIME_FORMAT = QStringLiteral("hh:mm");
-// Ticks weeks, months or years apart fall on midnight: their dates say which one.
-const QString WEEK_FORMAT = QStringLiteral("dd.MM.");
-const QString MONTH_FORMAT = QStringLiteral("MM.yyyy");
-const QString YEAR_FORMAT = QStringLiteral("yyyy");
 constexpr double TEN_MINUTES = 600000;
-
-// A scale draw whose hour labels switch between time alone and time above date; the labels it
-// has cached must go with the old format.
-class LogDateScaleDraw : public QwtDateScaleDraw
-{
-public:
-    LogDateScaleDraw()
-        : QwtDateScaleDraw(Qt::LocalTime)
-    {
-        setDateFormat(QwtDate::Millisecond, QStringLiteral("hh:mm:ss"));
-        setDateFormat(QwtDate::Second, QStringLiteral("hh:mm:ss"));
-        setDateFormat(QwtDate::Minute, TIME_FORMAT);
-        setDateFormat(QwtDate::Hour, TIME_FORMAT);
-        setDateFormat(QwtDate::Day, DAY_FORMAT);
-        setDateFormat(QwtDate::Week, WEEK_FORMAT);
-        setDateFormat(QwtDate::Month, MONTH_FORMAT);
-        setDateFormat(QwtDate::Year, YEAR_FORMAT);
-    }
-
-    void setHourFormat(const QString& format)
-    {
-        setDateFormat(QwtDate::Hour, format);
-        invalidateCache();
-    }
-
-    // Qwt works the interval out anew for every label, from every tick, and each tick's local
-    // time costs a look at the system's time zone: once per scale is enough.
-    QwtDate::IntervalType intervalType(const QwtScaleDiv& div) const override
-    {
-        if (!m_intervalValid || !(div == m_intervalDiv)) {
-            m_interval = QwtDateScaleDraw::intervalType(div);
-            m_intervalDiv = div;
-            m_intervalValid = true;
-        }
-        return m_interval;
-    }
-
-private:
-    mutable QwtScaleDiv m_intervalDiv;
-    mutable QwtDate::IntervalType m_interval = QwtDate::Millisecond;
-    mutable bool m_intervalValid = false;
-};
 
 struct CurveStyle
 {
@@ -267,7 +220,7 @@ void Plot::setData(LogData data)
     const bool one_day = localDate(startTime()) == localDate(endTime());
     m_labelManager->setShowDate(!one_day);
     static_cast<LogDateScaleDraw*>(m_dateScaleDraw)
-        ->setHourFormat(one_day ? TIME_FORMAT : DAY_FORMAT);
+        ->setHourFormat(one_day ? LogDateScaleDraw::TIME_FORMAT : LogDateScaleDraw::DAY_FORMAT);
 
     // A log without a single sample has no time to show: the canvas says so instead.
     const bool empty = !hasSamples();

@@ -16,10 +16,11 @@
 #include <cmath>
 
 PlotLabelManager::PlotLabelManager(QwtPlot* plot, ScalingPointData* const* point_sources,
-                                   QwtPlotCurve* const* curves)
+                                   QwtPlotCurve* const* curves, int count)
     : QObject(plot)
     , m_pointSources(point_sources)
     , m_curves(curves)
+    , m_count(count)
     , m_label(new PlotLabel)
     , m_overlay(new PlotLabelOverlay(m_label, plot->canvas()))
 {
@@ -46,7 +47,7 @@ bool PlotLabelManager::shown(int curve) const
 
 bool PlotLabelManager::anyCurveShown() const
 {
-    for (int i = 0; i < LogData::SERIES_COUNT; ++i) {
+    for (int i = 0; i < m_count; ++i) {
         if (shown(i))
             return true;
     }
@@ -89,7 +90,7 @@ void PlotLabelManager::updateLabels(const QPoint& m)
         return;
     // The search runs on the first series the log has: setpoint, else temperature, else TRIAC.
     int searched = -1;
-    for (int i = 0; i < LogData::SERIES_COUNT && searched < 0; ++i) {
+    for (int i = 0; i < m_count && searched < 0; ++i) {
         if (m_curves[i]->plot() == p)
             searched = i;
     }
@@ -103,7 +104,7 @@ void PlotLabelManager::updateLabels(const QPoint& m)
         return;
 
     QVector<PlotLabel::Label> labels;
-    for (int c = 0; c < LogData::SERIES_COUNT; ++c) {
+    for (int c = 0; c < m_count; ++c) {
         if (!shown(c))
             continue;
         const QVector<QPointF>* samples = m_pointSources[c]->samples();
@@ -116,8 +117,9 @@ void PlotLabelManager::updateLabels(const QPoint& m)
         l.xAxis = m_curves[c]->xAxis();
         l.yAxis = m_curves[c]->yAxis();
         l.colour = m_curves[c]->pen().color();
-        l.text = c == LogData::TRIAC ? QStringLiteral("%1").arg(l.y, 0, 'f', 0)
-                                     : QStringLiteral("%1 °C").arg(l.y, 0, 'f', 1);
+        l.text = c % LogData::SERIES_COUNT == LogData::TRIAC
+            ? QStringLiteral("%1").arg(l.y, 0, 'f', 0)
+            : QStringLiteral("%1 °C").arg(l.y, 0, 'f', 1);
         labels.append(l);
     }
     if (!labels.isEmpty()) {

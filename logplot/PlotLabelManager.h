@@ -17,8 +17,10 @@ class PlotLabelManager : public QObject
     Q_OBJECT
 
 public:
+    // `count` curves, of the log's series in turn (setpoint, temperature, TRIAC, then again
+    // for the next actuator of a trend), all with samples at the same times.
     PlotLabelManager(QwtPlot* plot, ScalingPointData* const* point_sources,
-                     QwtPlotCurve* const* curves);
+                     QwtPlotCurve* const* curves, int count = 3);
 
     void setShowDate(bool show) { m_showDate = show; }
     PlotLabel* label() const { return m_label; }
@@ -37,8 +39,9 @@ private:
     bool shown(int curve) const;
     bool anyCurveShown() const;
 
-    ScalingPointData* const* m_pointSources; // the plot's three, in curve order
+    ScalingPointData* const* m_pointSources; // the plot's, in curve order
     QwtPlotCurve* const* m_curves;
+    int m_count;
     PlotLabel* m_label;
     PlotLabelOverlay* m_overlay;
     bool m_showDate = false;

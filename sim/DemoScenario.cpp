@@ -50,19 +50,23 @@ bool plugDemoScenario(bool old_firmware, const QString& bootloader_fault)
                                  QStringLiteral("open"), QStringLiteral("unplug") };
     if (!faults.contains(bootloader_fault))
         return false;
-    // Two boxes in different rooms; their clocks run fast so that the live values move.
+    // Two boxes in different rooms; their clocks run fast so that the live values move. The
+    // office's rooms differ, so that their trends are told apart.
     auto office = std::make_shared<VoroBox>(QStringLiteral("Office 1.01"));
     office->setActuatorLocation(0, QStringLiteral("Window"));
     office->setActuatorLocation(1, QStringLiteral("Door"));
     office->setActuatorSetting(1, Setpoint, 225);
+    office->setPotResistance(2, 8000); // a shift of +1.8 K
+    office->setActuatorSetting(3, HysteresisHeating, 10);
+    office->setRoomTemperature(3, 18.5);
     office->setErrors(5, PotNc);
-    office->setTimeScale(30);
+    office->setTimeScale(kDemoTimeScale);
 
     auto lab = std::make_shared<VoroBox>(QStringLiteral("Lab 2"));
     lab->setActuatorLocation(0, QStringLiteral("Bench"));
     lab->setCommon(ControlType, 2);
     lab->setActuatorSetting(3, ControlSource, 1);
-    lab->setTimeScale(30);
+    lab->setTimeScale(kDemoTimeScale);
 
     Bus& bus = Bus::instance();
     bus.plug(office);
@@ -72,12 +76,12 @@ bool plugDemoScenario(bool old_firmware, const QString& bootloader_fault)
     auto workshop = std::make_shared<VoroBox>(QStringLiteral("Workshop"));
     workshop->setFirmwareVersion(QStringLiteral("1.1.1.9"));
     workshop->setActuatorLocation(0, QStringLiteral("Bench"));
-    workshop->setTimeScale(30);
+    workshop->setTimeScale(kDemoTimeScale);
     installBootloader(workshop, QString());
     bus.plug(workshop);
     auto cellar = std::make_shared<VoroBox>(QStringLiteral("Cellar"));
     cellar->setFirmwareVersion(QStringLiteral("1.1.0.3"));
-    cellar->setTimeScale(30);
+    cellar->setTimeScale(kDemoTimeScale);
     installBootloader(cellar, bootloader_fault);
     bus.plug(cellar);
     return true;

@@ -12,5 +12,9 @@ namespace hidsim {
 //   "open"    cannot be opened three times in a row (as while permissions arrive)
 //   "unplug"  is unplugged in the middle of the write and plugged in again five seconds later
 // Returns false for an unknown fault.
+// How much faster than real time the demo boxes' clocks run: fast enough that the live values
+// move, slow enough that the live trend shows the rooms warming and cooling (a room crosses its
+// setpoint and hysteresis about once a minute).
+inline constexpr double kDemoTimeScale = 2;
 bool plugDemoScenario(bool old_firmware = false, const QString& bootloader_fault = QString());
 } // namespace hidsim

@@ -786,6 +786,14 @@ Die übrigen befinden sich in:
         <source>%v of %m</source>
         <translation>%v von %m</translation>
     </message>
+    <message>
+        <source>Live Trend</source>
+        <translation>Live-Verlauf</translation>
+    </message>
+    <message>
+        <source>&amp;Live Trend</source>
+        <translation>&amp;Live-Verlauf</translation>
+    </message>
 </context>
 <context>
     <name>NoBoxHint</name>
@@ -1205,6 +1213,72 @@ Die übrigen befinden sich in:
     <message>
         <source>%1 cannot be written: its firmware cannot be worked with, or it is not ready</source>
         <translation>%1 kann nicht beschrieben werden: mit seiner Firmware kann nicht gearbeitet werden, oder es ist nicht bereit</translation>
+    </message>
+</context>
+<context>
+    <name>TrendPlot</name>
+    <message>
+        <source>Triac</source>
+        <translation>TRIAC</translation>
+    </message>
+    <message>
+        <source>Temperature [°C]</source>
+        <translation>Temperatur [°C]</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Actuator %1</source>
+        <translation>Stellantrieb %1</translation>
+    </message>
+    <message>
+        <source>Setpoint</source>
+        <translation>Sollwert</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+</context>
+<context>
+    <name>TrendView</name>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>Keeps the view where it is; the values are still recorded.</source>
+        <translation>Hält die Ansicht an; die Werte werden weiter aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>Actuator %1</source>
+        <translation>Stellantrieb %1</translation>
+    </message>
+    <message>
+        <source>Record Live Values</source>
+        <translation>Live-Werte aufzeichnen</translation>
+    </message>
+    <message>
+        <source>The live values cannot be recorded: %1 cannot be written.</source>
+        <translation>Die Live-Werte können nicht aufgezeichnet werden: %1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The recording has stopped: %1 cannot be written.</source>
+        <translation>Die Aufzeichnung wurde beendet: %1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>S&amp;top Recording</source>
+        <translation>Aufzeichnung &amp;beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Record…</source>
+        <translation>&amp;Aufzeichnen…</translation>
+    </message>
+    <message>
+        <source>Recording to %1</source>
+        <translation>Aufzeichnung nach %1</translation>
     </message>
 </context>
 <context>

@@ -762,6 +762,14 @@ The others are in:
         <source>%v of %m</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Live Trend</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Live Trend</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>NoBoxHint</name>
@@ -1180,6 +1188,72 @@ The others are in:
     <name>SettingsApply</name>
     <message>
         <source>%1 cannot be written: its firmware cannot be worked with, or it is not ready</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TrendPlot</name>
+    <message>
+        <source>Triac</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature [°C]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Actuator %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Setpoint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TrendView</name>
+    <message>
+        <source>&amp;Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keeps the view where it is; the values are still recorded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Actuator %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record Live Values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The live values cannot be recorded: %1 cannot be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recording has stopped: %1 cannot be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;top Recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Record…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recording to %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -786,6 +786,14 @@ Les autres se trouvent dans&#xa0;:
         <source>%v of %m</source>
         <translation>%v sur %m</translation>
     </message>
+    <message>
+        <source>Live Trend</source>
+        <translation>Tendance en direct</translation>
+    </message>
+    <message>
+        <source>&amp;Live Trend</source>
+        <translation>&amp;Tendance en direct</translation>
+    </message>
 </context>
 <context>
     <name>NoBoxHint</name>
@@ -1205,6 +1213,72 @@ Les autres se trouvent dans&#xa0;:
     <message>
         <source>%1 cannot be written: its firmware cannot be worked with, or it is not ready</source>
         <translation>%1 ne peut pas être écrit&#xa0;: son firmware n&apos;est pas pris en charge, ou il n&apos;est pas prêt</translation>
+    </message>
+</context>
+<context>
+    <name>TrendPlot</name>
+    <message>
+        <source>Triac</source>
+        <translation>TRIAC</translation>
+    </message>
+    <message>
+        <source>Temperature [°C]</source>
+        <translation>Température [°C]</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Actuator %1</source>
+        <translation>Actionneur %1</translation>
+    </message>
+    <message>
+        <source>Setpoint</source>
+        <translation>Consigne</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Température</translation>
+    </message>
+</context>
+<context>
+    <name>TrendView</name>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>Keeps the view where it is; the values are still recorded.</source>
+        <translation>Fige la vue ; les valeurs sont toujours enregistrées.</translation>
+    </message>
+    <message>
+        <source>Actuator %1</source>
+        <translation>Actionneur %1</translation>
+    </message>
+    <message>
+        <source>Record Live Values</source>
+        <translation>Enregistrer les valeurs en direct</translation>
+    </message>
+    <message>
+        <source>The live values cannot be recorded: %1 cannot be written.</source>
+        <translation>Les valeurs en direct ne peuvent pas être enregistrées : impossible d’écrire %1.</translation>
+    </message>
+    <message>
+        <source>The recording has stopped: %1 cannot be written.</source>
+        <translation>L’enregistrement s’est arrêté : impossible d’écrire %1.</translation>
+    </message>
+    <message>
+        <source>S&amp;top Recording</source>
+        <translation>A&amp;rrêter l’enregistrement</translation>
+    </message>
+    <message>
+        <source>&amp;Record…</source>
+        <translation>Enre&amp;gistrer…</translation>
+    </message>
+    <message>
+        <source>Recording to %1</source>
+        <translation>Enregistrement dans %1</translation>
     </message>
 </context>
 <context>
