@@ -18,6 +18,7 @@ class MainWindow;
 }
 class ActuatorModel;
 class BoxList;
+class BoxOverview;
 class ButtonDelegate;
 class ComboBoxDelegate;
 class NoBoxHint;
@@ -26,6 +27,7 @@ class PropertyObject;
 class QProgressDialog;
 class VoroManager;
 struct LogExportResult;
+struct SettingsBackup;
 struct WriteOutcome;
 
 // The program's one window: the attached boxes in a list, the selected box's settings and
@@ -52,6 +54,7 @@ public:
 
     VoroManager* manager() const { return m_manager; }
     PlotDlg* plotDialog() const { return m_plotDlg; }
+    BoxOverview* overview() const { return m_overview; }
     // The record the window works on; id -1 while no box is selected.
     const VoroDevice& workingCopy() const { return m_device; }
     // The selected box stopped answering and is waited for.
@@ -104,10 +107,15 @@ private slots:
     void on_actionExport_Logs_triggered();
     void on_actionImport_Log_triggered();
 
+    // The Boxes overview, and the restore offered when a box comes back from an update or a
+    // reset with other settings than its backup.
+    void onSettingsDifferFromBackup(VoroDevice::Id id, const SettingsBackup& backup);
+
 private:
     enum Leaving { PROCEED, CANCEL };
 
     void setUpTable();
+    void setUpOverview();
     void registerIconFonts();
     void connectManager();
     void refreshGroup(int key);
@@ -176,4 +184,5 @@ private:
     NoBoxHint* m_noBoxHint = nullptr;
     QPointer<QProgressDialog> m_exportProgress;
     VoroDevice::Id m_exportId = -1;
+    BoxOverview* m_overview = nullptr;
 };

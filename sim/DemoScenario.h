@@ -13,4 +13,8 @@ namespace hidsim {
 //   "unplug"  is unplugged in the middle of the write and plugged in again five seconds later
 // Returns false for an unknown fault.
 bool plugDemoScenario(bool old_firmware = false, const QString& bootloader_fault = QString());
+// A building being commissioned: `count` more boxes, "Floor 1 Room 1" and so on, alike but for
+// their rooms; every fourth runs firmware 1.1.1.9 (with a bootloader to update it), and the
+// third has an actuator whose sensor is not connected.
+void plugBuilding(int count);
 } // namespace hidsim
