@@ -130,6 +130,430 @@ Mitgelieferte Firmware: %2</translation>
     </message>
 </context>
 <context>
+    <name>ApplyDialog</name>
+    <message>
+        <source>Choose File…</source>
+        <translation>Datei wählen…</translation>
+    </message>
+    <message>
+        <source>Also write the locations (the box&apos;s and its actuators&apos;)</source>
+        <translation>Auch die Standorte schreiben (den der Box und die der Stellantriebe)</translation>
+    </message>
+    <message>
+        <source>Apply Settings</source>
+        <translation>Einstellungen übertragen</translation>
+    </message>
+    <message>
+        <source>Settings file</source>
+        <translation>Einstellungsdatei</translation>
+    </message>
+    <message>
+        <source>Settings of %1</source>
+        <translation>Einstellungen von %1</translation>
+    </message>
+    <message>
+        <source>Box</source>
+        <translation>Box</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Änderungen</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Source:</source>
+        <translation>Quelle:</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übertragen</translation>
+    </message>
+    <message>
+        <source>Done: every box has its result.</source>
+        <translation>Fertig: jede Box hat ihr Ergebnis.</translation>
+    </message>
+    <message>
+        <source>Settings file %1</source>
+        <translation>Einstellungsdatei %1</translation>
+    </message>
+    <message>
+        <source>Choose a settings file, or a box whose settings to apply.</source>
+        <translation>Wählen Sie eine Einstellungsdatei oder eine Box, deren Einstellungen übertragen werden sollen.</translation>
+    </message>
+    <message>
+        <source>cannot be written</source>
+        <translation>kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>no change</source>
+        <translation>keine Änderung</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n field(s)</source>
+        <translation>
+            <numerusform>%n Feld</numerusform>
+            <numerusform>%n Felder</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing will be written to any box:
+%1</source>
+        <translation>Es wird auf keine Box geschrieben:
+%1</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Jetzt</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Danach</translation>
+    </message>
+    <message>
+        <source>Writing…</source>
+        <translation>Schreiben…</translation>
+    </message>
+    <message>
+        <source>writing…</source>
+        <translation>wird geschrieben…</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>unverändert</translation>
+    </message>
+    <message>
+        <source>written</source>
+        <translation>geschrieben</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>fehlgeschlagen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>BackupsDialog</name>
+    <message>
+        <source>Backups of %1</source>
+        <translation>Sicherungen von %1</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Grund</translation>
+    </message>
+    <message>
+        <source>Restore…</source>
+        <translation>Wiederherstellen…</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n backup(s) of %1, newest first.</source>
+        <translation>
+            <numerusform>%n Sicherung von %1, die neueste zuerst.</numerusform>
+            <numerusform>%n Sicherungen von %1, die neueste zuerst.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Jetzt</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Sicherung</translation>
+    </message>
+    <message>
+        <source>The box holds the settings of this backup.</source>
+        <translation>Die Box hat die Einstellungen dieser Sicherung.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restoring this backup changes %n field(s).</source>
+        <translation>
+            <numerusform>Das Wiederherstellen dieser Sicherung ändert %n Feld.</numerusform>
+            <numerusform>Das Wiederherstellen dieser Sicherung ändert %n Felder.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Restore Settings</source>
+        <translation>Einstellungen wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Write the settings of the backup of %1 back to %2?</source>
+        <translation>Die Einstellungen der Sicherung vom %1 auf %2 zurückschreiben?</translation>
+    </message>
+    <message>
+        <source>Delete Backups</source>
+        <translation>Sicherungen löschen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n backup(s) of %1?</source>
+        <translation>
+            <numerusform>%n Sicherung von %1 löschen?</numerusform>
+            <numerusform>%n Sicherungen von %1 löschen?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 holds these settings already.</source>
+        <translation>%1 hat diese Einstellungen bereits.</translation>
+    </message>
+    <message>
+        <source>The backup has been restored to %1.</source>
+        <translation>Die Sicherung wurde auf %1 wiederhergestellt.</translation>
+    </message>
+    <message>
+        <source>The backup could not be restored to %1: %2.</source>
+        <translation>Die Sicherung konnte nicht auf %1 wiederhergestellt werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>BoxOverview</name>
+    <message>
+        <source>Compare…</source>
+        <translation>Vergleichen…</translation>
+    </message>
+    <message>
+        <source>Apply Settings…</source>
+        <translation>Einstellungen übertragen…</translation>
+    </message>
+    <message>
+        <source>Export Settings…</source>
+        <translation>Einstellungen exportieren…</translation>
+    </message>
+    <message>
+        <source>Export Logs…</source>
+        <translation>Protokolle exportieren…</translation>
+    </message>
+    <message>
+        <source>Update Firmware…</source>
+        <translation>Firmware aktualisieren…</translation>
+    </message>
+    <message>
+        <source>Back Up</source>
+        <translation>Sichern</translation>
+    </message>
+    <message>
+        <source>Restore from Backup…</source>
+        <translation>Aus Sicherung wiederherstellen…</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Vergleichen</translation>
+    </message>
+    <message>
+        <source>Select one box to compare with a settings file, or two boxes to compare with each other.</source>
+        <translation>Wählen Sie eine Box, um sie mit einer Einstellungsdatei zu vergleichen, oder zwei Boxen, um sie miteinander zu vergleichen.</translation>
+    </message>
+    <message>
+        <source>%1 against %2</source>
+        <translation>%1 verglichen mit %2</translation>
+    </message>
+    <message>
+        <source>Compare: no difference</source>
+        <translation>Vergleich: kein Unterschied</translation>
+    </message>
+    <message>
+        <source>Export Settings</source>
+        <translation>Einstellungen exportieren</translation>
+    </message>
+    <message>
+        <source>%1: not ready</source>
+        <translation>%1: nicht bereit</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; cannot be written</source>
+        <translation>%1: &apos;%2&apos; kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Settings exported to %1:
+%2</source>
+        <translation>Einstellungen exportiert nach %1:
+%2</translation>
+    </message>
+    <message>
+        <source>
+
+Not exported:
+%1</source>
+        <translation>
+
+Nicht exportiert:
+%1</translation>
+    </message>
+    <message>
+        <source>Export Logs</source>
+        <translation>Protokolle exportieren</translation>
+    </message>
+    <message numerus="yes">
+        <source>Reading the logs of %n box(es)…</source>
+        <translation>
+            <numerusform>Die Protokolle von %n Box werden gelesen…</numerusform>
+            <numerusform>Die Protokolle von %n Boxen werden gelesen…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>%v of %m</source>
+        <translation>%v von %m</translation>
+    </message>
+    <message>
+        <source>%1: not ready, or its logs are being exported already</source>
+        <translation>%1: nicht bereit, oder ihre Protokolle werden bereits exportiert</translation>
+    </message>
+    <message>
+        <source>%1: all logs exported</source>
+        <translation>%1: alle Protokolle exportiert</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n file(s) could not be written</source>
+        <translation>
+            <numerusform>%1: %n Datei konnte nicht geschrieben werden</numerusform>
+            <numerusform>%1: %n Dateien konnten nicht geschrieben werden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: the folder cannot be written to</source>
+        <translation>%1: in den Ordner kann nicht geschrieben werden</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: stopped answering; %n log(s) not read</source>
+        <translation>
+            <numerusform>%1: antwortet nicht mehr; %n Protokoll nicht gelesen</numerusform>
+            <numerusform>%1: antwortet nicht mehr; %n Protokolle nicht gelesen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: cancelled; %2 of %3 logs written</source>
+        <translation>%1: abgebrochen; %2 von %3 Protokollen geschrieben</translation>
+    </message>
+    <message>
+        <source>Log export:
+%1</source>
+        <translation>Protokollexport:
+%1</translation>
+    </message>
+    <message>
+        <source>Update Firmware</source>
+        <translation>Firmware aktualisieren</translation>
+    </message>
+    <message>
+        <source>None of the selected boxes has outdated firmware.</source>
+        <translation>Keine der gewählten Boxen hat eine veraltete Firmware.</translation>
+    </message>
+    <message>
+        <source>Update the firmware of these boxes? Their settings are backed up first.
+
+%1</source>
+        <translation>Die Firmware dieser Boxen aktualisieren? Ihre Einstellungen werden zuerst gesichert.
+
+%1</translation>
+    </message>
+    <message>
+        <source>The settings have been backed up:
+%1</source>
+        <translation>Die Einstellungen wurden gesichert:
+%1</translation>
+    </message>
+    <message>
+        <source>These boxes could not be backed up:
+%1</source>
+        <translation>Diese Boxen konnten nicht gesichert werden:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>BoxOverviewModel</name>
+    <message>
+        <source>Actuator %1: %2</source>
+        <translation>Stellantrieb %1: %2</translation>
+    </message>
+    <message>
+        <source>ready</source>
+        <translation>bereit</translation>
+    </message>
+    <message>
+        <source>reconnecting</source>
+        <translation>verbindet neu</translation>
+    </message>
+    <message>
+        <source>watched</source>
+        <translation>nur beobachtet</translation>
+    </message>
+    <message>
+        <source>in its bootloader</source>
+        <translation>im Bootloader</translation>
+    </message>
+    <message>
+        <source>updating</source>
+        <translation>wird aktualisiert</translation>
+    </message>
+    <message>
+        <source>%1 (outdated)</source>
+        <translation>%1 (veraltet)</translation>
+    </message>
+    <message>
+        <source>%1 (current)</source>
+        <translation>%1 (aktuell)</translation>
+    </message>
+    <message>
+        <source>updating (%1 %)</source>
+        <translation>wird aktualisiert (%1 %)</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n in all)</source>
+        <translation>
+            <numerusform>%1 (%n insgesamt)</numerusform>
+            <numerusform>%1 (%n insgesamt)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Standort</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>Errors</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Latched Errors</source>
+        <translation>Gespeicherte Fehler</translation>
+    </message>
+    <message>
+        <source>Last Backup</source>
+        <translation>Letzte Sicherung</translation>
+    </message>
+</context>
+<context>
     <name>BoxUpdate</name>
     <message>
         <source>voro-BOX %1</source>
@@ -185,6 +609,17 @@ Mitgelieferte Firmware: %2</translation>
     <message>
         <source>Custom</source>
         <translation>Benutzerdefiniert</translation>
+    </message>
+</context>
+<context>
+    <name>ComparisonTable</name>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Feld</translation>
     </message>
 </context>
 <context>
@@ -261,6 +696,10 @@ Mitgelieferte Firmware: %2</translation>
         <source>Actuator %1: %2</source>
         <translation>Stellantrieb %1: %2</translation>
     </message>
+    <message>
+        <source>Actuator %1</source>
+        <translation>Stellantrieb %1</translation>
+    </message>
 </context>
 <context>
     <name>FirmwareUpdateController</name>
@@ -310,6 +749,14 @@ Mitgelieferte Firmware: %2</translation>
     <message>
         <source>%1, but the box did not come back</source>
         <translation>%1, aber das Gerät ist nicht zurückgekehrt</translation>
+    </message>
+    <message>
+        <source>Failed: %1 cannot be sent into its bootloader</source>
+        <translation>Fehlgeschlagen: %1 kann nicht in den Bootloader versetzt werden</translation>
+    </message>
+    <message>
+        <source>Failed: the settings of %1 could not be backed up (%2)</source>
+        <translation>Fehlgeschlagen: die Einstellungen von %1 konnten nicht gesichert werden (%2)</translation>
     </message>
 </context>
 <context>
@@ -786,6 +1233,34 @@ Die übrigen befinden sich in:
         <source>%v of %m</source>
         <translation>%v von %m</translation>
     </message>
+    <message>
+        <source>Boxes Overview</source>
+        <translation>Übersicht der Boxen</translation>
+    </message>
+    <message>
+        <source>Restore Settings</source>
+        <translation>Einstellungen wiederherstellen</translation>
+    </message>
+    <message>
+        <source>%1 is back after: %2. Its settings differ from the backup made before (%3). Restore them?</source>
+        <translation>%1 ist zurück nach: %2. Ihre Einstellungen weichen von der zuvor gemachten Sicherung (%3) ab. Wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Keep Current Settings</source>
+        <translation>Aktuelle Einstellungen behalten</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Jetzt</translation>
+    </message>
+    <message>
+        <source>Backup of %1</source>
+        <translation>Sicherung vom %1</translation>
+    </message>
 </context>
 <context>
     <name>NoBoxHint</name>
@@ -1199,12 +1674,63 @@ Die übrigen befinden sich in:
         <source>Allowed: %1</source>
         <translation>Erlaubt: %1</translation>
     </message>
+    <message>
+        <source>on</source>
+        <translation>ein</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 Minuten</translation>
+    </message>
 </context>
 <context>
     <name>SettingsApply</name>
     <message>
         <source>%1 cannot be written: its firmware cannot be worked with, or it is not ready</source>
         <translation>%1 kann nicht beschrieben werden: mit seiner Firmware kann nicht gearbeitet werden, oder es ist nicht bereit</translation>
+    </message>
+    <message>
+        <source>its settings could not be backed up (%1), so nothing was written</source>
+        <translation>ihre Einstellungen konnten nicht gesichert werden (%1), daher wurde nichts geschrieben</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsBackup</name>
+    <message>
+        <source>Firmware update</source>
+        <translation>Firmware-Aktualisierung</translation>
+    </message>
+    <message>
+        <source>Factory reset</source>
+        <translation>Werkseinstellungen</translation>
+    </message>
+    <message>
+        <source>Settings import</source>
+        <translation>Einstellungsimport</translation>
+    </message>
+    <message>
+        <source>Settings applied</source>
+        <translation>Einstellungen übertragen</translation>
+    </message>
+    <message>
+        <source>Backup on request</source>
+        <translation>Sicherung auf Wunsch</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Andere</translation>
+    </message>
+    <message>
+        <source>the folder &apos;%1&apos; cannot be created</source>
+        <translation>der Ordner &apos;%1&apos; kann nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>the file cannot be written in &apos;%1&apos;</source>
+        <translation>die Datei kann nicht in &apos;%1&apos; geschrieben werden</translation>
     </message>
 </context>
 <context>
@@ -1344,10 +1870,6 @@ Die übrigen befinden sich in:
         <translation>Die Datei «%1» ist keine Einstellungsdatei: Sie enthält keine lesbare Gruppe «%2».</translation>
     </message>
     <message>
-        <source>The settings file &apos;%1&apos; holds a value for &apos;%2&apos; that the device cannot take. Nothing has been imported.</source>
-        <translation>Die Einstellungsdatei «%1» enthält für «%2» einen Wert, den das Gerät nicht übernehmen kann. Es wurde nichts importiert.</translation>
-    </message>
-    <message>
         <source>The firmware &apos;%1&apos; of device &apos;%2&apos; has to be updated to %3.</source>
         <translation>Die Firmware «%1» des Geräts «%2» muss auf %3 aktualisiert werden.</translation>
     </message>
@@ -1392,8 +1914,24 @@ Möchten Sie sie aktualisieren?</translation>
         <translation>das Gerät antwortet nicht mehr</translation>
     </message>
     <message>
-        <source>The settings file &apos;%1&apos; holds a value for &apos;%2&apos; that the device cannot take (allowed: %3). Nothing has been imported.</source>
-        <translation>Die Einstellungsdatei «%1» enthält für «%2» einen Wert, den das Gerät nicht übernehmen kann (erlaubt: %3). Es wurde nichts importiert.</translation>
+        <source>its settings have not been read</source>
+        <translation>ihre Einstellungen wurden noch nicht gelesen</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Sicherung</translation>
+    </message>
+    <message>
+        <source>The settings of %1 could not be backed up: %2. Nothing has been changed.</source>
+        <translation>Die Einstellungen von %1 konnten nicht gesichert werden: %2. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>The settings file &apos;%1&apos; holds the value &apos;%2&apos; for &apos;%3&apos;, which the device cannot take. Nothing has been imported.</source>
+        <translation>Die Einstellungsdatei &apos;%1&apos; enthält für &apos;%3&apos; den Wert &apos;%2&apos;, den das Gerät nicht annehmen kann. Es wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <source>The settings file &apos;%1&apos; holds the value &apos;%2&apos; for &apos;%3&apos;, which the device cannot take (allowed: %4). Nothing has been imported.</source>
+        <translation>Die Einstellungsdatei &apos;%1&apos; enthält für &apos;%3&apos; den Wert &apos;%2&apos;, den das Gerät nicht annehmen kann (erlaubt: %4). Es wurde nichts importiert.</translation>
     </message>
 </context>
 <context>
@@ -1421,6 +1959,10 @@ Möchten Sie sie aktualisieren?</translation>
     <message>
         <source>the box sent an answer that cannot be read</source>
         <translation>das Gerät hat eine unlesbare Antwort gesendet</translation>
+    </message>
+    <message>
+        <source>its settings could not be backed up (%1), so nothing was changed</source>
+        <translation>ihre Einstellungen konnten nicht gesichert werden (%1), daher wurde nichts geändert</translation>
     </message>
 </context>
 </TS>

@@ -129,6 +129,420 @@ Bundled Firmware: %2</source>
     </message>
 </context>
 <context>
+    <name>ApplyDialog</name>
+    <message>
+        <source>Choose File…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Also write the locations (the box&apos;s and its actuators&apos;)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Source:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Done: every box has its result.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings file %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a settings file, or a box whose settings to apply.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n field(s)</source>
+        <translation>
+            <numerusform>%n field</numerusform>
+            <numerusform>%n fields</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing will be written to any box:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>writing…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BackupsDialog</name>
+    <message>
+        <source>Backups of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n backup(s) of %1, newest first.</source>
+        <translation>
+            <numerusform>%n backup of %1, newest first.</numerusform>
+            <numerusform>%n backups of %1, newest first.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The box holds the settings of this backup.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Restoring this backup changes %n field(s).</source>
+        <translation>
+            <numerusform>Restoring this backup changes %n field.</numerusform>
+            <numerusform>Restoring this backup changes %n fields.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Restore Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the settings of the backup of %1 back to %2?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Backups</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n backup(s) of %1?</source>
+        <translation>
+            <numerusform>Delete %n backup of %1?</numerusform>
+            <numerusform>Delete %n backups of %1?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 holds these settings already.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup has been restored to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup could not be restored to %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BoxOverview</name>
+    <message>
+        <source>Compare…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply Settings…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Settings…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Logs…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update Firmware…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore from Backup…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select one box to compare with a settings file, or two boxes to compare with each other.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 against %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare: no difference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: not ready</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; cannot be written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings exported to %1:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+Not exported:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Logs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Reading the logs of %n box(es)…</source>
+        <translation>
+            <numerusform>Reading the logs of %n box…</numerusform>
+            <numerusform>Reading the logs of %n boxes…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%v of %m</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: not ready, or its logs are being exported already</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: all logs exported</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n file(s) could not be written</source>
+        <translation>
+            <numerusform>%1: %n file could not be written</numerusform>
+            <numerusform>%1: %n files could not be written</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: the folder cannot be written to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: stopped answering; %n log(s) not read</source>
+        <translation>
+            <numerusform>%1: stopped answering; %n log not read</numerusform>
+            <numerusform>%1: stopped answering; %n logs not read</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: cancelled; %2 of %3 logs written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log export:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update Firmware</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None of the selected boxes has outdated firmware.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update the firmware of these boxes? Their settings are backed up first.
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings have been backed up:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These boxes could not be backed up:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BoxOverviewModel</name>
+    <message>
+        <source>Actuator %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ready</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>reconnecting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>watched</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in its bootloader</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>updating</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (outdated)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (current)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>updating (%1 %)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n in all)</source>
+        <translation>
+            <numerusform>%1 (%n in all)</numerusform>
+            <numerusform>%1 (%n in all)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Errors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latched Errors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last Backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BoxUpdate</name>
     <message>
         <source>voro-BOX %1</source>
@@ -183,6 +597,17 @@ Bundled Firmware: %2</source>
     <name>ColorCombo</name>
     <message>
         <source>Custom</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ComparisonTable</name>
+    <message>
+        <source>Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Field</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -260,6 +685,10 @@ Bundled Firmware: %2</source>
         <source>Actuator %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Actuator %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FirmwareUpdateController</name>
@@ -308,6 +737,14 @@ Bundled Firmware: %2</source>
     </message>
     <message>
         <source>%1, but the box did not come back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed: %1 cannot be sent into its bootloader</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed: the settings of %1 could not be backed up (%2)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -762,6 +1199,34 @@ The others are in:
         <source>%v of %m</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Boxes Overview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is back after: %2. Its settings differ from the backup made before (%3). Restore them?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep Current Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>NoBoxHint</name>
@@ -1175,11 +1640,62 @@ The others are in:
         <source>Allowed: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SettingsApply</name>
     <message>
         <source>%1 cannot be written: its firmware cannot be worked with, or it is not ready</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its settings could not be backed up (%1), so nothing was written</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingsBackup</name>
+    <message>
+        <source>Firmware update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Factory reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings applied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup on request</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder &apos;%1&apos; cannot be created</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file cannot be written in &apos;%1&apos;</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1320,10 +1836,6 @@ The others are in:
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The settings file &apos;%1&apos; holds a value for &apos;%2&apos; that the device cannot take. Nothing has been imported.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The firmware &apos;%1&apos; of device &apos;%2&apos; has to be updated to %3.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1362,7 +1874,23 @@ Do you want to update them?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The settings file &apos;%1&apos; holds a value for &apos;%2&apos; that the device cannot take (allowed: %3). Nothing has been imported.</source>
+        <source>its settings have not been read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings of %1 could not be backed up: %2. Nothing has been changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings file &apos;%1&apos; holds the value &apos;%2&apos; for &apos;%3&apos;, which the device cannot take. Nothing has been imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings file &apos;%1&apos; holds the value &apos;%2&apos; for &apos;%3&apos;, which the device cannot take (allowed: %4). Nothing has been imported.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1390,6 +1918,10 @@ Do you want to update them?</source>
     </message>
     <message>
         <source>the box sent an answer that cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its settings could not be backed up (%1), so nothing was changed</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

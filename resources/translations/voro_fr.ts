@@ -130,6 +130,430 @@ Firmware fourni&#xa0;: %2</translation>
     </message>
 </context>
 <context>
+    <name>ApplyDialog</name>
+    <message>
+        <source>Choose File…</source>
+        <translation>Choisir un fichier…</translation>
+    </message>
+    <message>
+        <source>Also write the locations (the box&apos;s and its actuators&apos;)</source>
+        <translation>Écrire aussi les emplacements (celui du boîtier et ceux des actionneurs)</translation>
+    </message>
+    <message>
+        <source>Apply Settings</source>
+        <translation>Appliquer les paramètres</translation>
+    </message>
+    <message>
+        <source>Settings file</source>
+        <translation>Fichier de paramètres</translation>
+    </message>
+    <message>
+        <source>Settings of %1</source>
+        <translation>Paramètres de %1</translation>
+    </message>
+    <message>
+        <source>Box</source>
+        <translation>Boîtier</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Modifications</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Source:</source>
+        <translation>Source :</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Done: every box has its result.</source>
+        <translation>Terminé : chaque boîtier a son résultat.</translation>
+    </message>
+    <message>
+        <source>Settings file %1</source>
+        <translation>Fichier de paramètres %1</translation>
+    </message>
+    <message>
+        <source>Choose a settings file, or a box whose settings to apply.</source>
+        <translation>Choisissez un fichier de paramètres, ou un boîtier dont appliquer les paramètres.</translation>
+    </message>
+    <message>
+        <source>cannot be written</source>
+        <translation>ne peut pas être écrit</translation>
+    </message>
+    <message>
+        <source>no change</source>
+        <translation>aucune modification</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n field(s)</source>
+        <translation>
+            <numerusform>%n champ</numerusform>
+            <numerusform>%n champs</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing will be written to any box:
+%1</source>
+        <translation>Rien ne sera écrit sur aucun boîtier :
+%1</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Actuel</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Après</translation>
+    </message>
+    <message>
+        <source>Writing…</source>
+        <translation>Écriture…</translation>
+    </message>
+    <message>
+        <source>writing…</source>
+        <translation>écriture…</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>inchangé</translation>
+    </message>
+    <message>
+        <source>written</source>
+        <translation>écrit</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>échec : %1</translation>
+    </message>
+</context>
+<context>
+    <name>BackupsDialog</name>
+    <message>
+        <source>Backups of %1</source>
+        <translation>Sauvegardes de %1</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Raison</translation>
+    </message>
+    <message>
+        <source>Restore…</source>
+        <translation>Restaurer…</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n backup(s) of %1, newest first.</source>
+        <translation>
+            <numerusform>%n sauvegarde de %1, la plus récente en premier.</numerusform>
+            <numerusform>%n sauvegardes de %1, la plus récente en premier.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Actuel</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Sauvegarde</translation>
+    </message>
+    <message>
+        <source>The box holds the settings of this backup.</source>
+        <translation>Le boîtier a les paramètres de cette sauvegarde.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restoring this backup changes %n field(s).</source>
+        <translation>
+            <numerusform>Restaurer cette sauvegarde modifie %n champ.</numerusform>
+            <numerusform>Restaurer cette sauvegarde modifie %n champs.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Restore Settings</source>
+        <translation>Restaurer les paramètres</translation>
+    </message>
+    <message>
+        <source>Write the settings of the backup of %1 back to %2?</source>
+        <translation>Réécrire les paramètres de la sauvegarde du %1 sur %2 ?</translation>
+    </message>
+    <message>
+        <source>Delete Backups</source>
+        <translation>Supprimer les sauvegardes</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n backup(s) of %1?</source>
+        <translation>
+            <numerusform>Supprimer %n sauvegarde de %1 ?</numerusform>
+            <numerusform>Supprimer %n sauvegardes de %1 ?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 holds these settings already.</source>
+        <translation>%1 a déjà ces paramètres.</translation>
+    </message>
+    <message>
+        <source>The backup has been restored to %1.</source>
+        <translation>La sauvegarde a été restaurée sur %1.</translation>
+    </message>
+    <message>
+        <source>The backup could not be restored to %1: %2.</source>
+        <translation>La sauvegarde n&apos;a pas pu être restaurée sur %1 : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>BoxOverview</name>
+    <message>
+        <source>Compare…</source>
+        <translation>Comparer…</translation>
+    </message>
+    <message>
+        <source>Apply Settings…</source>
+        <translation>Appliquer les paramètres…</translation>
+    </message>
+    <message>
+        <source>Export Settings…</source>
+        <translation>Exporter les paramètres…</translation>
+    </message>
+    <message>
+        <source>Export Logs…</source>
+        <translation>Exporter les journaux…</translation>
+    </message>
+    <message>
+        <source>Update Firmware…</source>
+        <translation>Mettre à jour le micrologiciel…</translation>
+    </message>
+    <message>
+        <source>Back Up</source>
+        <translation>Sauvegarder</translation>
+    </message>
+    <message>
+        <source>Restore from Backup…</source>
+        <translation>Restaurer depuis une sauvegarde…</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Comparer</translation>
+    </message>
+    <message>
+        <source>Select one box to compare with a settings file, or two boxes to compare with each other.</source>
+        <translation>Sélectionnez un boîtier à comparer avec un fichier de paramètres, ou deux boîtiers à comparer entre eux.</translation>
+    </message>
+    <message>
+        <source>%1 against %2</source>
+        <translation>%1 comparé à %2</translation>
+    </message>
+    <message>
+        <source>Compare: no difference</source>
+        <translation>Comparaison : aucune différence</translation>
+    </message>
+    <message>
+        <source>Export Settings</source>
+        <translation>Exporter les paramètres</translation>
+    </message>
+    <message>
+        <source>%1: not ready</source>
+        <translation>%1 : pas prêt</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; cannot be written</source>
+        <translation>%1 : &apos;%2&apos; ne peut pas être écrit</translation>
+    </message>
+    <message>
+        <source>Settings exported to %1:
+%2</source>
+        <translation>Paramètres exportés dans %1 :
+%2</translation>
+    </message>
+    <message>
+        <source>
+
+Not exported:
+%1</source>
+        <translation>
+
+Non exportés :
+%1</translation>
+    </message>
+    <message>
+        <source>Export Logs</source>
+        <translation>Exporter les journaux</translation>
+    </message>
+    <message numerus="yes">
+        <source>Reading the logs of %n box(es)…</source>
+        <translation>
+            <numerusform>Lecture des journaux de %n boîtier…</numerusform>
+            <numerusform>Lecture des journaux de %n boîtiers…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>%v of %m</source>
+        <translation>%v sur %m</translation>
+    </message>
+    <message>
+        <source>%1: not ready, or its logs are being exported already</source>
+        <translation>%1 : pas prêt, ou ses journaux sont déjà en cours d&apos;exportation</translation>
+    </message>
+    <message>
+        <source>%1: all logs exported</source>
+        <translation>%1 : tous les journaux exportés</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n file(s) could not be written</source>
+        <translation>
+            <numerusform>%1 : %n fichier n&apos;a pas pu être écrit</numerusform>
+            <numerusform>%1 : %n fichiers n&apos;ont pas pu être écrits</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: the folder cannot be written to</source>
+        <translation>%1 : impossible d&apos;écrire dans le dossier</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: stopped answering; %n log(s) not read</source>
+        <translation>
+            <numerusform>%1 : ne répond plus ; %n journal non lu</numerusform>
+            <numerusform>%1 : ne répond plus ; %n journaux non lus</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: cancelled; %2 of %3 logs written</source>
+        <translation>%1 : annulé ; %2 journaux sur %3 écrits</translation>
+    </message>
+    <message>
+        <source>Log export:
+%1</source>
+        <translation>Exportation des journaux :
+%1</translation>
+    </message>
+    <message>
+        <source>Update Firmware</source>
+        <translation>Mettre à jour le micrologiciel</translation>
+    </message>
+    <message>
+        <source>None of the selected boxes has outdated firmware.</source>
+        <translation>Aucun des boîtiers sélectionnés n&apos;a un micrologiciel obsolète.</translation>
+    </message>
+    <message>
+        <source>Update the firmware of these boxes? Their settings are backed up first.
+
+%1</source>
+        <translation>Mettre à jour le micrologiciel de ces boîtiers ? Leurs paramètres sont d&apos;abord sauvegardés.
+
+%1</translation>
+    </message>
+    <message>
+        <source>The settings have been backed up:
+%1</source>
+        <translation>Les paramètres ont été sauvegardés :
+%1</translation>
+    </message>
+    <message>
+        <source>These boxes could not be backed up:
+%1</source>
+        <translation>Ces boîtiers n&apos;ont pas pu être sauvegardés :
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>BoxOverviewModel</name>
+    <message>
+        <source>Actuator %1: %2</source>
+        <translation>Actionneur %1 : %2</translation>
+    </message>
+    <message>
+        <source>ready</source>
+        <translation>prêt</translation>
+    </message>
+    <message>
+        <source>reconnecting</source>
+        <translation>reconnexion</translation>
+    </message>
+    <message>
+        <source>watched</source>
+        <translation>surveillé</translation>
+    </message>
+    <message>
+        <source>in its bootloader</source>
+        <translation>dans son chargeur d&apos;amorçage</translation>
+    </message>
+    <message>
+        <source>updating</source>
+        <translation>mise à jour</translation>
+    </message>
+    <message>
+        <source>%1 (outdated)</source>
+        <translation>%1 (obsolète)</translation>
+    </message>
+    <message>
+        <source>%1 (current)</source>
+        <translation>%1 (à jour)</translation>
+    </message>
+    <message>
+        <source>updating (%1 %)</source>
+        <translation>mise à jour (%1 %)</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n in all)</source>
+        <translation>
+            <numerusform>%1 (%n en tout)</numerusform>
+            <numerusform>%1 (%n en tout)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Emplacement</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Numéro de série</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Micrologiciel</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Errors</source>
+        <translation>Erreurs</translation>
+    </message>
+    <message>
+        <source>Latched Errors</source>
+        <translation>Erreurs mémorisées</translation>
+    </message>
+    <message>
+        <source>Last Backup</source>
+        <translation>Dernière sauvegarde</translation>
+    </message>
+</context>
+<context>
     <name>BoxUpdate</name>
     <message>
         <source>voro-BOX %1</source>
@@ -185,6 +609,17 @@ Firmware fourni&#xa0;: %2</translation>
     <message>
         <source>Custom</source>
         <translation>Personnalisée</translation>
+    </message>
+</context>
+<context>
+    <name>ComparisonTable</name>
+    <message>
+        <source>Group</source>
+        <translation>Groupe</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Champ</translation>
     </message>
 </context>
 <context>
@@ -261,6 +696,10 @@ Firmware fourni&#xa0;: %2</translation>
         <source>Actuator %1: %2</source>
         <translation>Actionneur %1&#xa0;: %2</translation>
     </message>
+    <message>
+        <source>Actuator %1</source>
+        <translation>Actionneur %1</translation>
+    </message>
 </context>
 <context>
     <name>FirmwareUpdateController</name>
@@ -310,6 +749,14 @@ Firmware fourni&#xa0;: %2</translation>
     <message>
         <source>%1, but the box did not come back</source>
         <translation>%1, mais l&apos;appareil n&apos;est pas revenu</translation>
+    </message>
+    <message>
+        <source>Failed: %1 cannot be sent into its bootloader</source>
+        <translation>Échec : %1 ne peut pas passer dans son chargeur d&apos;amorçage</translation>
+    </message>
+    <message>
+        <source>Failed: the settings of %1 could not be backed up (%2)</source>
+        <translation>Échec : les paramètres de %1 n&apos;ont pas pu être sauvegardés (%2)</translation>
     </message>
 </context>
 <context>
@@ -786,6 +1233,34 @@ Les autres se trouvent dans&#xa0;:
         <source>%v of %m</source>
         <translation>%v sur %m</translation>
     </message>
+    <message>
+        <source>Boxes Overview</source>
+        <translation>Vue d&apos;ensemble des boîtiers</translation>
+    </message>
+    <message>
+        <source>Restore Settings</source>
+        <translation>Restaurer les paramètres</translation>
+    </message>
+    <message>
+        <source>%1 is back after: %2. Its settings differ from the backup made before (%3). Restore them?</source>
+        <translation>%1 est de retour après : %2. Ses paramètres diffèrent de la sauvegarde faite avant (%3). Les restaurer ?</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Keep Current Settings</source>
+        <translation>Garder les paramètres actuels</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Actuel</translation>
+    </message>
+    <message>
+        <source>Backup of %1</source>
+        <translation>Sauvegarde du %1</translation>
+    </message>
 </context>
 <context>
     <name>NoBoxHint</name>
@@ -1199,12 +1674,63 @@ Les autres se trouvent dans&#xa0;:
         <source>Allowed: %1</source>
         <translation>Autorisé&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>on</source>
+        <translation>activé</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>désactivé</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 minutes</translation>
+    </message>
 </context>
 <context>
     <name>SettingsApply</name>
     <message>
         <source>%1 cannot be written: its firmware cannot be worked with, or it is not ready</source>
         <translation>%1 ne peut pas être écrit&#xa0;: son firmware n&apos;est pas pris en charge, ou il n&apos;est pas prêt</translation>
+    </message>
+    <message>
+        <source>its settings could not be backed up (%1), so nothing was written</source>
+        <translation>ses paramètres n&apos;ont pas pu être sauvegardés (%1), rien n&apos;a donc été écrit</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsBackup</name>
+    <message>
+        <source>Firmware update</source>
+        <translation>Mise à jour du micrologiciel</translation>
+    </message>
+    <message>
+        <source>Factory reset</source>
+        <translation>Réinitialisation d&apos;usine</translation>
+    </message>
+    <message>
+        <source>Settings import</source>
+        <translation>Importation des paramètres</translation>
+    </message>
+    <message>
+        <source>Settings applied</source>
+        <translation>Paramètres appliqués</translation>
+    </message>
+    <message>
+        <source>Backup on request</source>
+        <translation>Sauvegarde sur demande</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Autre</translation>
+    </message>
+    <message>
+        <source>the folder &apos;%1&apos; cannot be created</source>
+        <translation>le dossier &apos;%1&apos; ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>the file cannot be written in &apos;%1&apos;</source>
+        <translation>le fichier ne peut pas être écrit dans &apos;%1&apos;</translation>
     </message>
 </context>
 <context>
@@ -1344,10 +1870,6 @@ Les autres se trouvent dans&#xa0;:
         <translation>Le fichier «%1» n&apos;est pas un fichier de paramètres&#xa0;: il ne contient aucun groupe «%2» lisible.</translation>
     </message>
     <message>
-        <source>The settings file &apos;%1&apos; holds a value for &apos;%2&apos; that the device cannot take. Nothing has been imported.</source>
-        <translation>Le fichier de paramètres «%1» contient pour «%2» une valeur que l&apos;appareil ne peut pas accepter. Rien n&apos;a été importé.</translation>
-    </message>
-    <message>
         <source>The firmware &apos;%1&apos; of device &apos;%2&apos; has to be updated to %3.</source>
         <translation>Le firmware «%1» de l&apos;appareil «%2» doit être mis à jour vers %3.</translation>
     </message>
@@ -1392,8 +1914,24 @@ Voulez-vous les mettre à jour?</translation>
         <translation>l&apos;appareil ne répond plus</translation>
     </message>
     <message>
-        <source>The settings file &apos;%1&apos; holds a value for &apos;%2&apos; that the device cannot take (allowed: %3). Nothing has been imported.</source>
-        <translation>Le fichier de paramètres «%1» contient pour «%2» une valeur que l&apos;appareil ne peut pas accepter (autorisé&#xa0;: %3). Rien n&apos;a été importé.</translation>
+        <source>its settings have not been read</source>
+        <translation>ses paramètres n&apos;ont pas été lus</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Sauvegarde</translation>
+    </message>
+    <message>
+        <source>The settings of %1 could not be backed up: %2. Nothing has been changed.</source>
+        <translation>Les paramètres de %1 n&apos;ont pas pu être sauvegardés : %2. Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>The settings file &apos;%1&apos; holds the value &apos;%2&apos; for &apos;%3&apos;, which the device cannot take. Nothing has been imported.</source>
+        <translation>Le fichier de paramètres &apos;%1&apos; contient pour &apos;%3&apos; la valeur &apos;%2&apos;, que l&apos;appareil ne peut pas accepter. Rien n&apos;a été importé.</translation>
+    </message>
+    <message>
+        <source>The settings file &apos;%1&apos; holds the value &apos;%2&apos; for &apos;%3&apos;, which the device cannot take (allowed: %4). Nothing has been imported.</source>
+        <translation>Le fichier de paramètres &apos;%1&apos; contient pour &apos;%3&apos; la valeur &apos;%2&apos;, que l&apos;appareil ne peut pas accepter (autorisé : %4). Rien n&apos;a été importé.</translation>
     </message>
 </context>
 <context>
@@ -1421,6 +1959,10 @@ Voulez-vous les mettre à jour?</translation>
     <message>
         <source>the box sent an answer that cannot be read</source>
         <translation>l&apos;appareil a envoyé une réponse illisible</translation>
+    </message>
+    <message>
+        <source>its settings could not be backed up (%1), so nothing was changed</source>
+        <translation>ses paramètres n&apos;ont pas pu être sauvegardés (%1), rien n&apos;a donc été modifié</translation>
     </message>
 </context>
 </TS>
