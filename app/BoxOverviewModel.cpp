@@ -280,9 +280,22 @@ void BoxOverviewModel::onBackupMade(VoroDevice::Id id, const SettingsBackup&)
 
 void BoxOverviewModel::onUpdateChanged(const BoxUpdate& update)
 {
-    const int row = rowOfKey(update.key);
-    if (row < 0)
-        return;
+    int row = rowOfKey(update.key);
+    if (row < 0) {
+        // Sent there by the version check before it was shown, or found there.
+        row = rows.size();
+        beginInsertRows(QModelIndex(), row, row);
+        Row r;
+        r.key = update.key;
+        r.device.serial_number = update.serial;
+        r.device.usb_path = update.path;
+        r.device.config.location = update.location;
+        r.device.firmware_version = update.from_version;
+        r.state = BOOTLOADER;
+        readBackups(r);
+        rows.append(r);
+        endInsertRows();
+    }
     Row& r = rows[row];
     if (r.id != -1)
         return; // back in normal operation

@@ -98,9 +98,9 @@ private slots:
         if (!written) {
             // Named for the user: the file, the key, the value and what is allowed.
             const QString problem = apply.plans().first().problem;
-            for (const QString& part : { QString("building.cfg"),
-                                         QString("actuator_settings\\3\\sensor_offset"),
-                                         QString("'999'"), QString("allowed: -") })
+            for (const QString& part :
+                 { QString("building.cfg"), QString("actuator_settings\\3\\sensor_offset"),
+                   QString("'999'"), QString("allowed: -") })
                 QVERIFY2(problem.contains(part), qPrintable(problem));
             QTest::qWait(300); // what a write would have sent by now
             for (const auto& p : boxes) {
@@ -128,7 +128,8 @@ private slots:
             QCOMPARE(box.receivedArguments(CMD__SAVE).size(), 1);
             QCOMPARE(SettingsBackup::list(box.serial()).size(), 1);
             QCOMPARE(box.actuatorSetting(1, hidsim::Setpoint) == 245, i != failing);
-            QCOMPARE(box.location(), with_locations ? QString("Lobby") : QString("Room %1").arg(i + 1));
+            QCOMPARE(box.location(),
+                     with_locations ? QString("Lobby") : QString("Room %1").arg(i + 1));
             QCOMPARE(box.actuatorLocation(0),
                      with_locations ? QString("Hall") : QString("Window %1").arg(i + 1));
         }
@@ -236,14 +237,13 @@ private slots:
         QObject owner;
         ScriptedDialogs dialogs;
         dialogs.buttons << UserDialogs::Yes; // the version check's question
-        auto* manager = new VoroManager(&owner, &dialogs,
-                                        update ? VoroManager::WithUpdater
-                                               : VoroManager::WithoutUpdater);
+        auto* manager = new VoroManager(
+            &owner, &dialogs, update ? VoroManager::WithUpdater : VoroManager::WithoutUpdater);
         QSignalSpy offered(manager, &VoroManager::settingsDifferFromBackup);
         if (update) {
             // The new firmware starts with other settings.
-            connect(manager->firmwareUpdater(), &FirmwareUpdateController::updateStarted,
-                    &owner, [&] { hall.box->setActuatorSetting(3, hidsim::Setpoint, 210); });
+            connect(manager->firmwareUpdater(), &FirmwareUpdateController::updateStarted, &owner,
+                    [&] { hall.box->setActuatorSetting(3, hidsim::Setpoint, 210); });
         } else {
             QTRY_COMPARE_WITH_TIMEOUT(readyIds(manager).size(), 1, kReadyMs);
             manager->factoryReset(readyIds(manager).first());
@@ -277,8 +277,8 @@ private slots:
         config.location = "Hall";
         const QString serial = "0123;/../x"; // made safe for a folder name
         QList<SettingsBackup> made;
-        for (const auto reason : { SettingsBackup::MANUAL, SettingsBackup::APPLY,
-                                   SettingsBackup::APPLY })
+        for (const auto reason :
+             { SettingsBackup::MANUAL, SettingsBackup::APPLY, SettingsBackup::APPLY })
             made << SettingsBackup::write(serial, config, reason);
         for (const SettingsBackup& b : made) {
             QVERIFY(b.isValid());
