@@ -77,6 +77,13 @@ bool SettingsApply::prepare(const VoroConfig& settings, const QList<VoroDevice::
 void SettingsApply::start(SettingsBackup::Reason reason)
 {
     QList<Result> unchanged; // and those refused before any write
+    QList<VoroDevice::Id> changing;
+    for (const Plan& plan : qAsConst(planned)) {
+        if (plan.problem.isEmpty() && !plan.changes.isEmpty())
+            changing << plan.id;
+    }
+    QMap<VoroDevice::Id, QString> problems;
+    manager->backUp(changing, reason, &problems);
     for (const Plan& plan : qAsConst(planned)) {
         if (!plan.problem.isEmpty())
             continue;
@@ -89,10 +96,10 @@ void SettingsApply::start(SettingsBackup::Reason reason)
             unchanged << r;
             continue;
         }
-        if (!manager->backUp(plan.id, reason).isValid()) {
+        if (problems.contains(plan.id)) {
             r.end = Result::FAILED;
             r.reason = tr("its settings could not be backed up (%1), so nothing was written")
-                           .arg(manager->backupProblem());
+                           .arg(problems.value(plan.id));
             unchanged << r;
             continue;
         }

@@ -96,6 +96,11 @@ public:
     // Writes the settings of a ready box, as last read, to a new backup; backupMade follows.
     // An invalid backup when it could not be made (backupProblem() says why).
     SettingsBackup backUp(VoroDevice::Id id, SettingsBackup::Reason reason);
+    // The same for many boxes at once, the files written side by side; a box whose backup
+    // failed has an invalid one, and why in `problems`.
+    QMap<VoroDevice::Id, SettingsBackup> backUp(const QList<VoroDevice::Id>& ids,
+                                                SettingsBackup::Reason reason,
+                                                QMap<VoroDevice::Id, QString>* problems);
     QString backupProblem() const { return backup_problem; }
     // Takes the configuration last read from the box as the new baseline and working copy.
     void acceptDeviceSettings(VoroDevice::Id id);

@@ -4,6 +4,9 @@
 
 #include "devicemanager/UserDialogs.h"
 
+#include <thread>
+#include <vector>
+
 SettingsBackup VoroManager::backUp(VoroDevice::Id id, SettingsBackup::Reason reason)
 {
     const Box* b = boxWithRecord(id);
@@ -20,6 +23,48 @@ SettingsBackup VoroManager::backUp(VoroDevice::Id id, SettingsBackup::Reason rea
         emit backupMade(id, made);
     }
     return made;
+}
+
+QMap<VoroDevice::Id, SettingsBackup> VoroManager::backUp(const QList<VoroDevice::Id>& ids,
+                                                         SettingsBackup::Reason reason,
+                                                         QMap<VoroDevice::Id, QString>* problems)
+{
+    struct Job
+    {
+        VoroDevice::Id id;
+        QString serial;
+        VoroConfig config;
+        SettingsBackup made;
+        QString problem;
+    };
+    std::vector<Job> jobs;
+    for (const VoroDevice::Id id : ids) {
+        const Box* b = boxWithRecord(id);
+        if (!b || !b->baseline)
+            problems->insert(id, tr("its settings have not been read"));
+        else
+            jobs.push_back({ id, b->record->serial_number, b->device_config, {}, {} });
+    }
+    // Each file is flushed to the disk before it counts as written: side by side, the boxes
+    // wait for one flush rather than one after another.
+    std::vector<std::thread> writers;
+    for (Job& job : jobs)
+        writers.emplace_back([&job, reason] {
+            job.made = SettingsBackup::write(job.serial, job.config, reason, &job.problem);
+        });
+    for (std::thread& t : writers)
+        t.join();
+    QMap<VoroDevice::Id, SettingsBackup> out;
+    for (const Job& job : jobs) {
+        out.insert(job.id, job.made);
+        if (!job.made.isValid()) {
+            problems->insert(job.id, job.problem);
+            continue;
+        }
+        qDebug("manager: settings of device %d backed up to %s", job.id, qPrintable(job.made.file));
+        emit backupMade(job.id, job.made);
+    }
+    return out;
 }
 
 bool VoroManager::backUpBefore(VoroDevice::Id id, SettingsBackup::Reason reason)
