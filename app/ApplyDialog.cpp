@@ -19,6 +19,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 ApplyDialog::ApplyDialog(VoroManager* manager, UserDialogs* dialogs,
                          const QList<VoroDevice::Id>& targets, QWidget* parent)
     : QDialog(parent)
@@ -38,17 +40,22 @@ ApplyDialog::ApplyDialog(VoroManager* manager, UserDialogs* dialogs,
     m_source->setObjectName(QStringLiteral("m_source"));
     m_locations->setObjectName(QStringLiteral("m_locations"));
     m_source->addItem(tr("Settings file"), -1);
+    QList<VoroDevice> ready;
     for (const VoroDevice::Id id : manager->deviceIds()) {
         const VoroDevice d = manager->device(id);
         if (d.state == VoroDefinitions::DS__READY)
-            m_source->addItem(tr("Settings of %1").arg(BoxName::qualified(d)), id);
+            ready << d;
     }
+    std::sort(ready.begin(), ready.end(), BoxName::lessThan);
+    for (const VoroDevice& d : qAsConst(ready))
+        m_source->addItem(tr("Settings of %1").arg(BoxName::qualified(d)), d.id);
     m_targets->setHorizontalHeaderLabels({ tr("Box"), tr("Changes"), tr("Result") });
     m_targets->verticalHeader()->hide();
     m_targets->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_targets->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_targets->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_targets->horizontalHeader()->setStretchLastSection(true);
+    m_targets->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_targets->horizontalHeader()->setSectionResizeMode(RESULT, QHeaderView::Stretch);
     m_problem->setWordWrap(true);
     m_problem->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
@@ -140,8 +147,20 @@ void ApplyDialog::prepare()
         m_source->setItemText(0, tr("Settings file %1").arg(QFileInfo(m_file).fileName()));
         ok = m_run->prepare(m_file, m_ids, with_locations);
     } else {
-        m_run->prepare(QString(), {}, with_locations);
+        // The boxes are listed all the same, each as it stands.
+        ok = m_run->prepare(VoroConfig(), {}, with_locations);
+        m_targets->setRowCount(m_ids.size());
+        for (int row = 0; row < m_ids.size(); ++row) {
+            m_targets->setItem(
+                row, BOX,
+                new QTableWidgetItem(BoxName::qualified(m_manager->device(m_ids.at(row)))));
+            m_targets->setItem(row, CHANGES, new QTableWidgetItem(QString()));
+            m_targets->setItem(row, RESULT, new QTableWidgetItem(QString()));
+        }
         m_problem->setText(tr("Choose a settings file, or a box whose settings to apply."));
+        m_apply->setEnabled(false);
+        m_preview->setRowCount(0);
+        return;
     }
     const QList<SettingsApply::Plan>& plans = m_run->plans();
     m_targets->setRowCount(plans.size());
@@ -157,7 +176,6 @@ void ApplyDialog::prepare()
         if (!p.problem.isEmpty() && !problems.contains(p.problem))
             problems << p.problem;
     }
-    m_targets->resizeColumnsToContents();
     if (!problems.isEmpty())
         m_problem->setText(
             tr("Nothing will be written to any box:\n%1").arg(problems.join(QLatin1Char('\n'))));

@@ -13,6 +13,7 @@ ComparisonTable::ComparisonTable(QWidget* parent)
     verticalHeader()->hide();
     horizontalHeader()->setStretchLastSection(true);
     setWordWrap(false);
+    setHorizontalHeaderLabels({ tr("Group"), tr("Field"), QString(), QString() });
 }
 
 void ComparisonTable::compare(const VoroConfig& left, const VoroConfig& right,

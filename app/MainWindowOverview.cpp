@@ -11,8 +11,10 @@
 #include "devicemanager/VoroManager.h"
 #include "records/BoxName.h"
 
+#include <QAction>
 #include <QDockWidget>
 #include <QLocale>
+#include <QTableView>
 
 void MainWindow::setUpOverview()
 {
@@ -23,10 +25,17 @@ void MainWindow::setUpOverview()
     dock->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable
                       | QDockWidget::DockWidgetFloatable);
     addDockWidget(Qt::BottomDockWidgetArea, dock);
-    QAction* toggle = dock->toggleViewAction();
-    toggle->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+    // Shows the overview and takes the keyboard there; the dock's own button closes it.
+    auto* show = new QAction(tr("Boxes Overview"), this);
+    show->setObjectName(QStringLiteral("actionBoxes_Overview"));
+    show->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+    connect(show, &QAction::triggered, this, [this, dock] {
+        dock->show();
+        dock->raise();
+        m_overview->view()->setFocus(Qt::ShortcutFocusReason);
+    });
     ui->menuDevice_Actions->addSeparator();
-    ui->menuDevice_Actions->addAction(toggle);
+    ui->menuDevice_Actions->addAction(show);
     // Double-click picks the box as the list would: edits are asked about first.
     connect(m_overview, &BoxOverview::boxActivated, this, [this](VoroDevice::Id id) {
         const int index = m_boxes->indexOf(id);
