@@ -254,6 +254,7 @@ void BoxOverview::exportLogs()
         connect(m_logExport, &LogExportBatch::finished, this, &BoxOverview::onLogExportsDone);
     }
     m_logResults.clear();
+    m_logFolder = folder;
     m_logsDone = 0;
     m_logsWanted = ids.size() * VoroDefinitions::ACTUATOR_COUNT;
     m_logProgress = new QProgressDialog(tr("Reading the logs of %n box(es)…", nullptr, ids.size()),
@@ -303,7 +304,9 @@ void BoxOverview::onLogExportFinished(VoroDevice::Id, const LogExportResult& r)
 void BoxOverview::onLogExportsDone()
 {
     delete m_logProgress;
-    information(tr("Export Logs"), tr("Log export:\n%1").arg(m_logResults.join(QLatin1Char('\n'))));
+    information(tr("Export Logs"),
+                tr("Log export into %1:\n%2")
+                    .arg(QDir::toNativeSeparators(m_logFolder), m_logResults.join(QLatin1Char('\n'))));
 }
 
 void BoxOverview::updateFirmware()

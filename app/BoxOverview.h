@@ -65,6 +65,7 @@ private:
     LogExportBatch* m_logExport = nullptr;
     QPointer<QProgressDialog> m_logProgress;
     QStringList m_logResults;
+    QString m_logFolder;
     int m_logsDone = 0;
     int m_logsWanted = 0;
 };
