@@ -441,12 +441,6 @@ Nicht exportiert:
         <translation>%1: abgebrochen; %2 von %3 Protokollen geschrieben</translation>
     </message>
     <message>
-        <source>Log export:
-%1</source>
-        <translation>Protokollexport:
-%1</translation>
-    </message>
-    <message>
         <source>Update Firmware</source>
         <translation>Firmware aktualisieren</translation>
     </message>
@@ -473,6 +467,12 @@ Nicht exportiert:
 %1</source>
         <translation>Diese Boxen konnten nicht gesichert werden:
 %1</translation>
+    </message>
+    <message>
+        <source>Log export into %1:
+%2</source>
+        <translation>Protokollexport nach %1:
+%2</translation>
     </message>
 </context>
 <context>

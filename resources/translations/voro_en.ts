@@ -435,11 +435,6 @@ Not exported:
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Log export:
-%1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Update Firmware</source>
         <translation type="unfinished"></translation>
     </message>
@@ -461,6 +456,11 @@ Not exported:
     <message>
         <source>These boxes could not be backed up:
 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log export into %1:
+%2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

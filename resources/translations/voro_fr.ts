@@ -441,12 +441,6 @@ Non exportés :
         <translation>%1 : annulé ; %2 journaux sur %3 écrits</translation>
     </message>
     <message>
-        <source>Log export:
-%1</source>
-        <translation>Exportation des journaux :
-%1</translation>
-    </message>
-    <message>
         <source>Update Firmware</source>
         <translation>Mettre à jour le micrologiciel</translation>
     </message>
@@ -473,6 +467,12 @@ Non exportés :
 %1</source>
         <translation>Ces boîtiers n&apos;ont pas pu être sauvegardés :
 %1</translation>
+    </message>
+    <message>
+        <source>Log export into %1:
+%2</source>
+        <translation>Exportation des journaux dans %1 :
+%2</translation>
     </message>
 </context>
 <context>
