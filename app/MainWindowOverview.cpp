@@ -26,7 +26,7 @@ void MainWindow::setUpOverview()
                       | QDockWidget::DockWidgetFloatable);
     addDockWidget(Qt::BottomDockWidgetArea, dock);
     // Shows the overview and takes the keyboard there; the dock's own button closes it.
-    auto* show = new QAction(tr("Boxes Overview"), this);
+    auto* show = new QAction(tr("&Boxes Overview"), this);
     show->setObjectName(QStringLiteral("actionBoxes_Overview"));
     show->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
     connect(show, &QAction::triggered, this, [this, dock] {

@@ -1261,6 +1261,10 @@ Die übrigen befinden sich in:
         <source>Backup of %1</source>
         <translation>Sicherung vom %1</translation>
     </message>
+    <message>
+        <source>&amp;Boxes Overview</source>
+        <translation>Übersicht der &amp;Boxen</translation>
+    </message>
 </context>
 <context>
     <name>NoBoxHint</name>

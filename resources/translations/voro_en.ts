@@ -1227,6 +1227,10 @@ The others are in:
         <source>Backup of %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Boxes Overview</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>NoBoxHint</name>

@@ -1261,6 +1261,10 @@ Les autres se trouvent dans&#xa0;:
         <source>Backup of %1</source>
         <translation>Sauvegarde du %1</translation>
     </message>
+    <message>
+        <source>&amp;Boxes Overview</source>
+        <translation>Vue d&apos;ensemble des &amp;boîtiers</translation>
+    </message>
 </context>
 <context>
     <name>NoBoxHint</name>
