@@ -190,7 +190,9 @@ private slots:
             QSettings s(file, QSettings::IniFormat);
             s.setValue("config/actuator_settings/2/setpoint", 235);
             s.setValue("config/location", "Elsewhere");
+            s.setValue("config/actuator_locations/1/location", "Elsewhere");
         }
+        const QString bench = lab->box->actuatorLocation(0);
         const Run dry = voroBox({ "set-settings", "--all", file, "--dry-run", "--json" });
         QCOMPARE(dry.status, 0);
         QCOMPARE(dry.json().size(), 2);
@@ -219,8 +221,9 @@ private slots:
         QVERIFY(refused.value("reason").toString().contains("did not take"));
         QCOMPARE(lab->box->savedConfig().settings[1][hidsim::Setpoint], 235);
         QCOMPARE(lab->box->receivedArguments(CMD__SAVE).size(), 1);
-        // Each box keeps its own location unless --with-location.
+        // Each box keeps its own location and its actuators' unless --with-location.
         QCOMPARE(lab->box->location(), QString("Lab 2"));
+        QCOMPARE(lab->box->actuatorLocation(0), bench);
 
         // A value no editor could set stops everything before the first write.
         {
