@@ -8,6 +8,8 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace {
 // "2026-12-10_09-46-12_firmware-update.cfg", and "…_2.cfg" for a second one in that second.
@@ -133,22 +135,27 @@ SettingsBackup SettingsBackup::write(const QString& serial_number, const VoroCon
 
 QList<SettingsBackup> SettingsBackup::list(const QString& serial_number)
 {
-    QList<SettingsBackup> out;
     const QString folder = folderOf(serial_number);
-    const QFileInfoList files = QDir(folder).entryInfoList(
-        { QStringLiteral("*") + SUFFIX }, QDir::Files, QDir::Name | QDir::Reversed);
+    const QFileInfoList files
+        = QDir(folder).entryInfoList({ QStringLiteral("*") + SUFFIX }, QDir::Files, QDir::Name);
+    std::vector<std::pair<SettingsBackup, QDateTime>> found; // with the time of the file
     for (const QFileInfo& info : files) {
         SettingsBackup b;
         if (!parseName(info.fileName(), b))
             continue;
         b.file = info.absoluteFilePath();
         b.serial_number = serial_number;
-        out << b;
+        found.emplace_back(b, info.lastModified());
     }
-    // Newest first; within one second, the later copy ("_2") first.
-    std::stable_sort(out.begin(), out.end(), [](const SettingsBackup& a, const SettingsBackup& b) {
-        return a.time > b.time;
+    // Newest first; within one second, the one written last first.
+    std::stable_sort(found.begin(), found.end(), [](const auto& a, const auto& b) {
+        if (a.first.time != b.first.time)
+            return a.first.time > b.first.time;
+        return a.second > b.second;
     });
+    QList<SettingsBackup> out;
+    for (const auto& f : found)
+        out << f.first;
     return out;
 }
 
