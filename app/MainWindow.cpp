@@ -100,6 +100,7 @@ MainWindow::MainWindow(QWidget* parent, UserDialogs* dialogs)
     connect(notice, &OpenFailureNotice::shownChanged, m_noBoxHint, &NoBoxHint::setAccessProblem);
     if (m_manager->firmwareUpdater())
         new FirmwareUpdater(m_manager->firmwareUpdater(), this);
+    setUpOverview();
 
     onDeviceDeleted(-1); // no box selected yet
     WindowPlacement::place(this, QSize(1510, 850),

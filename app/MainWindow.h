@@ -18,6 +18,7 @@ class MainWindow;
 }
 class ActuatorModel;
 class BoxList;
+class BoxOverview;
 class ButtonDelegate;
 class ComboBoxDelegate;
 class LiveTrend;
@@ -28,6 +29,7 @@ class QProgressDialog;
 class TrendView;
 class VoroManager;
 struct LogExportResult;
+struct SettingsBackup;
 struct WriteOutcome;
 
 // The program's one window: the attached boxes in a list, the selected box's settings and
@@ -56,6 +58,7 @@ public:
     PlotDlg* plotDialog() const { return m_plotDlg; }
     LiveTrend* liveTrend() const { return m_liveTrend; }
     TrendView* trendView() const { return m_trendView; }
+    BoxOverview* overview() const { return m_overview; }
     // The record the window works on; id -1 while no box is selected.
     const VoroDevice& workingCopy() const { return m_device; }
     // The selected box stopped answering and is waited for.
@@ -108,6 +111,10 @@ private slots:
     void on_actionExport_Logs_triggered();
     void on_actionImport_Log_triggered();
 
+    // The Boxes overview, and the restore offered when a box comes back from an update or a
+    // reset with other settings than its backup.
+    void onSettingsDifferFromBackup(VoroDevice::Id id, const SettingsBackup& backup);
+
 private:
     enum Leaving { PROCEED, CANCEL };
 
@@ -115,6 +122,7 @@ private:
     // The live trend below the table, and the action that shows and hides it.
     void setUpTrend();
     void showTrend();
+    void setUpOverview();
     void registerIconFonts();
     void connectManager();
     void refreshGroup(int key);
@@ -185,4 +193,5 @@ private:
     VoroDevice::Id m_exportId = -1;
     LiveTrend* m_liveTrend = nullptr;
     TrendView* m_trendView = nullptr;
+    BoxOverview* m_overview = nullptr;
 };

@@ -2,6 +2,8 @@
 // question before edits could be lost, and what the box says about every write.
 #include "app/MainWindow.h"
 
+#include "app/BoxOverview.h"
+
 #include "ui_MainWindow.h"
 
 #include "app/BoxList.h"
@@ -142,6 +144,11 @@ void MainWindow::onWriteFinished(const WriteOutcome& w)
     const QString reason = w.reason();
     switch (w.kind) {
     case WriteOutcome::SAVE: {
+        // Settings applied from the Boxes overview are reported there, box by box.
+        if (m_overview && m_overview->isApplyingTo(w.serial_number)) {
+            updateEditButtons();
+            return;
+        }
         const bool imported = ours && !m_saves.isEmpty() && m_saves.takeFirst();
         updateEditButtons();
         if (!w.success) {

@@ -29,10 +29,13 @@ void MainWindow::on_actionExport_Logs_triggered()
         return;
     const VoroDevice::Id id = m_device.id;
     const QString name = boxName();
-    m_manager->exportLogs(id); // asks for the folder
-    if (!m_manager->isExportingLogs(id))
-        return;
+    // Set first: a folder that cannot be written to is reported before exportLogs returns.
     m_exportId = id;
+    m_manager->exportLogs(id); // asks for the folder
+    if (!m_manager->isExportingLogs(id)) {
+        m_exportId = -1;
+        return;
+    }
     m_exportProgress = new QProgressDialog(tr("Reading the logs of %1…").arg(name), tr("Cancel"), 0,
                                            VoroDefinitions::ACTUATOR_COUNT, this);
     m_exportProgress->setWindowTitle(tr("Export Logs"));
@@ -61,10 +64,11 @@ void MainWindow::onLogExportProgress(VoroDevice::Id id, int done)
 
 void MainWindow::onLogsExported(VoroDevice::Id id, const LogExportResult& r)
 {
-    if (id == m_exportId) {
-        delete m_exportProgress;
-        m_exportId = -1;
-    }
+    // The exports of many boxes at once are the Boxes overview's to report.
+    if (id != m_exportId)
+        return;
+    delete m_exportProgress;
+    m_exportId = -1;
     const QString folder = QDir::toNativeSeparators(r.folder);
     UserDialogs::Icon icon = UserDialogs::Warning;
     QString text;

@@ -5,6 +5,7 @@
 // --bootloader-fault KIND (refuse, layout, open, unplug) makes the second one's bootloader
 // misbehave (sim/DemoScenario.h).
 // --twin adds a second "Lab 2", to see two boxes in one room told apart.
+// --boxes N adds N boxes of a building being commissioned (every fourth with older firmware).
 // --latency MS makes every report cost that long (1 as on USB full speed; 0 by default).
 // --language CODE runs in that language ("en", "de", "fr") without changing the stored one.
 #include "app/Startup.h"
@@ -20,6 +21,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -30,6 +32,7 @@ int main(int argc, char** argv)
     int after_ms = 5000;
     bool old_firmware = false;
     bool twin = false;
+    int building = 0;
     QString language;
     QString fault;
     for (int i = 1; i < argc; ++i) {
@@ -47,6 +50,8 @@ int main(int argc, char** argv)
             language = QString::fromLocal8Bit(argv[++i]);
         else if (std::strcmp(argv[i], "--bootloader-fault") == 0)
             fault = QString::fromLocal8Bit(argv[++i]);
+        else if (std::strcmp(argv[i], "--boxes") == 0)
+            building = std::max(0, std::min(64, std::atoi(argv[++i])));
         else if (std::strcmp(argv[i], "--latency") == 0)
             hidsim::Bus::instance().setLatency(std::chrono::milliseconds(std::stoi(argv[++i])));
     }
@@ -61,6 +66,7 @@ int main(int argc, char** argv)
         other->setTimeScale(hidsim::kDemoTimeScale);
         hidsim::Bus::instance().plug(other);
     }
+    hidsim::plugBuilding(building);
     const auto started = [&](QWidget* window) {
         if (screenshot.isEmpty())
             return;

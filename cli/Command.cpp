@@ -19,6 +19,10 @@ std::unique_ptr<Command> Command::make(const Invocation& invocation, Console& co
         return std::make_unique<ShowCommand>(invocation, console);
     if (c == QLatin1String("get-settings"))
         return std::make_unique<GetSettingsCommand>(invocation, console);
+    if (c == QLatin1String("backup"))
+        return std::make_unique<BackupCommand>(invocation, console);
+    if (c == QLatin1String("backups"))
+        return std::make_unique<BackupsCommand>(invocation, console);
     if (c == QLatin1String("set-settings"))
         return std::make_unique<SetSettingsCommand>(invocation, console);
     if (c == QLatin1String("export-logs"))

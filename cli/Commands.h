@@ -39,6 +39,26 @@ public:
     void start() override;
 };
 
+// `backup (BOX...|--all)`: a backup of each box's settings, as before every risky step.
+class BackupCommand : public Command
+{
+    Q_OBJECT
+
+public:
+    using Command::Command;
+    void start() override;
+};
+
+// `backups BOX`: the box's backups, newest first.
+class BackupsCommand : public Command
+{
+    Q_OBJECT
+
+public:
+    using Command::Command;
+    void start() override;
+};
+
 // `set-settings (BOX...|--all) FILE.cfg`: a settings file checked against every box first,
 // then written to all of them at once (or, with --dry-run, what would change).
 class SetSettingsCommand : public Command

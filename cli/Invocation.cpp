@@ -33,6 +33,8 @@ const QList<Grammar>& grammar()
         { "list", {} },
         { "show", {} },
         { "get-settings", {} },
+        { "backup", { kAll } },
+        { "backups", {} },
         { "set-settings", { kAll, kDryRun, kWithLocation } },
         { "export-logs", { kAll } },
         { "update", { kAll, kImage, kYes } },
@@ -166,6 +168,10 @@ bool Invocation::parse(const QStringList& arguments, Invocation& out, QString& e
         out.path = positional.at(1);
         return true;
     }
+    if (c == QLatin1String("backups"))
+        return needs(1, "one BOX") && (out.boxes = positional, true);
+    if (c == QLatin1String("backup"))
+        return boxes(0, "BOX... or --all");
     if (c == QLatin1String("set-settings"))
         return boxes(1, "BOX... or --all, then FILE.cfg");
     if (c == QLatin1String("export-logs"))
@@ -215,6 +221,8 @@ QString Invocation::usage()
         "  list                                      attached boxes and bootloaders\n"
         "  show BOX                                  identity, settings and live values\n"
         "  get-settings BOX FILE.cfg                 save the box's settings to a file\n"
+        "  backup (BOX...|--all)                     back the boxes' settings up\n"
+        "  backups BOX                               the box's backups, newest first\n"
         "  set-settings (BOX...|--all) FILE.cfg [--dry-run] [--with-location]\n"
         "                                            write a settings file to boxes\n"
         "  export-logs (BOX...|--all) DIR            write every actuator log as CSV\n"

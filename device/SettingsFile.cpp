@@ -249,11 +249,23 @@ ReadResult read(const QString& file_name, const VoroConfig& current, const VoroC
     s.endArray();
     s.endGroup();
 
-    if (r.failed())
-        return refused(ReadResult::INVALID_VALUE, r.badKey());
+    if (r.failed()) {
+        // The value as the file holds it, so that the user can find it there.
+        ReadResult result = refused(ReadResult::INVALID_VALUE, r.badKey());
+        QString path = kConfig + QLatin1Char('/') + r.badKey();
+        path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+        const QVariant raw = s.value(path);
+        result.value
+            = raw.type() == QVariant::StringList ? raw.toStringList().join(", ") : raw.toString();
+        return result;
+    }
     // Values the box holds already are taken as they are, also beyond the editors' limits.
-    if (const std::optional<SettingProblem> problem = SettingRules::check(config, held))
-        return refused(ReadResult::INVALID_VALUE, problem->field.key(), problem->allowed);
+    if (const std::optional<SettingProblem> problem = SettingRules::check(config, held)) {
+        ReadResult result
+            = refused(ReadResult::INVALID_VALUE, problem->field.key(), problem->allowed);
+        result.value = problem->field.fileText(config);
+        return result;
+    }
     ReadResult result;
     result.config = config;
     return result;

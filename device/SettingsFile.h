@@ -26,6 +26,7 @@ struct ReadResult
     Problem problem = NONE;
     QString key; // as it stands in the file, e.g. "actuator_settings\3\setpoint"
     QString allowed; // what that key may hold, when SettingRules refused it
+    QString value; // INVALID_VALUE: the value refused, as the file holds it
     VoroConfig config; // the file's values over the current ones; only when ok()
 };
 

@@ -33,8 +33,16 @@ void FirmwareUpdateRun::start(const QList<VoroDevice::Id>& boxes,
             refused << f.result;
             continue;
         }
+        if (!manager->enterBootloader(id)) {
+            const QString problem = manager->backupProblem();
+            f.result.text = problem.isEmpty()
+                ? tr("Failed: %1 cannot be sent into its bootloader").arg(f.result.box)
+                : tr("Failed: the settings of %1 could not be backed up (%2)")
+                      .arg(f.result.box, problem);
+            refused << f.result;
+            continue;
+        }
         following << f;
-        manager->enterBootloader(id);
     }
     FirmwareUpdateController* updater = manager->firmwareUpdater();
     for (const SurveyedBox& loader : bootloaders) {

@@ -3,6 +3,7 @@
 #include "device/SettingsFile.h"
 #include "devicemanager/VoroManager.h"
 #include "records/BoxName.h"
+#include "records/SettingRules.h"
 
 SettingsApply::SettingsApply(VoroManager* manager, QObject* parent)
     : QObject(parent)
@@ -12,8 +13,7 @@ SettingsApply::SettingsApply(VoroManager* manager, QObject* parent)
     connect(manager, &VoroManager::deviceReturned, this, &SettingsApply::onReturned);
 }
 
-bool SettingsApply::prepare(const QString& file, const QList<VoroDevice::Id>& ids,
-                            bool with_location)
+template<typename Read> bool SettingsApply::planAll(const QList<VoroDevice::Id>& ids, Read read)
 {
     planned.clear();
     bool all = true;
@@ -29,15 +29,9 @@ bool SettingsApply::prepare(const QString& file, const QList<VoroDevice::Id>& id
                               "is not ready")
                                .arg(plan.box);
         } else {
-            const SettingsFile::ReadResult read = SettingsFile::read(file, d.config, d.config);
-            if (read.ok()) {
-                plan.to = read.config;
-                if (!with_location)
-                    plan.to.location = d.config.location;
+            plan.problem = read(d.config, plan.to);
+            if (plan.problem.isEmpty())
                 plan.changes = ConfigFields::differing(plan.from, plan.to);
-            } else {
-                plan.problem = VoroManager::settingsFileProblem(read, file);
-            }
         }
         all = all && plan.problem.isEmpty();
         planned << plan;
@@ -45,9 +39,51 @@ bool SettingsApply::prepare(const QString& file, const QList<VoroDevice::Id>& id
     return all;
 }
 
-void SettingsApply::start()
+bool SettingsApply::prepare(const QString& file, const QList<VoroDevice::Id>& ids,
+                            bool with_locations)
 {
-    QList<Result> unchanged;
+    return planAll(ids, [&](const VoroConfig& held, VoroConfig& to) {
+        const SettingsFile::ReadResult read = SettingsFile::read(file, held, held);
+        if (!read.ok())
+            return VoroManager::settingsFileProblem(read, file);
+        to = with_locations ? read.config : ConfigFields::withLocationsOf(read.config, held);
+        return QString();
+    });
+}
+
+bool SettingsApply::prepare(const VoroConfig& settings, const QList<VoroDevice::Id>& ids,
+                            bool with_locations)
+{
+    return planAll(ids, [&](const VoroConfig& held, VoroConfig& to) {
+        // Only the entries both have: the box decides how many actuators it has.
+        to = held;
+        to.location = settings.location;
+        to.log_interval = settings.log_interval;
+        to.common = settings.common;
+        for (int i = 0; i < to.actuator_settings.size() && i < settings.actuator_settings.size();
+             ++i)
+            to.actuator_settings[i] = settings.actuator_settings.at(i);
+        for (int i = 0; i < to.actuator_locations.size() && i < settings.actuator_locations.size();
+             ++i)
+            to.actuator_locations[i] = settings.actuator_locations.at(i);
+        if (!with_locations)
+            to = ConfigFields::withLocationsOf(to, held);
+        if (const std::optional<SettingProblem> problem = SettingRules::check(to, held))
+            return problem->text();
+        return QString();
+    });
+}
+
+void SettingsApply::start(SettingsBackup::Reason reason)
+{
+    QList<Result> unchanged; // and those refused before any write
+    QList<VoroDevice::Id> changing;
+    for (const Plan& plan : qAsConst(planned)) {
+        if (plan.problem.isEmpty() && !plan.changes.isEmpty())
+            changing << plan.id;
+    }
+    QMap<VoroDevice::Id, QString> problems;
+    manager->backUp(changing, reason, &problems);
     for (const Plan& plan : qAsConst(planned)) {
         if (!plan.problem.isEmpty())
             continue;
@@ -57,6 +93,13 @@ void SettingsApply::start()
         r.serial_number = plan.serial_number;
         r.changes = plan.changes;
         if (plan.changes.isEmpty()) {
+            unchanged << r;
+            continue;
+        }
+        if (problems.contains(plan.id)) {
+            r.end = Result::FAILED;
+            r.reason = tr("its settings could not be backed up (%1), so nothing was written")
+                           .arg(problems.value(plan.id));
             unchanged << r;
             continue;
         }
@@ -71,6 +114,15 @@ void SettingsApply::start()
         emit boxFinished(r);
     if (waiting.isEmpty())
         emit finished();
+}
+
+bool SettingsApply::isWaitingFor(const QString& serial_number) const
+{
+    for (const Waiting& w : waiting) {
+        if (w.result.serial_number == serial_number)
+            return true;
+    }
+    return false;
 }
 
 void SettingsApply::onReturned(VoroDevice::Id old_id, VoroDevice::Id new_id)

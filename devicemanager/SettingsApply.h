@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/SettingsBackup.h"
 #include "devicemanager/WriteOutcome.h"
 #include "records/ConfigField.h"
 #include "records/VoroDevice.h"
@@ -48,23 +49,32 @@ public:
 
     explicit SettingsApply(VoroManager* manager, QObject* parent = nullptr);
 
-    // Reads `file` over the settings of each box. The boxes keep their own locations unless
-    // `with_location` (one file is usually written to many boxes); the actuators' locations
-    // come from the file. True when every box can take the file; otherwise nothing may be
-    // written and the plans say why.
-    bool prepare(const QString& file, const QList<VoroDevice::Id>& ids, bool with_location);
+    // Reads `file` over the settings of each box. The boxes keep their own location and their
+    // actuators' locations unless `with_locations` (one file is usually written to many
+    // boxes). True when every box can take the file; otherwise nothing may be written and the
+    // plans say why.
+    bool prepare(const QString& file, const QList<VoroDevice::Id>& ids, bool with_locations);
+    // The same with settings at hand (another box's, a backup's), checked by the setting rules.
+    bool prepare(const VoroConfig& settings, const QList<VoroDevice::Id>& ids, bool with_locations);
     const QList<Plan>& plans() const { return planned; }
 
-    // Writes every prepared box that changes, all at once. boxFinished comes for each box
-    // (those without changes at once), finished after the last.
-    void start();
+    // Writes every prepared box that changes, all at once, each after a backup of what it holds
+    // (`reason`); a box whose backup fails is not written and fails. boxFinished comes for each
+    // box (those without changes at once), finished after the last.
+    void start(SettingsBackup::Reason reason = SettingsBackup::APPLY);
     bool isRunning() const { return !waiting.isEmpty(); }
+    // A write to the box (by serial number) is under way.
+    bool isWaitingFor(const QString& serial_number) const;
 
 signals:
     void boxFinished(const SettingsApply::Result& result);
     void finished();
 
 private:
+    // The plan of one box, with `read` giving the settings it is to hold over its own, or a
+    // problem.
+    template<typename Read> bool planAll(const QList<VoroDevice::Id>& ids, Read read);
+
     struct Waiting
     {
         Result result;

@@ -400,6 +400,13 @@ void VoroManager::onOperationFinished(VoroDevice::Id id, const VoroCommThread::O
         confirmWrites(id);
         break;
     case VoroCommThread::OT__READ_ALL: {
+        if (b->update_after_read) {
+            b->baseline = data.config;
+            b->device_config = data.config;
+            b->record->config = data.config;
+            readBeforeUpdate(id);
+            break;
+        }
         const bool first = b->record->state != VoroDefinitions::DS__READY;
         b->baseline = data.config;
         b->device_config = data.config;

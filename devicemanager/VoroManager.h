@@ -1,6 +1,7 @@
 #pragma once
 
 #include "device/LogExport.h"
+#include "device/SettingsBackup.h"
 #include "device/SettingsFile.h"
 #include "device/VoroCommThread.h"
 #include "devicelink/HidDevice.h"
@@ -11,6 +12,7 @@
 #include "records/VoroDevice.h"
 
 #include <QDeadlineTimer>
+#include <QMap>
 #include <QObject>
 #include <QPointer>
 #include <QSet>
@@ -80,12 +82,26 @@ public:
     void testActuator(VoroDevice::Id id, int index, uint8_t on);
     // Ends every test of the box that was started and not ended.
     void endTests(VoroDevice::Id id);
-    // Sends the box into its bootloader, where the firmware updater takes it over.
-    void enterBootloader(VoroDevice::Id id);
+    // Sends the box into its bootloader, where the firmware updater takes it over, once its
+    // settings are backed up (a box not read yet is read first). False when nothing is sent:
+    // the box cannot be updated, or its backup failed (backupProblem() says why).
+    bool enterBootloader(VoroDevice::Id id);
     // The Firmware Update action: checks the image, asks the user naming the box and its
     // versions, and on Yes sends the box into its bootloader.
     void requestFirmwareUpdate(VoroDevice::Id id);
+    // Backs the settings up, then resets the box; a failed backup ends in a writeFinished
+    // (NO_BACKUP) without touching the box.
     void factoryReset(VoroDevice::Id id);
+
+    // Writes the settings of a ready box, as last read, to a new backup; backupMade follows.
+    // An invalid backup when it could not be made (backupProblem() says why).
+    SettingsBackup backUp(VoroDevice::Id id, SettingsBackup::Reason reason);
+    // The same for many boxes at once, the files written side by side; a box whose backup
+    // failed has an invalid one, and why in `problems`.
+    QMap<VoroDevice::Id, SettingsBackup> backUp(const QList<VoroDevice::Id>& ids,
+                                                SettingsBackup::Reason reason,
+                                                QMap<VoroDevice::Id, QString>* problems);
+    QString backupProblem() const { return backup_problem; }
     // Takes the configuration last read from the box as the new baseline and working copy.
     void acceptDeviceSettings(VoroDevice::Id id);
 
@@ -147,6 +163,11 @@ signals:
     void deviceReturned(VoroDevice::Id old_id, VoroDevice::Id new_id);
     // The box of `old_id` has not come back within the grace period.
     void deviceLost(VoroDevice::Id old_id);
+    // A backup of the box's settings has been written.
+    void backupMade(VoroDevice::Id id, const SettingsBackup& backup);
+    // A box back from a firmware update or a factory reset holds other settings than the
+    // backup made before it: the user may want them back. Comes after its deviceDetected.
+    void settingsDifferFromBackup(VoroDevice::Id id, const SettingsBackup& backup);
     // A write asked for has ended; see WriteOutcome.
     void writeFinished(const WriteOutcome& outcome);
     // After every poll; `config_changed` when the box's configuration differs from the baseline.
@@ -194,6 +215,8 @@ private:
         bool check_pending = false; // the firmware check is due
         // Only watched, yet its bootloader takes it on: older firmware of an older protocol.
         bool update_only = false;
+        // Sent into its bootloader as soon as its settings are read and backed up.
+        bool update_after_read = false;
         std::optional<LogExport> log_export;
         QString export_box; // the box's name when its export began
         std::shared_ptr<std::atomic<bool>> export_stop; // cancels the export's log read
@@ -231,6 +254,14 @@ private:
     QString updateLine(VoroDevice::Id id) const;
     QString imageVersion() const;
     void startOperation(VoroDevice::Id id, int type);
+    void sendToBootloader(VoroDevice::Id id);
+    // A backup before a step that may change the settings; false (and the user told) when it
+    // could not be made. Remembered, to be compared with the box when it comes back.
+    bool backUpBefore(VoroDevice::Id id, SettingsBackup::Reason reason);
+    // The first read of a box that was to be updated after it.
+    void readBeforeUpdate(VoroDevice::Id id);
+    // A box is back from an update or reset: settingsDifferFromBackup when it differs.
+    void compareWithBackup(VoroDevice::Id id);
     void watch(VoroDevice::Id id);
     bool enqueue(VoroDevice::Id id, const VoroCommThread::OperationData& op);
     bool enqueueForActuator(VoroDevice::Id id, int type, int index, bool has_test_on = false,
@@ -247,6 +278,7 @@ private:
     void operationFailed(VoroDevice::Id id, const VoroCommThread::OperationData& op);
     // The first announcement of a box: as a box that came back, when it is one.
     void announce(VoroDevice::Id id);
+    void announceBox(VoroDevice::Id id);
     void keepLost(VoroDevice::Id id, Box& box);
     static QString identityKey(const VoroDevice& d);
     static VoroDevice::Id takeNextId();
@@ -262,6 +294,9 @@ private:
     std::map<VoroDevice::Id, Box> boxes;
     std::vector<LostBox> lost_boxes;
     QSet<QString> updating; // identity keys of boxes in their bootloader for an update
+    // Backups made before an update or a reset, by identity key, until the box is back.
+    QMap<QString, SettingsBackup> restore_offers;
+    QString backup_problem;
     int return_grace_ms = RETURN_GRACE_MS;
     QTimer check_timer;
     bool firmware_questions = true;

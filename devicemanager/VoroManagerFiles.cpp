@@ -132,6 +132,9 @@ VoroDevice VoroManager::importSettings(const VoroDevice& device, bool* cancelled
     const VoroConfig held = held_by ? held_by->device_config : device.config;
     const SettingsFile::ReadResult read = SettingsFile::read(file, device.config, held);
     if (read.ok()) {
+        // What the box holds is kept before the file's values go there.
+        if (read.config != held && !backUpBefore(device.id, SettingsBackup::IMPORT))
+            return result;
         result.config = read.config;
         nothing_read = false;
         return result;
@@ -154,12 +157,12 @@ QString VoroManager::settingsFileProblem(const SettingsFile::ReadResult& read, c
             .arg(shown, read.key);
     case SettingsFile::ReadResult::INVALID_VALUE:
         if (read.allowed.isEmpty())
-            return tr("The settings file '%1' holds a value for '%2' that the device cannot take. "
-                      "Nothing has been imported.")
-                .arg(shown, read.key);
-        return tr("The settings file '%1' holds a value for '%2' that the device cannot take "
-                  "(allowed: %3). Nothing has been imported.")
-            .arg(shown, read.key, read.allowed);
+            return tr("The settings file '%1' holds the value '%2' for '%3', which the device "
+                      "cannot take. Nothing has been imported.")
+                .arg(shown, read.value, read.key);
+        return tr("The settings file '%1' holds the value '%2' for '%3', which the device cannot "
+                  "take (allowed: %4). Nothing has been imported.")
+            .arg(shown, read.value, read.key, read.allowed);
     }
     return QString();
 }

@@ -40,6 +40,12 @@ void VoroManager::keepLost(VoroDevice::Id id, Box& box)
 
 void VoroManager::announce(VoroDevice::Id id)
 {
+    announceBox(id);
+    compareWithBackup(id);
+}
+
+void VoroManager::announceBox(VoroDevice::Id id)
+{
     Box* b = boxWithRecord(id);
     const auto back = std::find_if(lost_boxes.begin(), lost_boxes.end(), [&](const LostBox& l) {
         return BoxName::sameBox(l.last.serial_number, l.last.usb_path, b->record->serial_number,

@@ -156,12 +156,32 @@ void VoroManager::endTests(VoroDevice::Id id)
     }
 }
 
-void VoroManager::enterBootloader(VoroDevice::Id id)
+bool VoroManager::enterBootloader(VoroDevice::Id id)
 {
+    backup_problem.clear();
     Box* b = boxWithRecord(id);
     const bool watched = b && b->record->state == VoroDefinitions::DS__UNSUPPORTED;
     if (!b || (watched && !b->update_only))
-        return; // a watched box only answers pings
+        return false; // a watched box only answers pings
+    // A box just checked has told its identity only: its settings are read and backed up
+    // before it leaves. A watched box speaks an older protocol whose settings cannot be read.
+    if (b->record->state == VoroDefinitions::DS__INITIALIZED
+        && b->record->protocol_version == PROTOCOL_VERSION) {
+        b->update_after_read = true;
+        startOperation(id, VoroCommThread::OT__READ_ALL);
+        return true;
+    }
+    if (b->record->state == VoroDefinitions::DS__READY
+        && !backUpBefore(id, SettingsBackup::FIRMWARE_UPDATE))
+        return false;
+    sendToBootloader(id);
+    return true;
+}
+
+void VoroManager::sendToBootloader(VoroDevice::Id id)
+{
+    Box* b = boxWithRecord(id);
+    const bool watched = b->record->state == VoroDefinitions::DS__UNSUPPORTED;
     const QString serial = QString::fromStdWString(b->hid_id.serial_number);
     const QString location = b->device_config.location;
     const QString firmware = b->record->firmware_version;
@@ -194,6 +214,20 @@ void VoroManager::requestFirmwareUpdate(VoroDevice::Id id)
 
 void VoroManager::factoryReset(VoroDevice::Id id)
 {
+    const Box* b = boxWithRecord(id);
+    if (!b || b->record->state != VoroDefinitions::DS__READY)
+        return;
+    if (!backUpBefore(id, SettingsBackup::FACTORY_RESET)) {
+        WriteOutcome w;
+        w.kind = WriteOutcome::FACTORY_RESET;
+        w.id = id;
+        w.serial_number = b->record->serial_number;
+        w.box = BoxName::qualified(*b->record);
+        w.failure = WriteOutcome::NO_BACKUP;
+        w.detail = backup_problem;
+        emit writeFinished(w);
+        return;
+    }
     if (enqueue(id, Op(VoroCommThread::OT__FACTORY_RESET)))
         expectWrite(id, WriteOutcome::FACTORY_RESET);
 }

@@ -23,6 +23,8 @@ QString WriteOutcome::reason() const
         return tr("the box sent an answer that cannot be read");
     case NOT_RETURNED:
         return tr("the box stopped answering and did not come back");
+    case NO_BACKUP:
+        return tr("its settings could not be backed up (%1), so nothing was changed").arg(detail);
     }
     return QString();
 }

@@ -27,6 +27,7 @@ public:
         NO_ANSWER, // the box stopped answering during the write and came back without it
         INVALID_ANSWER, // the box answered with something that cannot be read
         NOT_RETURNED, // the box stopped answering and did not come back
+        NO_BACKUP, // the box's settings could not be backed up first: nothing was sent
     };
 
     Kind kind = SAVE;
@@ -39,6 +40,7 @@ public:
     bool success = false;
     Failure failure = NONE;
     QVector<ConfigField> not_written; // SAVE: the fields the box does not hold as written
+    QString detail; // NO_BACKUP: why not
 
     // Why it failed, as the user reads it: "the box stopped answering".
     QString reason() const;

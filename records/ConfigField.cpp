@@ -88,6 +88,29 @@ QString ConfigField::key() const
 
 QString ConfigField::label() const
 {
+    return ofActuator() ? tr("Actuator %1: %2").arg(actuator + 1).arg(title()) : title();
+}
+
+QString ConfigField::group() const
+{
+    // The window's property groups, whose names live in the catalogue under their class names.
+    switch (name) {
+    case LOCATION:
+        return QObject::tr("InfoProperties");
+    case LOG_INTERVAL:
+        return QObject::tr("LogProperties");
+    case CONTROL_MODE:
+    case CONTROL_TYPE:
+        return QObject::tr("ControlProperties");
+    case MODBUS_RESPONSE_DELAY:
+        return QObject::tr("RS485Properties");
+    default:
+        return tr("Actuator %1").arg(actuator + 1);
+    }
+}
+
+QString ConfigField::title() const
+{
     QString text;
     switch (name) {
     case LOCATION:
@@ -143,7 +166,7 @@ QString ConfigField::label() const
         text = tr("Actuator Type");
         break;
     }
-    return ofActuator() ? tr("Actuator %1: %2").arg(actuator + 1).arg(text) : text;
+    return text;
 }
 
 QVariant ConfigField::value(const VoroConfig& c) const
@@ -322,6 +345,20 @@ VoroConfig merged(const VoroConfig& base, const VoroConfig& local, const VoroCon
             f.setValue(result, mine);
     }
     return result;
+}
+
+bool isLocation(const ConfigField& field)
+{
+    return field.name == ConfigField::LOCATION || field.name == ConfigField::ACTUATOR_LOCATION;
+}
+
+VoroConfig withLocationsOf(const VoroConfig& to, const VoroConfig& from)
+{
+    VoroConfig out = to;
+    out.location = from.location;
+    for (int i = 0; i < out.actuator_locations.size() && i < from.actuator_locations.size(); ++i)
+        out.actuator_locations[i] = from.actuator_locations.at(i);
+    return out;
 }
 
 } // namespace ConfigFields

@@ -52,6 +52,10 @@ public:
     QString key() const;
     // As the user reads it: "Location", "Actuator 3: Setpoint".
     QString label() const;
+    // The same in two parts, as the window groups it: "Actuator 3" (or the property group,
+    // "Control") and "Setpoint".
+    QString group() const;
+    QString title() const;
 
     // The field's value in `config`: an int (pot_min and pot_max as unsigned), a bool or a
     // text; invalid when `config` has no such actuator.
@@ -78,5 +82,10 @@ QVector<ConfigField> differing(const VoroConfig& a, const VoroConfig& b);
 // Three-way: the fields the user changed (`local` against `base`) over the box's new values
 // (`theirs`). Actuators beyond what `theirs` has are dropped: the box decides how many it has.
 VoroConfig merged(const VoroConfig& base, const VoroConfig& local, const VoroConfig& theirs);
+// The location and the actuators' locations: what tells boxes apart, and what a file written
+// to many boxes leaves alone unless asked.
+bool isLocation(const ConfigField& field);
+// `to` with the locations of `from`.
+VoroConfig withLocationsOf(const VoroConfig& to, const VoroConfig& from);
 
 } // namespace ConfigFields

@@ -229,6 +229,38 @@ QString allowed(ConfigField::Name name)
                    unitOf(name));
 }
 
+QString shown(const ConfigField& field, const VoroConfig& config)
+{
+    using F = ConfigField;
+    const QVariant value = field.value(config);
+    if (!value.isValid())
+        return QString();
+    switch (field.name) {
+    case F::LOCATION:
+    case F::ACTUATOR_LOCATION:
+        return value.toString();
+    case F::ACTIVE:
+        return value.toBool() ? SettingProblem::tr("on") : SettingProblem::tr("off");
+    case F::CONTROL_MODE:
+    case F::CONTROL_TYPE:
+    case F::CONTROL_SOURCE:
+    case F::SENSOR_TYPE:
+    case F::ACTUATOR_TYPE: {
+        // A value without a name (one an odd box reports) is shown as its number.
+        const QString key = field.fileText(config);
+        return key.isEmpty() ? QString::number(value.toInt()) : QObject::tr(qPrintable(key));
+    }
+    case F::LOG_INTERVAL:
+        return SettingProblem::tr("%1 minutes").arg(QString::number(value.toInt() / 60.0, 'g', 6));
+    default:
+        break;
+    }
+    const SettingRange r = *range(field.name);
+    const qint64 v = value.toLongLong();
+    const QString number = r.scale == 10 ? tenths(v) : QString::number(v / r.scale);
+    return QStringLiteral("%1 %2").arg(number, unitOf(field.name));
+}
+
 std::optional<SettingProblem> check(const VoroConfig& candidate, const VoroConfig& reference)
 {
     using F = ConfigField;

@@ -51,6 +51,9 @@ std::optional<SettingRange> range(ConfigField::Name name);
 // What a field may hold, as the user reads it: "15.0 … 28.0 °C", "at most 24 characters",
 // the names of an enumeration; empty for Active, which is on or off.
 QString allowed(ConfigField::Name name);
+// The field's value in `config` as the window shows it: numbers in the editors' units ("21.5
+// °C", "10 minutes"), enumerations by their names, Active as on or off, texts as they are.
+QString shown(const ConfigField& field, const VoroConfig& config);
 std::optional<SettingProblem> checkActuators(const QVector<ActuatorSettings>& candidate,
                                              const QVector<ActuatorSettings>& reference);
 

@@ -87,4 +87,22 @@ bool plugDemoScenario(bool old_firmware, const QString& bootloader_fault)
     return true;
 }
 
+void plugBuilding(int count)
+{
+    for (int i = 0; i < count; ++i) {
+        auto box = std::make_shared<VoroBox>(
+            QStringLiteral("Floor %1 Room %2").arg(i / 4 + 1).arg(i % 4 + 1));
+        box->setActuatorLocation(0, QStringLiteral("Window"));
+        box->setActuatorLocation(1, QStringLiteral("Door"));
+        box->setTimeScale(30);
+        if (i % 4 == 3) {
+            box->setFirmwareVersion(QStringLiteral("1.1.1.9"));
+            installBootloader(box, QString());
+        }
+        if (i == 2)
+            box->setErrors(4, SensorNc);
+        Bus::instance().plug(box);
+    }
+}
+
 } // namespace hidsim

@@ -17,4 +17,8 @@ namespace hidsim {
 // setpoint and hysteresis about once a minute).
 inline constexpr double kDemoTimeScale = 2;
 bool plugDemoScenario(bool old_firmware = false, const QString& bootloader_fault = QString());
+// A building being commissioned: `count` more boxes, "Floor 1 Room 1" and so on, alike but for
+// their rooms; every fourth runs firmware 1.1.1.9 (with a bootloader to update it), and the
+// third has an actuator whose sensor is not connected.
+void plugBuilding(int count);
 } // namespace hidsim

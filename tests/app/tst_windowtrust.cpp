@@ -272,7 +272,8 @@ private slots:
                                << "Actuator 3: Control Source – allowed: the sensors, or "
                                   "an actuator other than actuator 3";
         QTest::newRow("import") << false
-                                << "'actuator_settings\\3\\control_source' that the device "
+                                << "the value 'CS__ACTUATOR_3' for "
+                                   "'actuator_settings\\3\\control_source', which the device "
                                    "cannot take (allowed: the sensors, or an actuator other "
                                    "than actuator 3)";
     }

@@ -6,6 +6,7 @@
 #include "cli/Commands.h"
 #include "cli/Console.h"
 #include "device/AppSettings.h"
+#include "device/SettingsBackup.h"
 #include "devicelink/VoroCommands.h"
 #include "firmware/UpdateHistory.h"
 #include "sim/Bootloader.h"
@@ -190,7 +191,9 @@ private slots:
             QSettings s(file, QSettings::IniFormat);
             s.setValue("config/actuator_settings/2/setpoint", 235);
             s.setValue("config/location", "Elsewhere");
+            s.setValue("config/actuator_locations/1/location", "Elsewhere");
         }
+        const QString bench = lab->box->actuatorLocation(0);
         const Run dry = voroBox({ "set-settings", "--all", file, "--dry-run", "--json" });
         QCOMPARE(dry.status, 0);
         QCOMPARE(dry.json().size(), 2);
@@ -219,8 +222,9 @@ private slots:
         QVERIFY(refused.value("reason").toString().contains("did not take"));
         QCOMPARE(lab->box->savedConfig().settings[1][hidsim::Setpoint], 235);
         QCOMPARE(lab->box->receivedArguments(CMD__SAVE).size(), 1);
-        // Each box keeps its own location unless --with-location.
+        // Each box keeps its own location and its actuators' unless --with-location.
         QCOMPARE(lab->box->location(), QString("Lab 2"));
+        QCOMPARE(lab->box->actuatorLocation(0), bench);
 
         // A value no editor could set stops everything before the first write.
         {
@@ -232,6 +236,32 @@ private slots:
         QCOMPARE(invalid.status, 2);
         QVERIFY2(invalid.err.contains("actuator_settings\\3\\setpoint"), qPrintable(invalid.err));
         QVERIFY(lab->box->receivedArguments(CMD__SET_ACTUATOR_SETTINGS).isEmpty());
+    }
+
+    // A backup on request is listed, and written back with set-settings --with-location, which
+    // backs the box up again first.
+    void backup_listedAndWrittenBack()
+    {
+        QDir(SettingsBackup::rootFolder()).removeRecursively(); // those of earlier tests
+        auto lab = plug("Lab 2");
+        lab->box->setActuatorSetting(2, hidsim::Setpoint, 235);
+        const Run made = voroBox({ "backup", "Lab 2", "--json" });
+        QCOMPARE(made.status, 0);
+        QCOMPARE(made.json().first().value("result").toString(), QString("backed-up"));
+        const QString file = made.json().first().value("file").toString();
+        const Run listed = voroBox({ "backups", "Lab 2", "--json" });
+        QCOMPARE(listed.json().size(), 1);
+        QCOMPARE(listed.json().first().value("reason").toString(), QString("manual"));
+        QCOMPARE(listed.json().first().value("file").toString(), file);
+
+        lab->box->setActuatorSetting(2, hidsim::Setpoint, 190);
+        lab->box->setLocation("Elsewhere");
+        QCOMPARE(voroBox({ "set-settings", "Elsewhere", file, "--with-location" }).status, 0);
+        QCOMPARE(lab->box->actuatorSetting(2, hidsim::Setpoint), 235);
+        QCOMPARE(lab->box->location(), QString("Lab 2"));
+        const Run after = voroBox({ "backups", "Lab 2", "--json" });
+        QCOMPARE(after.json().size(), 2);
+        QCOMPARE(after.json().first().value("reason").toString(), QString("apply"));
     }
 
     // Boxes that share a location get folders of their own; every log of every box is there.
