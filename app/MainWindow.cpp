@@ -27,6 +27,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDebug>
+#include <QDockWidget>
 #include <QFile>
 #include <QFontDatabase>
 #include <QHeaderView>
@@ -101,6 +102,12 @@ MainWindow::MainWindow(QWidget* parent, UserDialogs* dialogs)
     if (m_manager->firmwareUpdater())
         new FirmwareUpdater(m_manager->firmwareUpdater(), this);
     setUpOverview();
+    // The trend and the overview share the room below the table as tabs, the trend in front:
+    // side by side neither has the width it needs.
+    auto* trend = findChild<QDockWidget*>(QStringLiteral("m_trendDock"));
+    auto* overview = findChild<QDockWidget*>(QStringLiteral("m_overviewDock"));
+    if (trend && overview)
+        tabifyDockWidget(overview, trend);
 
     onDeviceDeleted(-1); // no box selected yet
     WindowPlacement::place(this, QSize(1510, 850),

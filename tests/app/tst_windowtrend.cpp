@@ -42,10 +42,11 @@ private slots:
     void anotherBox_showsItsHistoryAtOnce()
     {
         PluggedBox lab("Lab 2");
-        PluggedBox office("Office");
-        office.box->setActuatorLocation(0, QStringLiteral("Window"));
         Window w;
         QVERIFY(w.waitSelected("Lab 2"));
+        // plugged once Lab 2 is selected: the first box to be ready would be
+        PluggedBox office("Office");
+        office.box->setActuatorLocation(0, QStringLiteral("Window"));
         QVERIFY(QTest::qWaitFor([&] { return trendSize(w, "Office") >= 2; }, kPointsMs));
         QVERIFY(shownPoints(w) > 0);
         w.pick("Office");
