@@ -4,6 +4,7 @@
 #include "logplot/LogDateScaleDraw.h"
 #include "logplot/PlotLabelManager.h"
 #include "logplot/PlotMagnifier.h"
+#include "logplot/PlotNavigation.h"
 #include "logplot/PlotPanner.h"
 #include "logplot/PlotZoomer.h"
 
@@ -58,27 +59,10 @@ double bounded(double v)
 Plot::Plot(QWidget* parent)
     : QwtPlot(parent)
 {
-    if (auto* c = qobject_cast<QwtPlotCanvas*>(canvas())) {
-        c->setPaintAttribute(QwtPlotCanvas::Opaque, false);
-        c->setPaintAttribute(QwtPlotCanvas::BackingStore, false);
-        c->setFrameShape(QFrame::NoFrame);
-    }
-
-    // One drag zooms all four axes; only the first zoomer draws its rectangle. Its tracker is
-    // on (and invisible) because that keeps mouse tracking on.
-    m_zoomers[0] = new PlotZoomer(QwtPlot::xBottom, QwtPlot::yLeft, canvas());
-    m_zoomers[0]->setRubberBand(QwtPicker::RectRubberBand);
-    m_zoomers[0]->setTrackerMode(QwtPicker::AlwaysOn);
-    m_zoomers[0]->setTrackerPen(QPen(QColor(Qt::transparent)));
-    m_zoomers[1] = new PlotZoomer(QwtPlot::xTop, QwtPlot::yRight, canvas());
-    // Panning and the wheel move the time axis, which the first zoomer keeps; the second takes
-    // as many zoom steps, so that a right click goes back on both alike.
-    m_zoomers[0]->setPartner(m_zoomers[1]);
-    m_zoomers[0]->setMinimumSpan(MINIMUM_SPAN);
-    m_panner = new PlotPanner(canvas(), m_zoomers[0]);
-    m_magnifier = new PlotMagnifier(canvas(), m_zoomers[0]);
-    // A click gives the canvas the keys: arrows pan, + and - zoom, Home shows the whole log.
-    canvas()->setFocusPolicy(Qt::StrongFocus);
+    const PlotNavigation navigation = PlotNavigation::attach(this, MINIMUM_SPAN);
+    m_zoomers = navigation.zoomers;
+    m_panner = navigation.panner;
+    m_magnifier = navigation.magnifier;
 
     setAutoReplot(false);
 

@@ -4,6 +4,7 @@
 #include "logplot/LogDateScaleDraw.h"
 #include "logplot/PlotLabelManager.h"
 #include "logplot/PlotMagnifier.h"
+#include "logplot/PlotNavigation.h"
 #include "logplot/PlotPanner.h"
 #include "logplot/PlotZoomer.h"
 #include "logplot/ScalingPointData.h"
@@ -57,24 +58,11 @@ TrendPlot::TrendPlot(QWidget* parent)
 {
     m_actuatorShown.fill(true);
     m_seriesShown.fill(true);
-    if (auto* c = qobject_cast<QwtPlotCanvas*>(canvas())) {
-        c->setPaintAttribute(QwtPlotCanvas::Opaque, false);
-        c->setPaintAttribute(QwtPlotCanvas::BackingStore, false);
-        c->setFrameShape(QFrame::NoFrame);
-    }
-
-    // The log plot's interaction: a drag zooms all four axes, the wheel and the keys zoom and
-    // pan the time axis within the whole trend.
-    m_zoomers[0] = new PlotZoomer(QwtPlot::xBottom, QwtPlot::yLeft, canvas());
-    m_zoomers[0]->setRubberBand(QwtPicker::RectRubberBand);
-    m_zoomers[0]->setTrackerMode(QwtPicker::AlwaysOn);
-    m_zoomers[0]->setTrackerPen(QPen(QColor(Qt::transparent)));
-    m_zoomers[1] = new PlotZoomer(QwtPlot::xTop, QwtPlot::yRight, canvas());
-    m_zoomers[0]->setPartner(m_zoomers[1]);
-    m_zoomers[0]->setMinimumSpan(1000);
-    m_panner = new PlotPanner(canvas(), m_zoomers[0]);
-    m_magnifier = new PlotMagnifier(canvas(), m_zoomers[0]);
-    canvas()->setFocusPolicy(Qt::StrongFocus);
+    // The log plot's moves, within the whole trend; zooming in stops at a second, one point.
+    const PlotNavigation navigation = PlotNavigation::attach(this, 1000);
+    m_zoomers = navigation.zoomers;
+    m_panner = navigation.panner;
+    m_magnifier = navigation.magnifier;
     // Whatever moves the view away from the newest values pauses the following.
     connect(m_zoomers[0], &QwtPlotZoomer::zoomed, this, &TrendPlot::onZoomed);
 
