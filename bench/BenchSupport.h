@@ -3,12 +3,15 @@
 // What the device benchmarks share: times in milliseconds, medians, the processor time of the
 // calling thread, and the bare round trip on a HID handle that no transport can undercut.
 
+#include "BenchResult.h"
+
 #include "devicelink/HidDevice.h"
 #include "devicelink/VoroComm.h"
 #include "devicelink/VoroCommands.h"
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <ctime>
 #include <string>
 #include <vector>
@@ -47,6 +50,18 @@ inline double percentile(std::vector<double> v, double p)
 inline double median(std::vector<double> v)
 {
     return percentile(std::move(v), 0.5);
+}
+
+// Reports `measured` against `floor` (their medians) as the ratio the goal bounds by `limit`;
+// a run that did not complete misses the goal whatever the ratio, and `failure` says so.
+inline bool reportRatio(const Goal& goal, double limit, const std::vector<double>& measured,
+                        const std::vector<double>& floor, bool complete, const char* failure)
+{
+    const double ratio = median(measured) / median(floor);
+    std::printf("  ratio: %.2f (goal <= %.1f)%s\n", ratio, limit, complete ? "" : failure);
+    const bool met = complete && ratio <= limit;
+    result(goal, ratio, met, "%.2f");
+    return met;
 }
 
 inline HidDevice::Id idOf(const std::string& path)

@@ -37,9 +37,9 @@ BoxSession::~BoxSession()
     box_manager.reset();
 }
 
-QList<int> BoxSession::matches(const QString& spec, const QList<SurveyedBox>& entries)
+QList<int> BoxSession::matches(const QString& wanted, const QList<SurveyedBox>& entries)
 {
-    const QString s = spec.trimmed();
+    const QString s = wanted.trimmed();
     bool numeric = false;
     const int position = s.toInt(&numeric);
     const auto same = [&](const QString& text) {
@@ -76,19 +76,19 @@ void BoxSession::onSurveyed()
     chosen.clear();
     QStringList unmatched;
     if (pick_mode == NAMED) {
-        for (const QString& spec : invocation.boxes) {
-            const QList<int> hits = matches(spec, survey_result);
+        for (const QString& wanted : invocation.boxes) {
+            const QList<int> hits = matches(wanted, survey_result);
             if (hits.size() > 1) {
                 console.message(QStringLiteral("'%1' names %2 boxes: %3. Name one by its serial "
                                                "number or its position in the list.")
-                                    .arg(spec)
+                                    .arg(wanted)
                                     .arg(hits.size())
                                     .arg(names(survey_result, hits)));
                 emit found(2);
                 return;
             }
             if (hits.isEmpty()) {
-                unmatched << spec;
+                unmatched << wanted;
                 continue;
             }
             const SurveyedBox& hit = survey_result.at(hits.first());

@@ -67,8 +67,9 @@ public:
     // Stops looking and waiting; nothing more is emitted.
     void stop();
 
-    // The survey entries `spec` names, as indexes into `entries` (position = index + 1).
-    static QList<int> matches(const QString& spec, const QList<SurveyedBox>& entries);
+    // The survey entries the BOX argument `wanted` names, as indexes into `entries` (position =
+    // index + 1).
+    static QList<int> matches(const QString& wanted, const QList<SurveyedBox>& entries);
 
 signals:
     void found(int code);
