@@ -8,16 +8,8 @@
 
 namespace {
 
-// Two doubles side by side, which the processor takes in one instruction; the compiler does
-// them one by one where it cannot.
-using Pair = double __attribute__((vector_size(16)));
-
-Pair load(const QPointF& p)
-{
-    Pair v;
-    std::memcpy(&v, &p, sizeof v);
-    return v;
-}
+// Four doubles side by side: two samples.
+using Quad = double __attribute__((vector_size(32)));
 
 constexpr qint64 LEFT = std::numeric_limits<qint64>::min();
 constexpr qint64 RIGHT = std::numeric_limits<qint64>::max();
@@ -86,59 +78,91 @@ void ScalingPointData::setSamples(const QVector<QPointF>* series)
     }
 }
 
-// Two samples at a time, as one instruction takes two doubles: the values of a block's eighths
-// in pairs of lanes, and only then, in the eighth that holds it, where its extreme is.
+namespace {
+
+// What measuring a block of numbers finds.
+struct Extremes
+{
+    double low, high;
+    int lowAt, highAt; // the first sample that holds each
+    bool none; // a value or a time is NaN, which the extremes pass over
+    bool rising; // every time is at least the one before it
+};
+
+// Two samples at a time: the lanes 1 and 3 of four doubles hold their values, 0 and 2 their
+// times. Where the processor has AVX2 the four are one instruction; elsewhere two.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+__attribute__((target_clones("avx2", "default")))
+#endif
+Extremes
+measureBlock(const QPointF* p, double previous)
+{
+    constexpr double largest = std::numeric_limits<double>::max();
+    constexpr int BLOCK = ScalingPointData::BLOCK, EIGHTH = ScalingPointData::EIGHTH;
+    constexpr int PARTS = BLOCK / EIGHTH;
+    static_assert(sizeof(QPointF) * 2 == sizeof(Quad) && BLOCK % EIGHTH == 0 && EIGHTH % 2 == 0);
+    Quad lows[PARTS], highs[PARTS];
+    Quad zero = { 0, 0, 0, 0 };
+    auto unordered = zero != zero; // all lanes false
+    auto rising = zero == zero; // all lanes true
+    // each pair of samples against the pair one sample earlier: its times in lanes 0 and 2
+    Quad earlier = { previous, 0, p[0].x(), p[0].y() };
+    Quad low = { largest, largest, largest, largest }, high = -low;
+    for (int k = 0; k < PARTS; ++k) {
+        Quad part_low = low, part_high = high;
+        for (int i = k * EIGHTH; i < (k + 1) * EIGHTH; i += 2) {
+            Quad two;
+            std::memcpy(&two, p + i, sizeof two);
+            if (i > 0)
+                std::memcpy(&earlier, p + i - 1, sizeof earlier);
+            // (v < m ? v : m) is one instruction that passes NaN over
+            part_low = two < part_low ? two : part_low;
+            part_high = two > part_high ? two : part_high;
+            unordered |= two != two;
+            rising &= two >= earlier;
+        }
+        lows[k] = part_low;
+        highs[k] = part_high;
+        low = part_low; // each part's extremes include those before it
+        high = part_high;
+    }
+    Extremes e;
+    e.none = unordered[0] | unordered[1] | unordered[2] | unordered[3];
+    e.rising = rising[0] & rising[2];
+    e.low = std::min(low[1], low[3]);
+    e.high = std::max(high[1], high[3]);
+    // The first eighth that reaches an extreme holds its first sample: found by masks rather
+    // than by loops, whose ends the processor cannot foresee in noise.
+    const auto first = [p](const Quad* parts, double v) {
+        const Quad wanted = { v, v, v, v };
+        unsigned in_part = 0, in_eighth = 0;
+        for (int k = 0; k < PARTS; ++k) {
+            const auto equal = parts[k] == wanted;
+            in_part |= unsigned(equal[1] | equal[3]) << k;
+        }
+        const int from = __builtin_ctz(in_part | 1u << PARTS) * EIGHTH;
+        for (int i = 0; i < EIGHTH && from < BLOCK; ++i)
+            in_eighth |= unsigned(p[from + i].y() == v) << i;
+        return std::min(from + __builtin_ctz(in_eighth | 1u << EIGHTH), BLOCK - 1);
+    };
+    e.lowAt = first(lows, e.low);
+    e.highAt = first(highs, e.high);
+    return e;
+}
+
+} // namespace
+
 bool ScalingPointData::measureNumbers(const QPointF* p, double previous, Block& block,
                                       bool& ordered)
 {
-    static_assert(sizeof(QPointF) == sizeof(Pair) && BLOCK % EIGHTH == 0);
     constexpr double largest = std::numeric_limits<double>::max();
-    constexpr int PARTS = BLOCK / EIGHTH;
-    Pair lows[PARTS], highs[PARTS];
-    Pair before = { previous, previous };
-    auto none = before != before; // a value that is no number
-    auto rising = before == before; // every time at least the one before; false for NaN
-    for (int k = 0; k < PARTS; ++k) {
-        Pair low = { largest, largest }, high = -low;
-        for (int i = k * EIGHTH; i < (k + 1) * EIGHTH; i += 2) {
-            const Pair a = load(p[i]), b = load(p[i + 1]);
-            const Pair times = { a[0], b[0] }, values = { a[1], b[1] };
-            // (v < m ? v : m) is one instruction that passes NaN over
-            low = values < low ? values : low;
-            high = values > high ? values : high;
-            none |= values != values;
-            const Pair earlier = { before[1], times[0] };
-            rising &= times >= earlier;
-            before = times;
-        }
-        lows[k] = low;
-        highs[k] = high;
-    }
-    ordered &= rising[0] && rising[1];
-    Pair low = lows[0], high = highs[0];
-    for (int k = 1; k < PARTS; ++k) {
-        low = lows[k] < low ? lows[k] : low;
-        high = highs[k] > high ? highs[k] : high;
-    }
-    block.low = std::min(low[0], low[1]);
-    block.high = std::max(high[0], high[1]);
+    const Extremes e = measureBlock(p, previous);
     // infinities are rare enough to go the slow way
-    if (none[0] || none[1] || !(block.low >= -largest && block.high <= largest))
+    if (e.low <= e.high && !(e.low >= -largest && e.high <= largest))
         return false;
-    const auto first = [p](const Pair* parts, double v) {
-        int k = 0;
-        while (parts[k][0] != v && parts[k][1] != v)
-            ++k;
-        int i = k * EIGHTH;
-        while (p[i].y() != v)
-            ++i;
-        return i;
-    };
-    block.first = p[0].x();
-    block.last = p[BLOCK - 1].x();
-    block.lowAt = first(lows, block.low);
-    block.highAt = first(highs, block.high);
-    block.numbers = true;
+    ordered &= e.rising;
+    // of a block with values that are no number only the extremes of the others count
+    block = Block { e.low, e.high, p[0].x(), p[BLOCK - 1].x(), e.lowAt, e.highAt, !e.none };
     return true;
 }
 
@@ -246,21 +270,18 @@ public:
                 take(from, to, c, block.low, block.lowAt, block.high, block.highAt);
                 continue;
             }
-            // read in order, which the memory reads ahead of
-            qint64 here = column(block.first);
-            int start = from, low_at = from, high_at = from;
-            for (int i = from + 1; i < to; ++i) {
-                const qint64 k = column(m_s[i].x());
-                if (k != here) {
-                    take(start, i, here, m_s[low_at].y(), low_at, m_s[high_at].y(), high_at);
-                    here = k, start = low_at = high_at = i;
-                    continue;
+            // Columns never decrease in time order, so the samples of each column of the block
+            // follow each other and a bisection finds where the next one starts.
+            for (int start = from; start < to;) {
+                const qint64 here = column(m_s[start].x());
+                int end = to;
+                for (int inside = start; end - inside > 1;) {
+                    const int middle = inside + (end - inside) / 2;
+                    (column(m_s[middle].x()) == here ? inside : end) = middle;
                 }
-                const double v = m_s[i].y();
-                low_at = v < m_s[low_at].y() ? i : low_at;
-                high_at = v > m_s[high_at].y() ? i : high_at;
+                takeSamples(start, end, here);
+                start = end;
             }
-            take(start, to, here, m_s[low_at].y(), low_at, m_s[high_at].y(), high_at);
         }
         finish();
     }
@@ -282,6 +303,21 @@ private:
             m_low = low_at, m_lowValue = low, m_high = high_at, m_highValue = high;
         }
         m_end = to - 1;
+    }
+
+    // Samples `from` to before `to`, all numbers in column c.
+    void takeSamples(int from, int to, qint64 c)
+    {
+        double low = m_s[from].y(), high = low;
+        int low_at = from, high_at = from;
+        for (int i = from + 1; i < to; ++i) {
+            const double v = m_s[i].y();
+            low_at = v < low ? i : low_at;
+            low = v < low ? v : low;
+            high_at = v > high ? i : high_at;
+            high = v > high ? v : high;
+        }
+        take(from, to, c, low, low_at, high, high_at);
     }
 
     void step(int i)

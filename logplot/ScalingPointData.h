@@ -75,6 +75,11 @@ public:
     // position x (the first of equally near ones); -1 when there is none.
     int nearest(const QwtScaleMap& x_map, double x) const;
 
+    // The samples are measured in blocks of BLOCK in a row, and these in eighths, so that
+    // thinning a series in time order reads a few samples per column rather than all.
+    static constexpr int BLOCK = 64;
+    static constexpr int EIGHTH = BLOCK / 8;
+
     bool isThinned() const { return m_thinned; }
     // What thin() kept, in order.
     const QVector<QPointF>& thinned() const { return m_points; }
@@ -93,10 +98,7 @@ private:
         bool operator==(const Key& o) const { return numbers == o.numbers && keep == o.keep; }
     };
 
-    // The extremes of the values of BLOCK samples in a row, so that thinning a series in time
-    // order reads a few samples per column rather than all.
-    static constexpr int BLOCK = 64;
-    static constexpr int EIGHTH = BLOCK / 8;
+    // The extremes of the values of BLOCK samples in a row (see Block).
     struct Block
     {
         double low, high;
@@ -107,7 +109,7 @@ private:
     class Thinner;
 
     // The extremes of a whole block, its times against the one before; false (and nothing
-    // found) where a value is no number or infinite.
+    // found) where a value is infinite.
     static bool measureNumbers(const QPointF* p, double previous, Block& block, bool& ordered);
     static void measure(const QVector<QPointF>& s, int from, int to, double previous, Block& block,
                         bool& ordered);
