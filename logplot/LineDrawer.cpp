@@ -30,17 +30,24 @@ double sign(double v)
     return v < 0 ? -1 : 1;
 }
 
+bool wholeTranslation(const QTransform& t)
+{
+    return t.type() <= QTransform::TxTranslate && whole(t.dx()) && whole(t.dy());
+}
+
 } // namespace
 
 LineDrawer::LineDrawer(QPainter* painter, const QRectF& clip, bool clipping, bool weeding,
                        bool strips)
     : m_painter(painter)
-    , m_clip(clip)
+    , m_clip(clip.normalized())
     , m_clipping(clipping)
     , m_weeding(weeding)
     , m_strips(strips)
     , m_half(int(painter->pen().widthF() / 2))
     , m_brush(painter->pen().brush())
+    , m_stamping(strips && wholeTranslation(painter->deviceTransform()) && painter->opacity() == 1
+                 && painter->compositionMode() == QPainter::CompositionMode_SourceOver)
 { }
 
 void LineDrawer::add(const QPointF& p)
@@ -48,7 +55,9 @@ void LineDrawer::add(const QPointF& p)
     ++m_added;
     if (!m_weeding || m_points.isEmpty() || m_points.last() != p) {
         m_points.append(p);
-        m_inside &= m_clip.contains(p);
+        // as QRectF::contains, which is no inline function, for a rectangle of some size
+        m_inside &= p.x() >= m_clip.left() && p.x() <= m_clip.right() && p.y() >= m_clip.top()
+            && p.y() <= m_clip.bottom();
     }
 }
 
@@ -218,9 +227,60 @@ bool LineDrawer::covered(int i, int j) const
 
 void LineDrawer::stroke()
 {
-    if (m_line.size() > 1)
+    if (m_line.size() > 1 && !stamp())
         m_painter->drawPolyline(m_line);
     m_line.clear();
+}
+
+uint qHash(const LineDrawer::Shape& shape, uint seed)
+{
+    return qHashBits(shape.offsets.data(), sizeof(double) * 2 * size_t(shape.count), seed);
+}
+
+// The rasteriser shades a stroke the same wherever it lies a whole number of device pixels
+// away, and copying what it drew onto a transparent picture blends each pixel as stroking it
+// does: so a short stroke seen before is copied rather than stroked anew. A shape is drawn
+// into a picture only when it comes a second time, so that lines that never repeat cost no
+// more than a look-up.
+bool LineDrawer::stamp()
+{
+    constexpr int LARGEST = 8; // pixels across; larger strokes seldom repeat
+    constexpr int SHAPES = 256;
+    if (!m_stamping || m_line.size() > Shape::POINTS)
+        return false;
+    const QRectF box = m_line.boundingRect();
+    if (box.width() > LARGEST || box.height() > LARGEST)
+        return false;
+    // room for the pen's width and the shading of its edges
+    const int margin = m_half + 2;
+    const QPoint corner(int(std::floor(box.left())) - margin, int(std::floor(box.top())) - margin);
+    Shape shape;
+    shape.count = m_line.size();
+    for (int i = 0; i < shape.count; ++i) {
+        shape.offsets[size_t(2 * i)] = m_line[i].x() - corner.x();
+        shape.offsets[size_t(2 * i + 1)] = m_line[i].y() - corner.y();
+    }
+    auto found = m_stamps.find(shape);
+    if (found == m_stamps.end()) {
+        if (m_stamps.size() < SHAPES)
+            m_stamps.insert(shape, Stamp { 1, QImage() });
+        return false;
+    }
+    Stamp& stamp = found.value();
+    if (stamp.picture.isNull()) {
+        if (++stamp.seen < 2)
+            return false;
+        const int side = LARGEST + 2 + 2 * margin;
+        stamp.picture = QImage(side, side, QImage::Format_ARGB32_Premultiplied);
+        stamp.picture.fill(Qt::transparent);
+        QPainter painter(&stamp.picture);
+        painter.setRenderHints(m_painter->renderHints());
+        painter.setPen(m_painter->pen());
+        painter.translate(-corner);
+        painter.drawPolyline(m_line);
+    }
+    m_painter->drawImage(corner, stamp.picture);
+    return true;
 }
 
 // Strips side by side mostly cover the same rows: those are filled as one rectangle, row by

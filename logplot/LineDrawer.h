@@ -1,9 +1,13 @@
 #pragma once
 
 #include <QBrush>
+#include <QHash>
+#include <QImage>
 #include <QPolygonF>
 #include <QRectF>
 #include <QVector>
+
+#include <array>
 
 class QPainter;
 
@@ -42,6 +46,7 @@ private:
     void addCaps(int at);
     bool covered(int i, int j) const;
     void stroke();
+    bool stamp();
     void fillStrips();
 
     QPainter* m_painter;
@@ -58,4 +63,23 @@ private:
     QVector<int> m_runOf; // the run of each point of the line, clipped
     QPolygonF m_line; // what is to be stroked next
     QVector<QRect> m_fill; // the strips and what reaches beyond them
+
+    // A short stroke drawn once and copied wherever the same comes again a whole number of
+    // pixels away (see stamp()): a long log's strips are entered and left the same way by
+    // the thousand.
+    struct Shape
+    {
+        static constexpr int POINTS = 6;
+        std::array<double, 2 * POINTS> offsets {}; // of the points from the picture's corner
+        int count = 0;
+        bool operator==(const Shape& o) const { return count == o.count && offsets == o.offsets; }
+    };
+    friend uint qHash(const Shape& shape, uint seed);
+    struct Stamp
+    {
+        int seen = 0;
+        QImage picture; // once seen twice
+    };
+    const bool m_stamping; // the painter copies pictures as it strokes: unscaled, opaque
+    QHash<Shape, Stamp> m_stamps;
 };
