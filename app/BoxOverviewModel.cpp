@@ -230,9 +230,17 @@ void BoxOverviewModel::onUpdated(VoroDevice::Id id)
     const VoroDevice d = manager->device(id);
     Row& r = rows[row];
     // Only what changes while it runs; the settings shown are those of its last complete read.
+    // A box reports its values several times a second, of which the overview shows only the
+    // errors: the view lays out its columns anew for each change it is told of.
+    const auto errors = [](const VoroDevice& device) {
+        return QStringList { actuatorsWith(device, false), actuatorsWith(device, true),
+                             errorLines(device, false), errorLines(device, true) };
+    };
+    const QStringList before = errors(r.device);
     r.device.status = d.status;
     r.device.actuator_data = d.actuator_data;
-    changed(row);
+    if (errors(r.device) != before)
+        emit dataChanged(index(row, ERRORS), index(row, LATCHED));
 }
 
 void BoxOverviewModel::onDeleted(VoroDevice::Id id)

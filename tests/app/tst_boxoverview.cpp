@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
+
 namespace {
 constexpr int kUpdateMs = 30000;
 
@@ -95,13 +97,25 @@ private slots:
         QCOMPARE(w.window.overview()->view()->model()->index(0, 0).data().toString(),
                  QString("Attic"));
 
-        // Errors as they come; a box unplugged is reconnecting, then given up.
+        // Errors as they come, and the view is told of them (of the values that change with
+        // every report it is not); a box unplugged is reconnecting, then given up.
+        QSignalSpy changes(model, &QAbstractItemModel::dataChanged);
         attic.box->setErrors(2, hidsim::SensorNc);
         QTRY_COMPARE_WITH_TIMEOUT(
             model->index(rowOfKey(model, attic.box->serial()), BoxOverviewModel::LATCHED)
                 .data()
                 .toString(),
             QString("3"), kReadyMs);
+        QTRY_VERIFY_WITH_TIMEOUT(std::any_of(changes.begin(), changes.end(),
+                                             [&](const QList<QVariant>& change) {
+                                                 const auto from = change.at(0).toModelIndex();
+                                                 const auto to = change.at(1).toModelIndex();
+                                                 return from.row()
+                                                     == rowOfKey(model, attic.box->serial())
+                                                     && from.column() <= BoxOverviewModel::LATCHED
+                                                     && to.column() >= BoxOverviewModel::LATCHED;
+                                             }),
+                                 kReadyMs);
         const QString serial = hall->box->serial();
         hall.reset();
         QTRY_COMPARE_WITH_TIMEOUT(stateOf(model, serial), int(BoxOverviewModel::RECONNECTING),
