@@ -3,6 +3,9 @@
 their format given and taken as local time, as milliseconds since 1970 like the log plot's.
 
     pandas_csv_reader.py FILE RUNS    prints: rows best_seconds first_ms last_ms
+    pandas_csv_reader.py FILE RUNS turns
+                                      each run waits for a line on its input and prints:
+                                      rows seconds first_ms last_ms
 """
 import os
 import sys
@@ -36,14 +39,22 @@ def read(path, tz):
 
 def main():
     path, runs = sys.argv[1], int(sys.argv[2])
+    turns = sys.argv[3:] == ["turns"]
     tz = zone()
     best = float("inf")
     for _ in range(runs):
+        if turns and not sys.stdin.readline():
+            return
         start = time.perf_counter()
         frame = read(path, tz)
-        best = min(best, time.perf_counter() - start)
-    ms = frame["ms"]
-    print(len(frame), best, ms.iloc[0] if len(ms) else 0, ms.iloc[-1] if len(ms) else 0)
+        seconds = time.perf_counter() - start
+        best = min(best, seconds)
+        ms = frame["ms"]
+        if turns:
+            print(len(frame), seconds, ms.iloc[0] if len(ms) else 0, ms.iloc[-1] if len(ms) else 0,
+                  flush=True)
+    if not turns:
+        print(len(frame), best, ms.iloc[0] if len(ms) else 0, ms.iloc[-1] if len(ms) else 0)
 
 
 main()
