@@ -35,6 +35,9 @@
 
 namespace {
 const QString GEOMETRY_KEY = QStringLiteral("window/geometry");
+// Whether the user left each dock open, by its object name: one closed on a small screen stays
+// closed at the next start.
+const QString DOCKS_KEY = QStringLiteral("window/docks/");
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent, UserDialogs* dialogs)
@@ -108,6 +111,11 @@ MainWindow::MainWindow(QWidget* parent, UserDialogs* dialogs)
     auto* overview = findChild<QDockWidget*>(QStringLiteral("m_overviewDock"));
     if (trend && overview)
         tabifyDockWidget(overview, trend);
+    const QSettings settings(AppSettings::ORGANISATION, AppSettings::APPLICATION);
+    for (QDockWidget* dock : findChildren<QDockWidget*>()) {
+        if (!settings.value(DOCKS_KEY + dock->objectName(), true).toBool())
+            dock->close();
+    }
 
     onDeviceDeleted(-1); // no box selected yet
     WindowPlacement::place(this, QSize(1510, 850),
@@ -118,8 +126,11 @@ MainWindow::MainWindow(QWidget* parent, UserDialogs* dialogs)
 
 MainWindow::~MainWindow()
 {
-    QSettings(AppSettings::ORGANISATION, AppSettings::APPLICATION)
-        .setValue(GEOMETRY_KEY, saveGeometry());
+    QSettings settings(AppSettings::ORGANISATION, AppSettings::APPLICATION);
+    settings.setValue(GEOMETRY_KEY, saveGeometry());
+    // what the user chose, not whether the window was still shown
+    for (const QDockWidget* dock : findChildren<QDockWidget*>())
+        settings.setValue(DOCKS_KEY + dock->objectName(), dock->toggleViewAction()->isChecked());
     // The boxes' threads stop while the window is still whole (running tests are ended on the
     // way), and the editor lets go of the groups, which point into the working copy, before
     // either goes.

@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QDockWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -131,6 +132,28 @@ private slots:
         Window third;
         QCOMPARE(third.window.size(), left.size());
         QVERIFY(screen.contains(third.window.geometry()));
+    }
+
+    // A dock the user closed stays closed at the next start; the others open as they were.
+    void docks_closedByTheUserStayClosed()
+    {
+        const auto dock = [](Window& w, const char* name) {
+            return w.window.findChild<QDockWidget*>(QString::fromLatin1(name));
+        };
+        {
+            Window first;
+            QVERIFY(dock(first, "m_trendDock")->toggleViewAction()->isChecked());
+            dock(first, "m_trendDock")->toggleViewAction()->trigger(); // Ctrl+T
+        }
+        {
+            Window second;
+            QVERIFY(!dock(second, "m_trendDock")->toggleViewAction()->isChecked());
+            QVERIFY(dock(second, "m_overviewDock")->toggleViewAction()->isChecked());
+            QVERIFY(dock(second, "m_overviewDock")->isVisible());
+            dock(second, "m_trendDock")->toggleViewAction()->trigger();
+        }
+        Window third;
+        QVERIFY(dock(third, "m_trendDock")->toggleViewAction()->isChecked());
     }
 
     void importLog_data()
