@@ -128,9 +128,10 @@ MainWindow::~MainWindow()
 {
     QSettings settings(AppSettings::ORGANISATION, AppSettings::APPLICATION);
     settings.setValue(GEOMETRY_KEY, saveGeometry());
-    // what the user chose, not whether the window was still shown
+    // What the user chose: a dock closed is hidden itself, while closing the window only hides
+    // the docks with it (and unchecks their menu entries).
     for (const QDockWidget* dock : findChildren<QDockWidget*>())
-        settings.setValue(DOCKS_KEY + dock->objectName(), dock->toggleViewAction()->isChecked());
+        settings.setValue(DOCKS_KEY + dock->objectName(), !dock->isHidden());
     // The boxes' threads stop while the window is still whole (running tests are ended on the
     // way), and the editor lets go of the groups, which point into the working copy, before
     // either goes.

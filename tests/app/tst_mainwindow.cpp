@@ -144,6 +144,7 @@ private slots:
             Window first;
             QVERIFY(dock(first, "m_trendDock")->toggleViewAction()->isChecked());
             dock(first, "m_trendDock")->toggleViewAction()->trigger(); // Ctrl+T
+            first.action("actionExit")->trigger();
         }
         {
             Window second;
