@@ -9,6 +9,8 @@
 #include "devicelink/VoroComm.h"
 #include "devicelink/VoroCommands.h"
 
+#include <QtGlobal>
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -23,6 +25,16 @@ using Clock = std::chrono::steady_clock;
 inline double ms(Clock::duration d)
 {
     return std::chrono::duration<double, std::milli>(d).count();
+}
+
+// Only Qt's critical messages and worse reach stderr: the simulated boxes' chatter would bury
+// the figures.
+inline void printCriticalMessagesOnly()
+{
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type >= QtCriticalMsg)
+            std::fprintf(stderr, "%s\n", qPrintable(text));
+    });
 }
 
 // Processor time the calling thread has used, in milliseconds.

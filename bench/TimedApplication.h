@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QString>
+#include <QTimer>
 
 namespace bench {
 
@@ -33,6 +34,24 @@ public:
                 = QStringLiteral("event type %1 for a %2").arg(type).arg(QLatin1String(name));
         }
         return result;
+    }
+
+    // The GUI thread's processor time and the wall clock, in ms, of `seconds` in the event
+    // loop, every event timed.
+    struct Span
+    {
+        double cpu = 0, wall = 0;
+    };
+    Span run(int seconds)
+    {
+        QTimer::singleShot(seconds * 1000, this, &QCoreApplication::quit);
+        measuring = true;
+        const double cpu_start = threadCpuMs();
+        const auto wall_start = Clock::now();
+        exec();
+        Span span { threadCpuMs() - cpu_start, ms(Clock::now() - wall_start) };
+        measuring = false;
+        return span;
     }
 
     bool measuring = false;

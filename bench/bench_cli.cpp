@@ -137,10 +137,7 @@ int main(int argc, char** argv)
     QTemporaryDir data;
     qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
     QCoreApplication app(argc, argv);
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-        if (type >= QtCriticalMsg)
-            std::fprintf(stderr, "%s\n", qPrintable(text));
-    });
+    printCriticalMessagesOnly();
     hidsim::Bus::instance().setLatency(std::chrono::milliseconds(1));
     const bool list_met = listBenchmark();
     std::fflush(stdout);

@@ -26,7 +26,6 @@
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <cmath>
 #include <cstdio>
@@ -161,14 +160,7 @@ bool windowOfSixteen(TimedApplication& app, int seconds)
         return false;
     }
     const int points_before = plot->series(0).size();
-    QTimer::singleShot(seconds * 1000, &app, &QCoreApplication::quit);
-    app.measuring = true;
-    const double cpu_start = threadCpuMs();
-    const auto wall_start = Clock::now();
-    app.exec();
-    const double cpu = threadCpuMs() - cpu_start;
-    const double wall = ms(Clock::now() - wall_start);
-    app.measuring = false;
+    const auto [cpu, wall] = app.run(seconds);
     const int points = plot->series(0).size() - points_before;
     delete window;
     for (const std::string& path : paths)

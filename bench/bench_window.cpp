@@ -22,7 +22,6 @@
 #include <QSettings>
 #include <QTableView>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <chrono>
 #include <cstdio>
@@ -90,14 +89,7 @@ int main(int argc, char** argv)
         selected_updates += id == window->workingCopy().id;
     });
     QObject::connect(window->manager(), &VoroManager::deviceDeleted, [&] { ++dropped; });
-    QTimer::singleShot(seconds * 1000, &app, &QCoreApplication::quit);
-    app.measuring = true;
-    const double cpu_start = threadCpuMs();
-    const auto wall_start = Clock::now();
-    app.exec();
-    const double cpu = threadCpuMs() - cpu_start;
-    const double wall = ms(Clock::now() - wall_start);
-    app.measuring = false;
+    const auto [cpu, wall] = app.run(seconds);
 
     delete window;
     for (const std::string& path : paths)
